@@ -1,0 +1,77 @@
+// Runs the real builder executable, copied into an empty folder and started
+// from another working directory.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "common/test_support.h"
+
+namespace scenario {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ProcessResult {
+  int status = -1;
+  std::string out;
+};
+
+// Runs `command` through the shell in `cwd`, capturing stdout.
+ProcessResult run_in(const fs::path& cwd, const std::string& command) {
+  const std::string full = "cd '" + cwd.string() + "' && " + command;
+  ProcessResult r;
+  FILE* p = ::popen(full.c_str(), "r");
+  if (p == nullptr) return r;
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+  const int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return r;
+}
+
+std::set<std::string> names_in(const fs::path& dir) {
+  std::set<std::string> names;
+  for (const auto& e : fs::directory_iterator(dir)) names.insert(e.path().filename().string());
+  return names;
+}
+
+class Builder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    exe_ = bin_.path() / "montebrisca_lurna";
+    fs::copy_file(BUILDER_EXE, exe_);
+  }
+  testing::TempDir bin_;
+  testing::TempDir elsewhere_;
+  fs::path exe_;
+};
+
+TEST_F(Builder, WritesBesideItselfNotInTheWorkingDirectory) {
+  const ProcessResult r = run_in(elsewhere_.path(), "'" + exe_.string() + "' 2>&1");
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, "Attendere\n");
+  EXPECT_TRUE(names_in(elsewhere_.path()).empty());
+  const std::set<std::string> expected = {"montebrisca_lurna"};
+  EXPECT_EQ(names_in(bin_.path()), expected);
+}
+
+TEST_F(Builder, HelpVersionAndUsageErrorsWriteNothing) {
+  const struct {
+    const char* args;
+    int status;
+  } cases[] = {{"--help", 0}, {"--version", 0}, {"--bogus", 2}, {"a b", 2}, {"--help x", 2}};
+  for (const auto& c : cases) {
+    const ProcessResult r = run_in(elsewhere_.path(), "'" + exe_.string() + "' " + c.args + " 2>/dev/null");
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_EQ(r.out.find("Attendere"), std::string::npos) << c.args;
+    EXPECT_EQ(names_in(bin_.path()).size(), 1u) << c.args;
+  }
+}
+
+}  // namespace
+}  // namespace scenario

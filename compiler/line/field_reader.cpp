@@ -1,0 +1,114 @@
+#include "compiler/line/field_reader.h"
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "compiler/model/numbers.h"
+#include "compiler/model/read_failure.h"
+
+namespace scenario {
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_line_end(char c) { return c == '\r' || c == '\n'; }
+
+constexpr size_t kMaxText = 65535;
+
+// Sign, digits with an optional decimal part (at least one digit), optional
+// exponent with its own sign and digits.
+bool well_formed(const std::string& t) {
+  size_t i = 0;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < t.size() && is_digit(t[i])) ++i, ++digits;
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    while (i < t.size() && is_digit(t[i])) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t exp_digits = 0;
+    while (i < t.size() && is_digit(t[i])) ++i, ++exp_digits;
+    if (exp_digits == 0) return false;
+  }
+  return i == t.size();
+}
+
+}  // namespace
+
+int32_t parse_number(const std::string& token) {
+  if (token.empty()) return 0;
+  if (!well_formed(token)) throw ReadFailure{};
+  // from_chars takes no leading '+' and ignores the locale.
+  const size_t start = token[0] == '+' ? 1 : 0;
+  double value = 0;
+  const auto [end, ec] = std::from_chars(token.data() + start, token.data() + token.size(), value);
+  if (ec != std::errc{} || end != token.data() + token.size()) throw ReadFailure{};
+  const double rounded = nearest_even(value);
+  if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0) throw ReadFailure{};
+  return static_cast<int32_t>(rounded);
+}
+
+FieldReader::FieldReader(std::string bytes) : bytes_(std::move(bytes)) {}
+
+void FieldReader::skip_blanks() {
+  while (pos_ < bytes_.size() && is_blank(bytes_[pos_])) ++pos_;
+}
+
+bool FieldReader::at_line_end() const { return pos_ < bytes_.size() && is_line_end(bytes_[pos_]); }
+
+void FieldReader::consume_line_end() {
+  if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') ++pos_;
+  ++pos_;
+  ++current_line_;
+}
+
+void FieldReader::start_field() {
+  if (eof()) throw ReadFailure{};
+  skip_blanks();
+  field_line_ = current_line_;
+}
+
+std::string FieldReader::text() {
+  start_field();
+  const size_t begin = pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_line_end(bytes_[pos_])) ++pos_;
+  size_t end = pos_;
+  while (end > begin && is_blank(bytes_[end - 1])) --end;
+  if (end - begin > kMaxText) throw ReadFailure{};
+  std::string field = bytes_.substr(begin, end - begin);
+  if (pos_ < bytes_.size()) {
+    if (bytes_[pos_] == ',') {
+      ++pos_;
+    } else {
+      consume_line_end();
+    }
+  }
+  return field;
+}
+
+int32_t FieldReader::number() {
+  start_field();
+  const size_t begin = pos_;
+  while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_blank(bytes_[pos_]) &&
+         !is_line_end(bytes_[pos_]))
+    ++pos_;
+  const std::string token = bytes_.substr(begin, pos_ - begin);
+  // Blanks after the number, then at most one comma or line end: a blank
+  // followed by another number on the same line is itself the delimiter.
+  skip_blanks();
+  if (pos_ < bytes_.size()) {
+    if (bytes_[pos_] == ',') {
+      ++pos_;
+    } else if (at_line_end()) {
+      consume_line_end();
+    }
+  }
+  return parse_number(token);
+}
+
+}  // namespace scenario

@@ -1,0 +1,50 @@
+// Sequential field input over a description file, the way both description
+// readers consume their text (format in docs/formats.md):
+//
+// - A field ends at a comma or a line end (CR LF, LF or a lone CR); the
+//   delimiter is consumed with the field. A numeric field also ends at a
+//   blank, and blanks followed by a comma form a single delimiter.
+// - Leading blanks (spaces, tabs) are dropped; a text field also loses its
+//   trailing blanks and keeps the inner ones.
+// - A number is an optional sign, digits, an optional decimal part and an
+//   optional exponent, rounded to the nearest integer (ties to even) and
+//   held in 32 bits; an empty numeric field is 0.
+// - End of file is reached when no byte is left, so the last field of a file
+//   that ends in a line end leaves the reader at end of file.
+//
+// Anything that cannot be read (not a number, out of range, past the end, a
+// text over 65 535 bytes) throws ReadFailure.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace scenario {
+
+class FieldReader {
+ public:
+  explicit FieldReader(std::string bytes);
+
+  bool eof() const { return pos_ >= bytes_.size(); }
+  std::string text();
+  int32_t number();
+
+  // Line (from 1) on which the field most recently read starts.
+  int line() const { return field_line_; }
+
+ private:
+  void skip_blanks();
+  bool at_line_end() const;
+  void consume_line_end();
+  void start_field();
+
+  std::string bytes_;
+  size_t pos_ = 0;
+  int current_line_ = 1;
+  int field_line_ = 0;
+};
+
+// Parses a numeric field's text as the reader does; throws ReadFailure.
+int32_t parse_number(const std::string& token);
+
+}  // namespace scenario

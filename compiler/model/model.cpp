@@ -1,0 +1,21 @@
+#include "compiler/model/model.h"
+
+#include "compiler/model/numbers.h"
+
+namespace scenario {
+
+void create_model(Modello& m, int32_t route_length, bool with_geometry) {
+  m.lunghezza_totale = route_length + kModelExtension;
+  m.numero_celle = static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0));
+  m.celle.assign(static_cast<size_t>(m.numero_celle) + 1, Cella{});
+  m.tracciato = Tracciato{};
+  if (with_geometry) {
+    const size_t points = static_cast<size_t>(m.lunghezza_totale) + 1;
+    m.tracciato.x.assign(points, Elemento{});
+    m.tracciato.y.assign(points, Elemento{});
+  }
+}
+
+void clear_records(Modello& m) { m.record.fill(Record{}); }
+
+}  // namespace scenario

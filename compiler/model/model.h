@@ -1,0 +1,109 @@
+// The track model that the compiler builds and the compiled files carry:
+// the 50-metre cells, the plan-view geometry, the 87 scenario records and the
+// mountain stretch lists. Byte layouts in docs/formats.md.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace scenario {
+
+// One 50 m cell. Members in file order; 0 means "nothing".
+struct Cella {
+  uint8_t oggetto = 0;  // point object code, see ObjectCode
+  int16_t valore1 = 0;
+  int16_t valore2 = 0;
+  int16_t valore3 = 0;
+  int16_t valore4 = 0;
+  uint8_t tempo_segnale = 0;
+  uint8_t preavviso = 0;  // approach code ahead of a signal or a station stop
+  uint8_t montagna = 0;   // mountain stretch type
+  uint8_t velocita = 0;   // speed limit in units of 5 km/h
+  uint8_t pendenza = 0;   // gradient in per mille plus 100
+  uint8_t dato_treno = 0; // adhesion
+};
+
+// Codes of `Cella::oggetto`.
+enum ObjectCode : uint8_t {
+  kNothing = 0,
+  kSignal = 1,
+  kSlowdownEnd = 2,
+  kSlowdownStart = 3,
+  kSlowdownWarning = 4,
+  kSlowdownApproach = 5,
+  kSpeedIndicator = 6,
+  kStationStop = 10,
+  kMountainMarker = 11,
+  kReductionPositive = 12,
+  kReductionZero = 13,
+  kDirectionSign = 14,
+};
+
+// Codes 0 and 11 count as free for every placement.
+inline bool is_free(const Cella& c) { return c.oggetto == kNothing || c.oggetto == kMountainMarker; }
+
+// One scenario record (stations from slot 1, sign texts from slot 80 down,
+// progressives in 81..83, header values in 84..86). Members in file order.
+struct Record {
+  uint8_t tipo_punto = 0;
+  int32_t inizio_zona = 0;
+  int32_t fine_zona = 0;
+  int32_t posizione_punto = 0;
+  uint8_t dato_1 = 0;
+  std::string nome_punto;  // single-byte text
+  int16_t dato_4 = 0;
+  int16_t dato_5 = 0;
+  int16_t dato_7 = 0;
+  int16_t dato_8 = 0;
+  int16_t dato_9 = 0;
+  uint8_t dato_6 = 0;
+  uint8_t dato_10 = 0;
+  uint8_t allungamento = 0;
+  uint8_t dato_2 = 0;
+  int32_t orario = 0;
+};
+
+inline constexpr int kRecordCount = 87;
+inline constexpr int kMountainSlots = 81;  // indices 0..80, stretches in 1..80
+inline constexpr int32_t kMaxRouteLength = 1'000'000;
+inline constexpr int32_t kModelExtension = 7000;  // the model runs 7000 m past the line's end
+
+// An element of the geometry: never assigned, a 16-bit integer (the two
+// starting points) or a double (the integrated points). The file carries
+// which one it is.
+using Elemento = std::variant<std::monostate, int16_t, double>;
+
+// Plan-view geometry, one point per metre 0..lunghezza_totale. Empty when no
+// geometry is built.
+struct Tracciato {
+  std::vector<Elemento> x;
+  std::vector<Elemento> y;
+  bool exists() const { return !x.empty(); }
+};
+
+struct Modello {
+  std::vector<Cella> celle;  // indices 0..numero_celle; empty before the route length is read
+  Tracciato tracciato;
+  std::array<Record, kRecordCount> record{};
+  std::array<int32_t, kMountainSlots> inizi_montagna{};
+  std::array<int32_t, kMountainSlots> fini_montagna{};
+  int32_t numero_montagne = 0;
+  int32_t lunghezza_totale = 0;
+  int32_t numero_celle = 0;
+  int32_t indice_svolta = 0;  // index after the point where the heading first passed ~89 degrees
+  std::string campo;          // the field most recently read
+};
+
+// Sizes the model for a route of `route_length` metres (0..1 000 000, checked
+// by the caller): lunghezza_totale = L + 7000, numero_celle =
+// nearest-even(lunghezza_totale / 50), fresh zeroed cells and, when
+// `with_geometry`, a fresh geometry array. Earlier content is discarded.
+void create_model(Modello& m, int32_t route_length, bool with_geometry);
+
+// Clears all 87 records: numbers 0, texts empty.
+void clear_records(Modello& m);
+
+}  // namespace scenario

@@ -1,0 +1,61 @@
+#include "compiler/model/model.h"
+
+#include <gtest/gtest.h>
+
+namespace scenario {
+namespace {
+
+TEST(CreateModel, SizesFollowTheRouteLength) {
+  const struct {
+    int32_t route, total, last_cell;
+  } cases[] = {{0, 7000, 140}, {103000, 110000, 2200}, {1000000, 1007000, 20140}, {25, 7025, 140},
+               {75, 7075, 142}};
+  for (const auto& c : cases) {
+    Modello m;
+    create_model(m, c.route, false);
+    EXPECT_EQ(m.lunghezza_totale, c.total) << c.route;
+    EXPECT_EQ(m.numero_celle, c.last_cell) << c.route;
+    EXPECT_EQ(m.celle.size(), static_cast<size_t>(c.last_cell) + 1) << c.route;
+    EXPECT_FALSE(m.tracciato.exists());
+  }
+}
+
+TEST(CreateModel, GeometryOnlyWhenAskedAndEarlierContentIsDiscarded) {
+  Modello m;
+  create_model(m, 103000, true);
+  ASSERT_TRUE(m.tracciato.exists());
+  EXPECT_EQ(m.tracciato.x.size(), 110001u);
+  EXPECT_EQ(m.tracciato.y.size(), 110001u);
+  m.celle[5].oggetto = kSignal;
+  m.tracciato.x[3] = 1.5;
+
+  create_model(m, 1000, true);
+  EXPECT_EQ(m.numero_celle, 160);
+  EXPECT_EQ(m.celle[5].oggetto, kNothing);
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.tracciato.x[3]));
+
+  create_model(m, 1000, false);
+  EXPECT_FALSE(m.tracciato.exists());
+}
+
+TEST(Cells, OnlyNothingAndMountainMarkersAreFree) {
+  for (int code = 0; code < 256; ++code) {
+    Cella c;
+    c.oggetto = static_cast<uint8_t>(code);
+    EXPECT_EQ(is_free(c), code == 0 || code == 11) << code;
+  }
+}
+
+TEST(Records, ClearingResetsNumbersAndTexts) {
+  Modello m;
+  m.record[85].nome_punto = "x";
+  m.record[85].dato_4 = 610;
+  m.record[3].orario = 7;
+  clear_records(m);
+  EXPECT_EQ(m.record[85].nome_punto, "");
+  EXPECT_EQ(m.record[85].dato_4, 0);
+  EXPECT_EQ(m.record[3].orario, 0);
+}
+
+}  // namespace
+}  // namespace scenario

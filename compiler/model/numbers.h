@@ -1,0 +1,46 @@
+// Number rules shared by the whole compiler: the nearest-even conversion, the
+// two cell-index rules, `minimo`, and the checked or wrapping stores into the
+// fixed-width members of the model.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+
+#include "compiler/model/read_failure.h"
+
+namespace scenario {
+
+// Rounds to the nearest integer, a half going to the even neighbour
+// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). Done by hand so that no rounding mode
+// or library difference can change a compiled byte.
+double nearest_even(double v);
+
+// Cell of a point object at position p (signal, indicator, sign, board):
+// nearest-even(p / 50 + 1); the 1 is added before the rounding.
+int64_t cell_of_object(int64_t p);
+
+// First cell of a stretch attribute changing at p (gradient, mountain start):
+// nearest-even(p / 50).
+int64_t cell_of_stretch(int64_t p);
+
+// The smaller of two numbers; on a tie the first.
+template <class T>
+T minimo(T x, T y) {
+  return x > y ? y : x;
+}
+
+// A value stored into a member that must hold it: overflow is a reading
+// failure (error 25).
+template <class T>
+T checked(int64_t v) {
+  if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) throw ReadFailure{};
+  return static_cast<T>(v);
+}
+
+// A value stored into a member that keeps only its low bits.
+template <class T>
+T low_bits(int64_t v) {
+  return static_cast<T>(static_cast<uint64_t>(v));
+}
+
+}  // namespace scenario

@@ -1,0 +1,22 @@
+// Everything one compilation run owns: the scenario name and train number,
+// whether the geometry is built, the error state and the track model.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "compiler/model/model.h"
+
+namespace scenario {
+
+struct Stato {
+  std::string nome;
+  std::string treno;
+  int32_t scrivi_linea = 0;      // non-zero: build and write the line geometry
+  int32_t codice_errore = 0;     // last recorded error, 0 = none
+  int32_t posizione_errore = 0;  // its position in metres
+  std::string chiave_gara;       // working text of the scenario codes
+  Modello modello;
+};
+
+}  // namespace scenario
