@@ -91,6 +91,7 @@ struct Modello {
   std::array<int32_t, kMountainSlots> inizi_montagna{};
   std::array<int32_t, kMountainSlots> fini_montagna{};
   int32_t numero_montagne = 0;
+  int32_t slot_cartello = 80;  // next free record for a sign text; signs fill 80 downward
   int32_t lunghezza_totale = 0;
   int32_t numero_celle = 0;
   int32_t indice_svolta = 0;  // index after the point where the heading first passed ~89 degrees

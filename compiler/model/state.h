@@ -9,6 +9,9 @@
 
 namespace scenario {
 
+// Where the last recorded error was found, so that tools can point at it.
+enum class ErrorSource { kNone, kLineDescription, kTrainDescription, kRouteWalk };
+
 struct Stato {
   std::string nome;
   std::string treno;
@@ -16,6 +19,8 @@ struct Stato {
   int32_t codice_errore = 0;     // last recorded error, 0 = none
   int32_t posizione_errore = 0;  // its position in metres
   std::string chiave_gara;       // working text of the scenario codes
+  ErrorSource origine_errore = ErrorSource::kNone;
+  int riga_errore = 0;           // line of the description row that raised it, 0 = none
   Modello modello;
 };
 
