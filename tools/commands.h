@@ -1,0 +1,24 @@
+// The subcommands of `scenario`, callable with their options and streams so
+// that tests can run them in-process.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace scenario::tools {
+
+// Exit statuses: input/output or usage fault, and a fault in the scenario's data.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitIo = 1;
+inline constexpr int kExitData = 2;
+
+struct InspectOptions {
+  std::vector<std::string> files;
+  bool json = false;
+};
+
+int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace scenario::tools

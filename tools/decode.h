@@ -1,0 +1,55 @@
+// Decoders for the three compiled files (layouts in docs/formats.md). They
+// read only what the bytes hold: a truncated or malformed file is refused with
+// the byte offset where decoding stopped, never read past its end.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "compiler/model/model.h"
+
+namespace scenario::tools {
+
+struct DecodeError {
+  std::string message;
+  size_t offset = 0;
+};
+
+struct DecodedTrack {
+  std::vector<Cella> celle;
+};
+
+struct DecodedRecords {
+  std::array<Record, kRecordCount> record{};
+};
+
+struct DecodedGeometry {
+  std::vector<Elemento> x;  // one element per metre, then the same count of y
+  std::vector<Elemento> y;
+};
+
+enum class FileKind { kGeometry, kRecords, kTrack };
+
+using Decoded = std::variant<DecodedGeometry, DecodedRecords, DecodedTrack>;
+
+template <class T>
+using DecodeResult = std::variant<T, DecodeError>;
+
+DecodeResult<DecodedTrack> decode_track(std::string_view bytes);
+DecodeResult<DecodedRecords> decode_records(std::string_view bytes);
+DecodeResult<DecodedGeometry> decode_geometry(std::string_view bytes);
+
+// The kind a file name suggests: "..._linea.dat" geometry, ".sim" records,
+// other ".dat" track; nothing for any other name.
+std::optional<FileKind> kind_from_name(std::string_view file_name);
+
+// Decodes by layout, trying the kind the name suggests first. When no layout
+// fits, the error is the one of the suggested kind (or of the track layout).
+DecodeResult<Decoded> decode_any(std::string_view bytes, std::string_view file_name);
+
+}  // namespace scenario::tools

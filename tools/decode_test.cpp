@@ -1,0 +1,81 @@
+#include "tools/decode.h"
+
+#include <gtest/gtest.h>
+
+namespace scenario::tools {
+namespace {
+
+std::string le16(int v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
+
+// An empty record: 34 bytes, text count 0.
+std::string empty_record() { return std::string(34, '\0'); }
+
+TEST(DecodeMalformed, RefusedWithTheOffsetWhereDecodingStopped) {
+  std::string records87;
+  for (int i = 0; i < 87; ++i) records87 += empty_record();
+  std::string long_text = std::string(14, '\0') + le16(500) + "abc";  // count runs past the end
+
+  const struct {
+    const char* name;
+    std::string bytes;
+    FileKind kind;
+    size_t offset;
+  } cases[] = {
+      {"track not a multiple of 15", std::string(31, '\0'), FileKind::kTrack, 30},
+      {"empty track", "", FileKind::kTrack, 0},
+      {"records cut inside the fixed part", records87.substr(0, 34 * 86 + 20), FileKind::kRecords, 34 * 86 + 16},
+      {"records text count past the end", long_text, FileKind::kRecords, 14},
+      {"bytes after the last record", records87 + "x", FileKind::kRecords, 34 * 87},
+      {"unknown geometry tag", le16(2) + le16(0) + le16(7) + le16(0), FileKind::kGeometry, 4},
+      {"geometry double cut short", le16(5) + "abc", FileKind::kGeometry, 2},
+      {"geometry odd element count", le16(0) + le16(0) + le16(0), FileKind::kGeometry, 6},
+      {"geometry lone byte", le16(0) + le16(0) + "x", FileKind::kGeometry, 4},
+  };
+  for (const auto& c : cases) {
+    std::optional<DecodeError> err;
+    switch (c.kind) {
+      case FileKind::kTrack:
+        if (auto r = decode_track(c.bytes); auto* e = std::get_if<DecodeError>(&r)) err = *e;
+        break;
+      case FileKind::kRecords:
+        if (auto r = decode_records(c.bytes); auto* e = std::get_if<DecodeError>(&r)) err = *e;
+        break;
+      case FileKind::kGeometry:
+        if (auto r = decode_geometry(c.bytes); auto* e = std::get_if<DecodeError>(&r)) err = *e;
+        break;
+    }
+    ASSERT_TRUE(err) << c.name;
+    EXPECT_EQ(err->offset, c.offset) << c.name;
+  }
+}
+
+TEST(DecodeAny, TheNameIsOnlyAHint) {
+  std::string records87;
+  for (int i = 0; i < 87; ++i) records87 += empty_record();
+  // Records under a track's name are still records: their layout fits, and
+  // 2958 bytes is not a multiple of 15.
+  auto r = decode_any(records87, "x_7395.dat");
+  ASSERT_TRUE(std::holds_alternative<Decoded>(r));
+  EXPECT_TRUE(std::holds_alternative<DecodedRecords>(std::get<Decoded>(r)));
+
+  const std::string geometry = le16(2) + le16(0) + le16(0) + le16(2) + le16(1) + le16(0);
+  auto g = decode_any(geometry, "anything.bin");
+  ASSERT_TRUE(std::holds_alternative<Decoded>(g));
+  const auto& geo = std::get<DecodedGeometry>(std::get<Decoded>(g));
+  ASSERT_EQ(geo.x.size(), 2u);  // two x values, then two y values
+  EXPECT_EQ(std::get<int16_t>(geo.y[0]), 1);
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(geo.y[1]));
+
+  auto bad = decode_any(std::string(16, '\x09'), "x.sim");
+  ASSERT_TRUE(std::holds_alternative<DecodeError>(bad));
+}
+
+TEST(KindFromName, Suffixes) {
+  EXPECT_EQ(kind_from_name("Montebrisca_Lurna_linea.dat"), FileKind::kGeometry);
+  EXPECT_EQ(kind_from_name("Montebrisca_Lurna_7395.sim"), FileKind::kRecords);
+  EXPECT_EQ(kind_from_name("Montebrisca_Lurna_7395.dat"), FileKind::kTrack);
+  EXPECT_EQ(kind_from_name("notes.txt"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace scenario::tools

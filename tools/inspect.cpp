@@ -1,0 +1,36 @@
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "tools/commands.h"
+#include "tools/describe.h"
+
+namespace scenario::tools {
+
+int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err) {
+  Json all = Json::array();
+  for (const std::string& name : options.files) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
+      err << "scenario inspect: " << name << ": cannot open file\n";
+      return kExitIo;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    auto decoded = decode_any(bytes, std::filesystem::path(name).filename().string());
+    if (const auto* e = std::get_if<DecodeError>(&decoded)) {
+      err << "scenario inspect: " << name << ": byte " << e->offset << ": " << e->message << "\n";
+      return kExitIo;
+    }
+    Json d = {{"file", name}};
+    d.update(describe(std::get<Decoded>(decoded)));
+    all.push_back(std::move(d));
+  }
+  if (options.json) {
+    out << (all.size() == 1 ? all[0] : all).dump(2) << "\n";
+  } else {
+    for (const Json& d : all) out << d["file"].get<std::string>() << "\n" << render_text(d) << "\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace scenario::tools
