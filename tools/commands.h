@@ -19,6 +19,15 @@ struct InspectOptions {
   bool json = false;
 };
 
+struct PlotOptions {
+  std::string nome;
+  std::string treno;
+  std::filesystem::path dir = ".";
+  std::filesystem::path output;  // default: DIR/NOME_TRENO.svg
+};
+
+int run_plot(const PlotOptions& options, std::ostream& out, std::ostream& err);
+
 int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace scenario::tools

@@ -1,22 +1,21 @@
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cerrno>
+#include <cstring>
 
 #include "tools/commands.h"
 #include "tools/describe.h"
+#include "tools/file_bytes.h"
 
 namespace scenario::tools {
 
 int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err) {
   Json all = Json::array();
   for (const std::string& name : options.files) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-      err << "scenario inspect: " << name << ": cannot open file\n";
+    const auto bytes = read_bytes(name);
+    if (!bytes) {
+      err << "scenario inspect: " << name << ": " << std::strerror(errno) << "\n";
       return kExitIo;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    auto decoded = decode_any(bytes, std::filesystem::path(name).filename().string());
+    auto decoded = decode_any(*bytes, std::filesystem::path(name).filename().string());
     if (const auto* e = std::get_if<DecodeError>(&decoded)) {
       err << "scenario inspect: " << name << ": byte " << e->offset << ": " << e->message << "\n";
       return kExitIo;

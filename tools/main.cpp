@@ -6,7 +6,7 @@
 #include "tools/commands.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files."};
+  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw the route."};
   app.require_subcommand(1);
   app.set_version_flag("--version", "scenario 0.1.0");
 
@@ -15,6 +15,14 @@ int main(int argc, char** argv) {
       app.add_subcommand("inspect", "Decode compiled files (.dat, .sim, _linea.dat) into text or JSON");
   inspect_cmd->add_option("FILE", inspect.files, "compiled files")->required();
   inspect_cmd->add_flag("--json", inspect.json, "one JSON document instead of text");
+
+  scenario::tools::PlotOptions plot;
+  CLI::App* plot_cmd = app.add_subcommand(
+      "plot", "Draw the compiled scenario NOME TRENO as an SVG page: plan view and profile");
+  plot_cmd->add_option("NOME", plot.nome, "scenario name")->required();
+  plot_cmd->add_option("TRENO", plot.treno, "train number")->required();
+  plot_cmd->add_option("--dir", plot.dir, "folder of the compiled files (default: .)");
+  plot_cmd->add_option("-o,--output", plot.output, "SVG file to write (default: DIR/NOME_TRENO.svg)");
 
   try {
     app.parse(argc, argv);
@@ -25,5 +33,6 @@ int main(int argc, char** argv) {
   }
 
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
+  if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
   return scenario::tools::kExitIo;
 }
