@@ -1,0 +1,17 @@
+#include "compiler/output/errore.h"
+
+#include <gtest/gtest.h>
+
+#include "compiler/output/header.h"
+
+namespace scenario {
+namespace {
+
+TEST(TestoErrore, LeadingBlankThenTheNumber) {
+  EXPECT_EQ(testo_errore(kHeaderValuesInUse), " Errore n. 1250");
+  EXPECT_EQ(testo_errore(kHeaderCodesInUse), " Errore n. 1251");
+  EXPECT_EQ(testo_errore(101), " Errore n. 101");
+}
+
+}  // namespace
+}  // namespace scenario

@@ -1,0 +1,150 @@
+#include "compiler/output/walk.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+#include "compiler/model/numbers.h"
+
+namespace scenario {
+namespace {
+
+constexpr int16_t kMarkerValue = 180;
+constexpr int kWarningLookBack = 20;  // cells searched before a warning board
+constexpr int kFirstSignalCell = 3;   // the look-back stops below this cell
+constexpr int kMarkerSpacing = 8;     // cells between markers inside a slow slowdown
+constexpr int kAfterEndReach = 12;    // cells searched past a slowdown's end for a signal
+constexpr int16_t kFastSlowdown = 110;  // from this speed: no interval markers, no after-end search
+
+// The three approach groups before a slowdown start (near, middle, far),
+// each given by its nearest offset n: cells c - n, c - n - 1 and c - n - 2
+// are tried in that order, and only when the start lies beyond cell n + 2.
+constexpr int kApproachGroups[] = {5, 11, 18};
+
+class Walk {
+ public:
+  explicit Walk(Stato& stato)
+      : stato_(stato), celle_(stato.modello.celle), last_(static_cast<int>(celle_.size()) - 1) {}
+
+  void run() {
+    for (int c = 1; c <= last_ - 2; ++c) {
+      if (has(c, kSlowdownWarning)) mark_signals_before_warning(c);
+      if (has(c, kSlowdownStart)) mark_slowdown(c);
+    }
+  }
+
+ private:
+  bool inside(int i) const { return i >= 0 && i <= last_; }
+  const Cella& cell(int i) const { return celle_[static_cast<size_t>(i)]; }
+  Cella& cell(int i) { return celle_[static_cast<size_t>(i)]; }
+  bool has(int i, ObjectCode code) const { return inside(i) && cell(i).oggetto == code; }
+  bool free_at(int i) const { return inside(i) && is_free(cell(i)); }
+
+  void plant(int i) {
+    cell(i).oggetto = kReductionPositive;
+    cell(i).valore1 = kMarkerValue;
+  }
+
+  // Plants a marker at the first free cell of `cells`; false when none is free.
+  bool plant_first_free(std::initializer_list<int> cells) {
+    for (const int i : cells) {
+      if (free_at(i)) {
+        plant(i);
+        return true;
+      }
+    }
+    return false;
+  }
+
+  void record_error(int32_t numero, int cell_index) {
+    stato_.codice_errore = numero;
+    stato_.posizione_errore = cell_index * 50;
+    stato_.origine_errore = ErrorSource::kRouteWalk;
+    stato_.riga_errore = 0;
+  }
+
+  // Every signal within 20 cells before a warning board gets a marker one or
+  // two cells before it; a free cell is preferred to lowering a marker that
+  // is already there.
+  void mark_signals_before_warning(int c) {
+    for (int d = c - 1; d >= std::max(c - kWarningLookBack, kFirstSignalCell); --d) {
+      if (!has(d, kSignal)) continue;
+      if (plant_first_free({d - 1, d - 2})) continue;
+      if (lower_marker(d - 1) || lower_marker(d - 2)) continue;
+      record_error(11, d);
+    }
+  }
+
+  bool lower_marker(int i) {
+    if (!has(i, kReductionPositive)) return false;
+    cell(i).valore1 = minimo<int16_t>(kMarkerValue, cell(i).valore1);
+    return true;
+  }
+
+  void mark_slowdown(int c) {
+    for (const int n : kApproachGroups) {
+      if (c <= n + 2) continue;
+      if (!plant_first_free({c - n, c - n - 1, c - n - 2})) record_error(12, c);
+    }
+    if (cell(c).valore1 < kFastSlowdown) {
+      const int end = mark_inside_slowdown(c);
+      mark_signal_after_end(end);
+    }
+  }
+
+  // Walks from the start to the end cell (or the last cell when no end
+  // follows), planting a marker every 8 cells. Returns the cell where the
+  // walk stopped.
+  int mark_inside_slowdown(int c) {
+    int spacing = 0;
+    int p = c;
+    do {
+      ++p;
+      ++spacing;
+      if (spacing == kMarkerSpacing) spacing = plant_interval_marker(p);
+    } while (!has(p, kSlowdownEnd) && p < last_);
+    return p;
+  }
+
+  // Plants the marker due at p, or next to it, and returns the spacing
+  // counted from the cell actually used. When p and both neighbours are
+  // taken, the counter stays at 8 and so passes it: no more markers in this
+  // slowdown.
+  int plant_interval_marker(int p) {
+    if (free_at(p)) {
+      plant(p);
+      return 0;
+    }
+    if (free_at(p - 1)) {
+      plant(p - 1);
+      return 1;
+    }
+    if (free_at(p + 1)) {
+      plant(p + 1);
+      return -1;
+    }
+    record_error(13, p);
+    return kMarkerSpacing;
+  }
+
+  // The first signal within 12 cells from the end gets a marker one or two
+  // cells before it. Cells past the last hold nothing.
+  void mark_signal_after_end(int p) {
+    for (int q = p; q <= p + kAfterEndReach; ++q) {
+      if (!has(q, kSignal)) continue;
+      if (!plant_first_free({q - 1, q - 2})) record_error(13, p);
+      return;
+    }
+  }
+
+  Stato& stato_;
+  std::vector<Cella>& celle_;
+  const int last_;
+};
+
+}  // namespace
+
+void walk_track(Stato& stato) { Walk(stato).run(); }
+
+}  // namespace scenario
