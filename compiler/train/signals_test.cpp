@@ -41,8 +41,8 @@ TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
        {{99, 10 + 1}, {93, 10 + 4}}},
       {"approach bytes keep their low 8 bits", 5000, {30, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 101, {0, 0, 0, 90},
        {{99, (900 + 1) % 256}}},
-      {"approach cells before the track are skipped", 200, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}, 5, {40, 0, 0, 3},
-       {{3, 31}, {1, 32}}},
+      {"approach cells before the track are skipped", 250, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}, 6, {40, 0, 0, 3},
+       {{4, 31}, {2, 32}, {0, 33}}},
   };
   for (const auto& c : cases) {
     Stato s = route_state();
