@@ -4,8 +4,8 @@
 
 namespace scenario {
 
-void memo_segnale(Stato& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2, int32_t& s3,
-                  int32_t& rapp, int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3, int32_t& tempo) {
+void memo_segnale(Stato& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2, int32_t& s3, int32_t& rapp,
+                  int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3, int32_t& tempo) {
   Modello& m = s.modello;
   const int64_t c = cell_of_object(posizione);
   Cella& cell = m.celle[c];

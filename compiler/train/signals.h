@@ -18,8 +18,8 @@ namespace scenario {
 // exist) get the approach codes. A `tempo` of 1..100 is raised to 101, in the
 // caller's variable too. Packed values keep their low 16 (words) or 8
 // (bytes) bits.
-void memo_segnale(Stato& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2, int32_t& s3,
-                  int32_t& rapp, int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3, int32_t& tempo);
+void memo_segnale(Stato& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2, int32_t& s3, int32_t& rapp,
+                  int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3, int32_t& tempo);
 
 // Reads the eleven values of a "segnale" row (the keyword is already read),
 // checks the position and places the signal. Any error code standing after

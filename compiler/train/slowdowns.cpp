@@ -7,7 +7,8 @@
 namespace scenario {
 namespace {
 
-// Below this start no warning board and no approach cells are placed.
+// A slowdown starting at or before 1500 m has no warning board and no
+// approach cells; the board stands 1200 m before the start.
 constexpr int32_t kWarningFrom = 1500;
 constexpr int32_t kWarningDistance = 1200;
 
@@ -20,14 +21,14 @@ void mark(Cella& cell, ObjectCode code, int32_t v, int32_t d_v) {
 
 }  // namespace
 
-void memo_rallentamento(Stato& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt, int32_t f_ta,
-                        int32_t& d_v) {
+void memo_rallentamento(Stato& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt, int32_t f_ta, int32_t& d_v) {
   std::vector<Cella>& celle = s.modello.celle;
   const bool warned = x > kWarningFrom;
   const int64_t start = cell_of_object(x);
   const int64_t end = cell_of_object(int64_t{x} + l);
+  const int64_t warning = cell_of_object(int64_t{x} - kWarningDistance);
   if (warned) {
-    if (!is_free(celle[cell_of_object(int64_t{x} - kWarningDistance)])) {
+    if (!is_free(celle[warning])) {
       s.codice_errore = 17;
       return;
     }
@@ -45,7 +46,7 @@ void memo_rallentamento(Stato& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_
   // End first: a slowdown shorter than a cell leaves only its start.
   mark(celle[end], kSlowdownEnd, v, d_v);
   mark(celle[start], kSlowdownStart, v, d_v);
-  if (warned) mark(celle[cell_of_object(int64_t{x} - kWarningDistance)], kSlowdownWarning, v, d_v);
+  if (warned) mark(celle[warning], kSlowdownWarning, v, d_v);
   celle[start].valore3 = low_bits<int16_t>(f_tt);
   celle[end].valore3 = low_bits<int16_t>(f_tt);
 
@@ -76,8 +77,7 @@ RowOutcome read_slowdown_row(FieldReader& in, Stato& s, int riga) {
   const int32_t f_ta = in.number();
   int32_t d_v = in.number();
   const Modello& m = s.modello;
-  if (beyond_track(m, x, 100) || !in_track(m, cell_of_object(x)) ||
-      !in_track(m, cell_of_object(int64_t{x} + l))) {
+  if (beyond_track(m, x, 100) || !in_track(m, cell_of_object(x)) || !in_track(m, cell_of_object(int64_t{x} + l))) {
     record_error(s, 15, x, riga);
     return RowOutcome::kLeaveLoop;
   }

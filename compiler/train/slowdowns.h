@@ -19,8 +19,7 @@ namespace scenario {
 // or 11) sets `codice_errore`: 17 warning, 18 start, 19 end (nothing written),
 // 20 approach cells (start, end and warning stay written). Stored values keep
 // their low 16 bits.
-void memo_rallentamento(Stato& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt, int32_t f_ta,
-                        int32_t& d_v);
+void memo_rallentamento(Stato& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt, int32_t f_ta, int32_t& d_v);
 
 // Reads the six values of a "rallentamento" row (the keyword is already
 // read), checks its cells and places it. Any error code standing after the

@@ -5,17 +5,17 @@
 namespace scenario {
 namespace {
 
-constexpr int kStationMargin = 800;       // range check: position + 800 must lie on the track
-constexpr int32_t kMinimumGap = 350;      // from the previous station's zone end to this zone's start
-constexpr int32_t kShortStation = 600;    // below this length `dato_2` is cleared
+constexpr int kStationMargin = 800;           // range check: position + 800 must lie on the track
+constexpr int32_t kMinimumGap = 350;          // from the previous station's zone end to this zone's start
+constexpr int32_t kShortStation = 600;        // below this length `dato_2` is cleared
 constexpr uint8_t kFirstPassedCategory = 25;  // categories from here on have no stop cell
 
 int32_t to_int32(double v) { return checked<int32_t>(static_cast<int64_t>(nearest_even(v))); }
 
 // The station zone around the position, by category: 5 and 6 end 150 m past
 // it, 7 and 8 reach `length` each side, the others are centred on it and
-// lengthened by 50 m at their end when `allungamento` is set. Only the last
-// keep `allungamento`.
+// lengthened by 50 m at their end when `allungamento` is set. Only the
+// centred zones keep `allungamento`.
 void set_zone(Record& r, int32_t position, int32_t length) {
   const double p = position;
   switch (r.tipo_punto) {
