@@ -3,22 +3,33 @@
 #include "compiler/model/numbers.h"
 
 namespace scenario {
+namespace {
+
+// The limit is stored in units of 5 km/h; one that does not fit a byte is a
+// reading failure.
+void write_speed(Cella& cell, int32_t kmh) {
+  cell.velocita = checked<uint8_t>(static_cast<int64_t>(nearest_even(kmh / 5.0)));
+}
+
+// The adhesion keeps its low byte.
+void write_adhesion(Cella& cell, int32_t value) { cell.dato_treno = low_bits<uint8_t>(value); }
+
+}  // namespace
 
 RowOutcome SpeedAndAdhesion::read_speed_row(FieldReader& in, Stato& s, int riga) {
-  const int32_t position = in.number();
-  const int32_t speed = in.number();
-  Modello& m = s.modello;
-  if (beyond_track(m, position, 100)) {
-    record_error(s, 15, position, riga);
-    return RowOutcome::kLeaveLoop;
-  }
-  const int64_t until = cell_of_stretch(position);
-  while (speed_cell_ < until && speed_cell_ < m.numero_celle) write_speed(m);
-  speed_ = speed;
-  return RowOutcome::kNext;
+  return read_row(in, s, riga, speed_, write_speed);
 }
 
 RowOutcome SpeedAndAdhesion::read_adhesion_row(FieldReader& in, Stato& s, int riga) {
+  return read_row(in, s, riga, adhesion_, write_adhesion);
+}
+
+void SpeedAndAdhesion::fill_to_end(Modello& m) {
+  finish(m, speed_, write_speed);
+  finish(m, adhesion_, write_adhesion);
+}
+
+RowOutcome SpeedAndAdhesion::read_row(FieldReader& in, Stato& s, int riga, Fill& fill, Writer write) {
   const int32_t position = in.number();
   const int32_t value = in.number();
   Modello& m = s.modello;
@@ -28,31 +39,17 @@ RowOutcome SpeedAndAdhesion::read_adhesion_row(FieldReader& in, Stato& s, int ri
   }
   // The range check keeps `until` at or below the third-last cell.
   const int64_t until = cell_of_stretch(position);
-  while (adhesion_cell_ < until) write_adhesion(m);
-  adhesion_ = value;
+  while (fill.next_cell < until) write(m.celle[fill.next_cell++], fill.value);
+  fill.value = value;
   return RowOutcome::kNext;
 }
 
-void SpeedAndAdhesion::fill_to_end(Modello& m) {
+// A row at the last position leaves the fill at the third-last cell, which
+// then gets the row's value.
+void SpeedAndAdhesion::finish(Modello& m, Fill& fill, Writer write) {
   do {
-    write_speed(m);
-  } while (speed_cell_ < m.numero_celle - 2);
-  do {
-    write_adhesion(m);
-  } while (adhesion_cell_ < m.numero_celle - 2);
-}
-
-// The limit is stored in units of 5 km/h; one that does not fit a byte is a
-// reading failure.
-void SpeedAndAdhesion::write_speed(Modello& m) {
-  m.celle[speed_cell_].velocita = checked<uint8_t>(static_cast<int64_t>(nearest_even(speed_ / 5.0)));
-  ++speed_cell_;
-}
-
-// The adhesion keeps its low byte.
-void SpeedAndAdhesion::write_adhesion(Modello& m) {
-  m.celle[adhesion_cell_].dato_treno = low_bits<uint8_t>(adhesion_);
-  ++adhesion_cell_;
+    write(m.celle[fill.next_cell++], fill.value);
+  } while (fill.next_cell < m.numero_celle - 2);
 }
 
 }  // namespace scenario

@@ -18,19 +18,22 @@ class SpeedAndAdhesion {
   RowOutcome read_speed_row(FieldReader& in, Stato& s, int riga);
   RowOutcome read_adhesion_row(FieldReader& in, Stato& s, int riga);
 
-  // Fills `velocita` and `dato_treno` from where each fill stopped, at least
-  // one cell and up to the third-last cell, which stays unfilled.
+  // Fills `velocita` and `dato_treno` from where each fill stopped up to the
+  // fourth-last cell, and at least one cell.
   void fill_to_end(Modello& m);
 
  private:
-  void write_speed(Modello& m);
-  void write_adhesion(Modello& m);
+  struct Fill {
+    int32_t next_cell = 0;  // the first cell not yet written
+    int32_t value = 0;      // the value in force there
+  };
+  using Writer = void (*)(Cella& cell, int32_t value);
 
-  // Each fill: the first cell not yet written and the value in force there.
-  int32_t speed_cell_ = 0;
-  int32_t speed_ = 0;  // km/h
-  int32_t adhesion_cell_ = 0;
-  int32_t adhesion_ = 0;
+  static RowOutcome read_row(FieldReader& in, Stato& s, int riga, Fill& fill, Writer write);
+  static void finish(Modello& m, Fill& fill, Writer write);
+
+  Fill speed_;  // km/h
+  Fill adhesion_;
 };
 
 }  // namespace scenario
