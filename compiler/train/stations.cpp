@@ -94,6 +94,8 @@ RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga) {
     r.dato_2 = 0;
   }
 
+  // The stopping categories: a stop cell just inside the zone's end and,
+  // except for categories 5 and 6, approach codes in the four cells before.
   if (r.tipo_punto < kFirstPassedCategory) {
     const double zone_end_cell = r.fine_zona / 50.0;
     const int64_t stop = static_cast<int64_t>(nearest_even(zone_end_cell - 1));
