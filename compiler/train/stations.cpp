@@ -1,0 +1,134 @@
+#include "compiler/train/stations.h"
+
+#include "compiler/model/numbers.h"
+
+namespace scenario {
+namespace {
+
+constexpr int kStationMargin = 800;           // range check: position + 800 must lie on the track
+constexpr int32_t kMinimumGap = 350;          // from the previous station's zone end to this zone's start
+constexpr int32_t kShortStation = 600;        // below this length `dato_2` is cleared
+constexpr uint8_t kFirstPassedCategory = 25;  // categories from here on have no stop cell
+
+int32_t to_int32(double v) { return checked<int32_t>(static_cast<int64_t>(nearest_even(v))); }
+
+// The station zone around the position, by category: 5 and 6 end 150 m past
+// it, 7 and 8 reach `length` each side, the others are centred on it and
+// lengthened by 50 m at their end when `allungamento` is set. Only the
+// centred zones keep `allungamento`.
+void set_zone(Record& r, int32_t position, int32_t length) {
+  const double p = position;
+  switch (r.tipo_punto) {
+    case 5:
+    case 6:
+      r.fine_zona = to_int32(p + 150);
+      r.inizio_zona = to_int32(p - length);
+      r.allungamento = 0;
+      break;
+    case 7:
+    case 8:
+      r.inizio_zona = to_int32(p - length);
+      r.fine_zona = to_int32(p + length);
+      r.allungamento = 0;
+      break;
+    default:
+      r.inizio_zona = to_int32(p - length / 2.0);
+      r.fine_zona = to_int32(p + length / 2.0 + (r.allungamento != 0 ? 50 : 0));
+      break;
+  }
+}
+
+// Columns 4 to 17, in file order.
+void read_columns(FieldReader& in, Record& r) {
+  r.dato_1 = checked<uint8_t>(in.number());
+  r.dato_2 = checked<uint8_t>(in.number());
+  r.allungamento = checked<uint8_t>(in.number());
+  r.dato_4 = checked<int16_t>(in.number());
+  r.dato_5 = checked<int16_t>(in.number());
+  r.dato_6 = checked<uint8_t>(in.number());
+  r.dato_7 = checked<int16_t>(in.number());
+  r.dato_8 = checked<int16_t>(in.number());
+  r.dato_9 = checked<int16_t>(in.number());
+  r.dato_10 = checked<uint8_t>(in.number());
+  const int64_t hours = in.number();
+  const int64_t minutes = in.number();
+  const int64_t seconds = in.number();
+  r.orario = checked<int32_t>(hours * 3600 + minutes * 60 + seconds);
+  r.nome_punto = in.text();
+}
+
+}  // namespace
+
+RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga) {
+  Modello& m = s.modello;
+  // Stations and sign texts share the records; a station never takes a sign's.
+  if (indice >= m.slot_cartello) {
+    record_error_code(s, 10, riga);
+    return RowOutcome::kStop;
+  }
+  Record& r = m.record[indice];
+
+  const int32_t position = in.number();
+  r.posizione_punto = position;
+  if (beyond_track(m, position, kStationMargin)) {
+    record_error(s, 15, position, riga);
+    return RowOutcome::kLeaveLoop;
+  }
+  if (position % 50 != 0) {
+    record_error(s, 8, position, riga);
+    return RowOutcome::kStop;
+  }
+
+  r.tipo_punto = checked<uint8_t>(in.number());
+  const int32_t length = in.number();  // not kept in the record
+  if (length % 100 != 0) {
+    record_error(s, 9, position, riga);
+    return RowOutcome::kStop;
+  }
+  read_columns(in, r);
+
+  set_zone(r, position, length);
+  if (length < kShortStation) r.dato_2 = 0;
+  if (indice == 1) {
+    r.allungamento = 0;
+    r.dato_2 = 0;
+  }
+
+  // The stopping categories: a stop cell just inside the zone's end and,
+  // except for categories 5 and 6, approach codes in the four cells before.
+  if (r.tipo_punto < kFirstPassedCategory) {
+    const double zone_end_cell = r.fine_zona / 50.0;
+    const int64_t stop = static_cast<int64_t>(nearest_even(zone_end_cell - 1));
+    if (stop > m.numero_celle) {
+      record_error(s, 15, position, riga);
+      return RowOutcome::kLeaveLoop;
+    }
+    if (r.tipo_punto != 5 && r.tipo_punto != 6) {
+      for (int k = 1; k <= 4; ++k) {
+        const double c = zone_end_cell - k - 1;
+        if (c > 1) m.celle[static_cast<int64_t>(nearest_even(c))].preavviso = static_cast<uint8_t>(80 + k);
+      }
+    }
+    // Tested on the rounded cell: cell 1 must keep its header values free.
+    if (stop <= 1) {
+      record_error_code(s, 24, riga);
+      return RowOutcome::kStop;
+    }
+    m.celle[stop].oggetto = kStationStop;
+    m.celle[stop].valore1 = static_cast<int16_t>(indice);
+  }
+
+  if (indice > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[indice - 1].fine_zona) {
+    record_error(s, 22, position, riga);
+    return RowOutcome::kStop;
+  }
+
+  ++indice;
+  if (indice >= m.slot_cartello) {
+    record_error_code(s, 10, riga);
+    return RowOutcome::kStop;
+  }
+  return RowOutcome::kNext;
+}
+
+}  // namespace scenario

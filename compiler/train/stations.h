@@ -1,0 +1,23 @@
+// Station rows of the train description: each fills one scenario record from
+// slot 1 upward and, for the categories that stop, the stop cell and the
+// approach codes before it. Columns in docs/formats.md.
+#pragma once
+
+#include <cstdint>
+
+#include "compiler/line/field_reader.h"
+#include "compiler/model/state.h"
+#include "compiler/train/row_outcome.h"
+
+namespace scenario {
+
+// Reads the seventeen columns of a "stazione" row (the keyword is already
+// read) into record `indice`, step by step, each check right after the
+// values it needs, so that a refused row keeps what was stored before.
+// `indice` counts stations from 1 and advances after each stored station.
+// `slot_cartello`, the next free sign slot, bounds it: a station whose own
+// slot is at or above it is refused, and an index that reaches it after the
+// increase ends the reading; both are error 10.
+RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga);
+
+}  // namespace scenario
