@@ -1,0 +1,58 @@
+#include "writers/dati_rallentamenti.h"
+
+#include "writers/line_list.h"
+
+namespace scenario {
+namespace {
+
+constexpr std::string_view kEmptyRow =
+    " |   |                            |            |          |         |            |";
+constexpr std::string_view kTableRule =
+    "  _______________________________________________________________________________";
+
+std::vector<std::string_view> build_lines() {
+  std::vector<std::string_view> righe = {
+      "",
+      "                               Modulo M. 3",
+      "                           ORDINE DI RALLENTAMENTO",
+      " ________________________________________________________________________________",
+      "  Linea  MONTEBRISCA - LURNA",
+      "",
+      "  Si ordina al macchinista del treno 7395 di effettuare i seguenti rallentamenti",
+      kTableRule,
+      " |   |                            |Inizio dopo |          |         |            |",
+      " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|",
+      " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |",
+      " |___|____________________________|____________|__________|_________|____________|",
+      kEmptyRow,
+      // The train description's slowdown: 40 km/h over 200 m from 93650 m,
+      // which is past kilometre post 92 of the line count, at CORTE VALSIO.
+      " | 1 | CORTE VALSIO               |    92      |    40    |   200   |     B      |",
+  };
+  // The form always shows 26 body rows, used or not.
+  righe.insert(righe.end(), 24, kEmptyRow);
+  righe.insert(righe.end(), {
+                                kTableRule,
+                                "",
+                                "              Prescrizioni specifiche",
+                                " A - Da rispettare con tutto il treno (per i treni viaggiatori)",
+                                " B - Interessa anche la stazione di CORTE VALSIO",
+                                " D - Rallentamneto N. ... e N. ...  sono contigui",
+                                " C - Da rispettare dalle ore ....  alle ore ..... di tutti",
+                                "     i giorni esclusi i seguenti:.........",
+                            });
+  return righe;
+}
+
+}  // namespace
+
+const std::vector<std::string_view>& righe_rallentamenti() {
+  static const std::vector<std::string_view> righe = build_lines();
+  return righe;
+}
+
+std::optional<IoError> dati_rallentamenti(const FileNames& files) {
+  return write_lines(files.rallentamenti_txt, righe_rallentamenti());
+}
+
+}  // namespace scenario

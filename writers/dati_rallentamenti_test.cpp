@@ -1,0 +1,134 @@
+#include "writers/dati_rallentamenti.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "writers/sheet_table.h"
+#include "writers/sheets_test_data.h"
+
+namespace scenario {
+namespace {
+
+using namespace sheets_test;
+
+// Lines 9-38 are the table under its opening rule: four heading lines, then
+// 26 rows (lines 13-38), the restriction on line 14.
+constexpr size_t kFirstTableLine = 9;
+constexpr size_t kFirstRowLine = 13;
+constexpr size_t kLastTableLine = 38;
+constexpr size_t kRestrictionLine = 14;
+constexpr size_t kFirstKeyLine = 41;
+
+// The whole number that fills `text`; anything else fails the test.
+int whole(std::string_view text) {
+  int v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  EXPECT_TRUE(!text.empty() && ec == std::errc() && end == text.data() + text.size()) << text;
+  return v;
+}
+
+TEST(SlowdownOrder, FixedLinesStandWhereTheyBelong) {
+  const std::string table_rule = "  " + std::string(79, '_');
+  const struct {
+    size_t line;
+    std::string text;
+  } cases[] = {
+      {1, ""},
+      {2, "                               Modulo M. 3"},
+      {3, "                           ORDINE DI RALLENTAMENTO"},
+      {4, " " + std::string(80, '_')},
+      {5, "  Linea  MONTEBRISCA - LURNA"},
+      {6, ""},
+      {7, "  Si ordina al macchinista del treno 7395 di effettuare i seguenti rallentamenti"},
+      {8, table_rule},
+      {9, " |   |                            |Inizio dopo |          |         |            |"},
+      {10, " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|"},
+      {11, " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |"},
+      {12, " |___|____________________________|____________|__________|_________|____________|"},
+      {14, " | 1 | CORTE VALSIO               |    92      |    40    |   200   |     B      |"},
+      {39, table_rule},
+      {40, ""},
+      {41, "              Prescrizioni specifiche"},
+      {42, " A - Da rispettare con tutto il treno (per i treni viaggiatori)"},
+      {43, " B - Interessa anche la stazione di CORTE VALSIO"},
+      {44, " D - Rallentamneto N. ... e N. ...  sono contigui"},
+      {45, " C - Da rispettare dalle ore ....  alle ore ..... di tutti"},
+      {46, "     i giorni esclusi i seguenti:........."},
+  };
+  const auto& righe = righe_rallentamenti();
+  ASSERT_EQ(righe.size(), 46u);
+  for (const auto& c : cases) EXPECT_EQ(righe[c.line - 1], c.text) << "line " << c.line;
+  for (const auto line : righe)
+    for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
+}
+
+TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
+  const auto& righe = righe_rallentamenti();
+  const std::vector<size_t> widths = {3, 28, 12, 10, 9, 12};
+  int empty_rows = 0;
+  for (size_t n = kFirstTableLine; n <= kLastTableLine; ++n) {
+    const std::string_view line = righe[n - 1];
+    EXPECT_EQ(line.size(), 82u) << "line " << n;
+    EXPECT_EQ(line.substr(0, 2), " |") << "line " << n;
+    EXPECT_EQ(line.back(), '|') << "line " << n;
+    const auto cells = table_cells(line);
+    std::vector<size_t> got;
+    bool blank = true;
+    for (const auto cell : cells) {
+      got.push_back(cell.size());
+      blank = blank && trim_spaces(cell).empty();
+    }
+    EXPECT_EQ(got, widths) << "line " << n;
+    if (n >= kFirstRowLine && n != kRestrictionLine) {
+      EXPECT_TRUE(blank) << "line " << n;
+      ++empty_rows;
+    }
+  }
+  EXPECT_EQ(empty_rows, 25);
+}
+
+TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
+  // Position, speed and length of the train description's slowdown row.
+  std::vector<int> fields;
+  std::string_view rest = kRigaRallentamento.substr(kRigaRallentamento.find(',') + 1);
+  for (size_t comma; (comma = rest.find(',')) != std::string_view::npos;
+       rest = rest.substr(comma + 1))
+    fields.push_back(whole(trim_spaces(rest.substr(0, comma))));
+  ASSERT_GE(fields.size(), 3u);
+  const int x = fields[0], v = fields[1], l = fields[2];
+
+  const auto cells = table_cells(righe_rallentamenti()[kRestrictionLine - 1]);
+  ASSERT_EQ(cells.size(), 6u);
+  EXPECT_EQ(whole(trim_spaces(cells[0])), 1);
+  // The kilometre post after which it starts, on the line's count.
+  EXPECT_EQ(whole(trim_spaces(cells[2])), (x - kCippo) / 1000);
+  EXPECT_EQ(whole(trim_spaces(cells[3])), v);
+  EXPECT_EQ(whole(trim_spaces(cells[4])), l);
+
+  // The station named is the train description's station nearest the
+  // slowdown, and the key's B line names it too.
+  const Stazione* nearest = &kStazioni[0];
+  for (const auto& s : kStazioni)
+    if (std::abs(s.posizione - x) < std::abs(nearest->posizione - x)) nearest = &s;
+  EXPECT_EQ(trim_spaces(cells[1]), nearest->nome);
+
+  // Every prescription letter has its line in the key.
+  const auto& righe = righe_rallentamenti();
+  for (const char letter : trim_spaces(cells[5])) {
+    const std::string head = std::string(" ") + letter + " - ";
+    const auto key = std::find_if(righe.begin() + kFirstKeyLine - 1, righe.end(),
+                                  [&](std::string_view k) { return k.starts_with(head); });
+    ASSERT_NE(key, righe.end()) << letter;
+    if (letter == 'B') {
+      EXPECT_TRUE(key->ends_with(nearest->nome)) << *key;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace scenario

@@ -1,0 +1,27 @@
+// The train card: the fixed-width sheet that the driver reads beside the
+// simulator, listing from departure to arrival the speed limits, kilometre
+// points, stations, timetable and recovery margins of train 7395. Nothing
+// reads it back. See docs/formats.md, "Train card".
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/file_names.h"
+#include "common/replace_file.h"
+
+namespace scenario {
+
+// The card's 52 lines, in file order, without line ends.
+const std::vector<std::string_view>& righe_scheda();
+
+// The station names of the card, top to bottom: the table rows that carry a
+// time. They must be the train description's stations, in its order.
+std::vector<std::string> nomi_stazioni_scheda();
+
+// Writes the card to `files.scheda_txt`, replacing any earlier file.
+std::optional<IoError> dati_scheda(const FileNames& files);
+
+}  // namespace scenario

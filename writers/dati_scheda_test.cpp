@@ -1,0 +1,379 @@
+#include "writers/dati_scheda.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "writers/dati_note.h"
+#include "writers/sheet_table.h"
+#include "writers/sheets_test_data.h"
+
+namespace scenario {
+namespace {
+
+using namespace sheets_test;
+
+// Lines 17-44 hold the table's 28 rows.
+constexpr size_t kFirstRow = 16;
+constexpr size_t kRowCount = 28;
+
+// A table row read back from the card, its cells without padding.
+struct Row {
+  std::string limite;
+  std::string km;
+  std::string luogo;
+  std::string orario;
+  std::string recupero;
+};
+
+std::vector<Row> table_rows() {
+  std::vector<Row> rows;
+  for (size_t i = kFirstRow; i < kFirstRow + kRowCount; ++i) {
+    const auto c = table_cells(righe_scheda()[i]);
+    if (c.size() != 7) {
+      ADD_FAILURE() << "line " << i + 1 << " is not a table row";
+      return rows;
+    }
+    rows.push_back({std::string(trim_spaces(c[0])), std::string(trim_spaces(c[2])),
+                    std::string(trim_spaces(c[4])), std::string(trim_spaces(c[5])),
+                    std::string(trim_spaces(c[6]))});
+  }
+  return rows;
+}
+
+std::optional<int> whole(std::string_view text) {
+  int v = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return v;
+}
+
+// "81.950" -> 81950 metres.
+std::optional<int> metres(std::string_view km) {
+  const size_t dot = km.find('.');
+  if (dot == std::string_view::npos || km.size() - dot != 4) return std::nullopt;
+  const auto k = whole(km.substr(0, dot));
+  const auto m = whole(km.substr(dot + 1));
+  if (!k || !m) return std::nullopt;
+  return *k * 1000 + *m;
+}
+
+// Minutes from noon, so that the night's times keep their order across
+// midnight.
+int from_noon(int h, int m) { return (h < 12 ? h + 24 : h) * 60 + m - 12 * 60; }
+
+// "23.48" -> minutes from noon.
+std::optional<int> minutes(std::string_view time) {
+  if (time.size() != 5 || time[2] != '.') return std::nullopt;
+  const auto h = whole(time.substr(0, 2));
+  const auto m = whole(time.substr(3));
+  if (!h || !m || *h > 23 || *m > 59) return std::nullopt;
+  return from_noon(*h, *m);
+}
+
+// The one or two times of an Orario cell.
+std::vector<std::string> times_of(const std::string& orario) {
+  if (orario.empty()) return {};
+  if (orario.size() == 13 && orario.substr(5, 3) == " - ")
+    return {orario.substr(0, 5), orario.substr(8)};
+  return {orario};
+}
+
+const Stazione* station_named(std::string_view name) {
+  for (const auto& s : kStazioni)
+    if (s.nome == name) return &s;
+  return nullptr;
+}
+
+int train_limit_at(int32_t p) {
+  int v = 0;
+  for (const auto& c : kVelocita)
+    if (c.posizione <= p) v = c.velocita;
+  return v;
+}
+
+TEST(TrainCard, FixedLinesStandWhereTheyBelong) {
+  const std::string rule = "  " + std::string(80, '_');
+  const std::string empty_row =
+      " |     |     |          |     |                            |                |     |";
+  const struct {
+    size_t line;
+    std::string text;
+  } cases[] = {
+      {1, ""},
+      {2, ""},
+      {3, "  ___________________                                               ______________"},
+      {4, " |                   |                    SCHEDA                   |              |"},
+      {5, " |   TRENO n.7395    |                   da: Montebrisca           |    V160 B    |"},
+      {6, " |___________________|                    a: Lurna                 |    125 %     |"},
+      {7, "                                                                   |______________|"},
+      {8, "  ___________________                ___________________"},
+      {9, " |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       "},
+      {10, " |       EXP         |              |      700T         |"},
+      {11, " |___________________|              |___________________|"},
+      {12, ""},
+      {13, rule},
+      {14, " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |"},
+      {15, " | Lim.|Marc.|          |  Rs |                            |                |     |"},
+      {16, " |_____|_____|__________|_____|____________________________|________________|_____|"},
+      {44, " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |"},
+      {45, empty_row},
+      {46, empty_row},
+      {47, empty_row},
+      {48, rule},
+      {49, ""},
+      {50, ""},
+      {51, ""},
+      {52, " "},
+  };
+  const auto& righe = righe_scheda();
+  ASSERT_EQ(righe.size(), 52u);
+  for (const auto& c : cases) EXPECT_EQ(righe[c.line - 1], c.text) << "line " << c.line;
+}
+
+TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
+  const std::string_view quoted[] = {
+      " | 135 |     |     0.000|     | cippo km 0.000             |                |     |",
+      " | 135 |     |    81.950|     | km 81.950                  |                |     |",
+      " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |",
+  };
+  const auto body = righe_scheda().begin() + kFirstRow;
+  for (const auto q : quoted) EXPECT_EQ(std::count(body, body + kRowCount, q), 1) << q;
+
+  // CAVRESCINO keeps its kilometre point; its time is checked with the others.
+  const auto rows = table_rows();
+  const auto cav =
+      std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.luogo == "CAVRESCINO"; });
+  ASSERT_NE(cav, rows.end());
+  EXPECT_EQ(cav->km, "6.600");
+  EXPECT_EQ(cav->limite, "");
+}
+
+TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
+  const auto& righe = righe_scheda();
+  const std::vector<size_t> widths = {5, 5, 10, 5, 28, 16, 5};
+  for (size_t i = 13; i < 47; ++i) {  // lines 14-47: heading, rows, empty rows
+    const std::string_view line = righe[i];
+    EXPECT_EQ(line.size(), 83u) << "line " << i + 1;
+    EXPECT_EQ(line.substr(0, 2), " |") << "line " << i + 1;
+    EXPECT_EQ(line.back(), '|') << "line " << i + 1;
+    std::vector<size_t> got;
+    for (const auto cell : table_cells(line)) got.push_back(cell.size());
+    EXPECT_EQ(got, widths) << "line " << i + 1;
+  }
+}
+
+TEST(TrainCard, EveryLineIsPrintableAscii) {
+  for (const auto line : righe_scheda())
+    for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
+}
+
+TEST(TrainCard, CellsKeepTheirAlignment) {
+  for (size_t i = kFirstRow; i < kFirstRow + kRowCount + 3; ++i) {
+    const auto c = table_cells(righe_scheda()[i]);
+    ASSERT_EQ(c.size(), 7u);
+    const std::string where = "line " + std::to_string(i + 1);
+    // Speed: right-aligned digits and one trailing space.
+    const auto limite = trim_spaces(c[0]);
+    if (!limite.empty()) {
+      EXPECT_TRUE(whole(limite)) << where;
+      EXPECT_EQ(c[0].substr(5 - limite.size() - 1), std::string(limite) + " ") << where;
+    }
+    EXPECT_TRUE(trim_spaces(c[1]).empty()) << where;
+    // Kilometre point: right-aligned, three decimals.
+    const auto km = trim_spaces(c[2]);
+    if (!km.empty()) {
+      EXPECT_TRUE(metres(km)) << where;
+      EXPECT_EQ(c[2].back(), km.back()) << where;
+    }
+    EXPECT_TRUE(trim_spaces(c[3]).empty()) << where;
+    // Place: one space, then the text.
+    if (!trim_spaces(c[4]).empty()) {
+      EXPECT_EQ(c[4].find_first_not_of(' '), 1u) << where;
+    }
+    // Times: one centred, or two joined by " - ".
+    const auto orario = trim_spaces(c[5]);
+    if (orario.size() == 5) {
+      EXPECT_EQ(c[5], "      " + std::string(orario) + "     ") << where;
+    } else if (!orario.empty()) {
+      EXPECT_EQ(c[5], "  " + std::string(orario) + " ") << where;
+    }
+    for (const auto& t : times_of(std::string(orario))) EXPECT_TRUE(minutes(t)) << where;
+    // Recovery margin: centred.
+    const std::string rec(trim_spaces(c[6]));
+    if (!rec.empty()) {
+      EXPECT_TRUE(rec == "0.5" || rec == "1" || rec == "1.5") << where;
+      EXPECT_EQ(c[6], std::string((5 - rec.size()) / 2, ' ') + rec +
+                          std::string((6 - rec.size()) / 2, ' '))
+          << where;
+    }
+  }
+}
+
+TEST(TrainCard, StationRowsAreTheTrainDescriptionsStations) {
+  std::vector<std::string> expected;
+  for (const auto& s : kStazioni) expected.emplace_back(s.nome);
+  EXPECT_EQ(nomi_stazioni_scheda(), expected);
+
+  // Station rows, and only they, carry a time; every other row is one of
+  // the card's other kinds, tied to its place.
+  const auto rows = table_rows();
+  int cippo = 0, protezione = 0, deviatoio = 0, km = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const Row& r = rows[i];
+    const bool station = station_named(r.luogo) != nullptr;
+    EXPECT_EQ(station, !r.orario.empty()) << r.luogo;
+    if (station) continue;
+    const std::string_view luogo = r.luogo;
+    if (luogo == "cippo km 0.000") {
+      ++cippo;
+    } else if (luogo.starts_with("Seg. protezione ")) {
+      ++protezione;  // the protection signal stands just before its station
+      ASSERT_LT(i + 1, rows.size());
+      EXPECT_EQ(rows[i + 1].luogo, luogo.substr(16));
+    } else if (luogo.starts_with("Deviatoio uscita ")) {
+      ++deviatoio;  // the exit points lie just after their station
+      ASSERT_GT(i, 0u);
+      EXPECT_EQ(rows[i - 1].luogo, luogo.substr(17));
+    } else if (luogo.starts_with("km ")) {
+      ++km;
+      EXPECT_EQ(luogo.substr(3), r.km);
+    } else {
+      ADD_FAILURE() << "unexpected row " << luogo;
+    }
+  }
+  EXPECT_EQ(cippo, 1);
+  EXPECT_EQ(protezione, 2);
+  EXPECT_EQ(deviatoio, 1);
+  EXPECT_EQ(km, 2);
+}
+
+TEST(TrainCard, KilometrePointsRestartAtTheCippoAndRise) {
+  const auto rows = table_rows();
+  const auto cippo =
+      std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.km == "0.000"; });
+  ASSERT_NE(cippo, rows.end());
+  EXPECT_EQ(cippo->luogo, "cippo km 0.000");
+  int last = -1;
+  for (auto r = rows.begin(); r != rows.end(); ++r) {
+    const auto m = metres(r->km);
+    const Stazione* s = station_named(r->luogo);
+    if (s != nullptr) {
+      ASSERT_TRUE(m) << r->luogo;
+      // Stations short of the cippo lie on another line's count.
+      EXPECT_EQ(s->posizione < kCippo, r < cippo) << r->luogo;
+      if (r > cippo) {
+        EXPECT_NEAR(*m, s->posizione - kCippo, 100) << r->luogo;
+      }
+    }
+    if (r < cippo || !m) continue;
+    EXPECT_GT(*m, last) << r->luogo;
+    last = *m;
+  }
+  EXPECT_EQ(last, 100750);
+}
+
+TEST(TrainCard, TimesRunForwardFromDepartureToArrival) {
+  const auto rows = table_rows();
+  std::vector<std::string> all;
+  std::vector<std::string> with_two;
+  for (const auto& r : rows) {
+    const auto t = times_of(r.orario);
+    all.insert(all.end(), t.begin(), t.end());
+    if (t.size() == 2) with_two.push_back(r.luogo);
+  }
+  ASSERT_FALSE(all.empty());
+  EXPECT_EQ(all.front(), "23.40");
+  EXPECT_EQ(all.back(), "00.54");
+  for (size_t i = 1; i < all.size(); ++i) EXPECT_LE(minutes(all[i - 1]), minutes(all[i])) << all[i];
+
+  // The first station, one intermediate station and the last show two
+  // times; the train description's time at each is one of them.
+  ASSERT_EQ(with_two.size(), 3u);
+  EXPECT_EQ(with_two.front(), kStazioni[0].nome);
+  EXPECT_EQ(with_two.back(), std::end(kStazioni)[-1].nome);
+  for (const auto& o : kOrari) {
+    const auto r =
+        std::find_if(rows.begin(), rows.end(), [&](const Row& x) { return x.luogo == o.stazione; });
+    ASSERT_NE(r, rows.end());
+    const auto t = times_of(r->orario);
+    ASSERT_EQ(t.size(), 2u) << o.stazione;
+    const int want = from_noon(o.ore, o.minuti);
+    EXPECT_TRUE(minutes(t[0]) == want || minutes(t[1]) == want) << o.stazione;
+  }
+}
+
+TEST(TrainCard, SpeedLimitsFollowTheTrainDescription) {
+  // Stations whose own limit the notes say the signals give: the card may
+  // leave it out and show the limit that holds past them.
+  std::vector<int32_t> signalled;
+  for (size_t i = 14; i < 18; ++i)  // notes lines 15-18
+    for (const auto& s : kStazioni)
+      if (righe_note()[i].find(s.nome) != std::string_view::npos) signalled.push_back(s.posizione);
+  auto given_by_signals = [&](int32_t p) {
+    // The train's limit at p holds over [from, to): is a signalled station in it?
+    int32_t from = 0;
+    int32_t to = std::numeric_limits<int32_t>::max();
+    for (const auto& c : kVelocita) {
+      if (c.posizione > p) {
+        to = c.posizione;
+        break;
+      }
+      from = c.posizione;
+    }
+    return std::any_of(signalled.begin(), signalled.end(),
+                       [&](int32_t s) { return from <= s && s < to; });
+  };
+
+  std::vector<int> card_limits;
+  int in_force = 0;
+  for (const auto& r : table_rows()) {
+    if (!r.limite.empty()) {
+      const auto parsed = whole(r.limite);
+      ASSERT_TRUE(parsed) << r.luogo;
+      const int v = *parsed;
+      // A protection signal lowers the limit; the exit points raise it again.
+      if (r.luogo.starts_with("Seg. protezione")) {
+        EXPECT_LT(v, in_force) << r.luogo;
+      }
+      if (r.luogo.starts_with("Deviatoio uscita")) {
+        EXPECT_GT(v, in_force) << r.luogo;
+      }
+      in_force = v;
+      card_limits.push_back(v);
+    }
+    std::optional<int32_t> p;
+    if (const Stazione* s = station_named(r.luogo)) {
+      p = s->posizione;
+    } else if (r.km == "0.000" || r.luogo.starts_with("km ")) {
+      const auto m = metres(r.km);
+      ASSERT_TRUE(m) << r.luogo;
+      p = kCippo + *m;
+    }
+    if (!p || given_by_signals(*p)) continue;
+    EXPECT_EQ(in_force, train_limit_at(*p)) << r.luogo;
+    if (r.luogo.starts_with("km ")) {  // an open-line change: where the train's limit changes
+      EXPECT_TRUE(std::any_of(std::begin(kVelocita), std::end(kVelocita),
+                              [&](const CambioVelocita& c) { return c.posizione == *p; }))
+          << r.luogo;
+    }
+  }
+
+  // Read down the card, the limits step through the train's speeds in order.
+  auto next = std::begin(kVelocita);
+  for (const int v : card_limits) {
+    next = std::find_if(next, std::end(kVelocita),
+                        [&](const CambioVelocita& c) { return c.velocita == v; });
+    ASSERT_NE(next, std::end(kVelocita)) << "card limit " << v << " out of the train's order";
+    ++next;
+  }
+}
+
+}  // namespace
+}  // namespace scenario
