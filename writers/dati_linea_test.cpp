@@ -98,9 +98,9 @@ TEST(DatiLinea, FixedRowsStandExactlyAsGiven) {
                              {99200, 90, 110, 110}};
   std::vector<std::string> indicators;
   for (const auto& b : boards) {
-    indicators.push_back("indicatori_vmax,  " + std::to_string(b[0]) + ",  " + std::to_string(b[1]) +
-                         ",  " + std::to_string(b[2]) + ",  " + std::to_string(b[3]) +
-                         ",  0,  ,  ,  ,  0");
+    std::string row = "indicatori_vmax";
+    for (const int value : b) row += ",  " + std::to_string(value);
+    indicators.push_back(row + ",  0,  ,  ,  ,  0");
   }
   EXPECT_EQ(section_rows(lines, "[cartelli]"), indicators);
   EXPECT_EQ(indicators[0], "indicatori_vmax,  1550,  125,  135,  135,  0,  ,  ,  ,  0");

@@ -136,11 +136,11 @@ std::vector<Station> stations() {
 TEST(DatiTreno, StationsInRouteOrderWithTheirNames) {
   // The names and order shared with the train card and the line notes.
   const std::vector<std::string> names = {
-      "MONTEBRISCA",   "CAVRESCINO",     "PIAN DEL TASSO", "SORBETO",      "VILLA ALDERA",
-      "ROCCHIANO",     "S. MARTINO D.F.", "FORNACI DI MEZZO", "ERBALUNGA",  "CASTEL GUALDO",
-      "POGGIO ALTO",   "VALDEMO",        "MOLINELLA SUP.", "SAN CIPRIANO", "TORRE BIANCA",
-      "CAMPOREGIO",    "LE FORNACI",     "MEZZANA",        "RIVALTA",      "CORTE VALSIO",
-      "PRATOLUNGO",    "LURNA"};
+      "MONTEBRISCA", "CAVRESCINO", "PIAN DEL TASSO", "SORBETO", "VILLA ALDERA",
+      "ROCCHIANO", "S. MARTINO D.F.", "FORNACI DI MEZZO", "ERBALUNGA", "CASTEL GUALDO",
+      "POGGIO ALTO", "VALDEMO", "MOLINELLA SUP.", "SAN CIPRIANO", "TORRE BIANCA",
+      "CAMPOREGIO", "LE FORNACI", "MEZZANA", "RIVALTA", "CORTE VALSIO",
+      "PRATOLUNGO", "LURNA"};
   const std::vector<Station> all = stations();
   ASSERT_EQ(all.size(), names.size());
   for (size_t i = 0; i < all.size(); ++i) {
