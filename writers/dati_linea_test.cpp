@@ -1,0 +1,260 @@
+#include "writers/dati_linea.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/test_support.h"
+#include "writers/test_rows.h"
+
+namespace scenario {
+namespace {
+
+using testing::section_rows;
+using testing::split_fields;
+using testing::trim;
+
+bool contains(const std::vector<std::string>& rows, const std::string& row) {
+  return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+TEST(DatiLinea, WritesEveryLineWithCrLfOverAnEarlierFile) {
+  testing::TempDir dir;
+  const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
+  testing::write_file(names.linea_txt, std::string(20000, 'x') + "\r\n");
+  ASSERT_FALSE(dati_linea(names));
+
+  const std::string text = testing::read_file(names.linea_txt);
+  std::string expected;
+  for (const std::string_view line : righe_linea()) expected.append(line).append("\r\n");
+  EXPECT_EQ(text, expected);
+  EXPECT_EQ(righe_linea().size(), 157u);
+  EXPECT_EQ(righe_linea().back(), "[fine]");
+  EXPECT_EQ(text.find("riferimento fine del file"), std::string::npos);
+  for (const std::string_view line : righe_linea()) {
+    EXPECT_FALSE(line.empty());
+    EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << line;
+    EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }))
+        << line;  // plain ASCII
+  }
+}
+
+TEST(DatiLinea, AFolderThatCannotBeWrittenIsReportedWithTheFile) {
+  testing::TempDir dir;
+  const FileNames names = file_names(dir.path() / "missing", "Montebrisca_Lurna", "7395");
+  const auto err = dati_linea(names);
+  ASSERT_TRUE(err);
+  EXPECT_EQ(err->file, names.linea_txt);
+}
+
+TEST(DatiLinea, SectionsComeInOrderWithTheirRowCounts) {
+  const std::vector<std::pair<std::string, int>> expected = {
+      {"[generale]", 8}, {"[curve]", 40},     {"[pendenze]", 35}, {"[montagne]", 1},
+      {"[cartelli]", 10}, {"[indicazioni]", 56}, {"[fine]", 0}};
+  EXPECT_EQ(testing::section_sizes(righe_linea()), expected);
+  EXPECT_EQ(righe_linea().front(), "[generale]");
+}
+
+TEST(DatiLinea, FixedRowsStandExactlyAsGiven) {
+  const auto& lines = righe_linea();
+  const std::vector<std::string> generale = {
+      "lunghezza percorso,    103000",
+      "progressiva chilometrica uno,    0,    90000,    1",
+      "progressiva chilometrica due,    1500,    -1500,    0",
+      "progressiva chilometrica tre,    0,    0,    0",
+      "sfondo uno,    1",
+      "sfondo due,    0",
+      "sfondo tre,    0",
+      "ripetizione segnali 4 codici,    0    ,0",
+  };
+  EXPECT_EQ(section_rows(lines, "[generale]"), generale);
+
+  const auto curves = section_rows(lines, "[curve]");
+  ASSERT_EQ(curves.size(), 40u);
+  EXPECT_EQ(curves[0], "curvas4,  500,  950");
+  EXPECT_EQ(curves[1], "curvad4,  1500,  1400");
+  EXPECT_EQ(curves.back(), "curvas5,  101100,  550");
+
+  const auto gradients = section_rows(lines, "[pendenze]");
+  ASSERT_FALSE(gradients.empty());
+  EXPECT_EQ(gradients.front(), "pendenza,  0,   0");
+  EXPECT_TRUE(contains(gradients, "pendenza,  1500,   -5"));
+  EXPECT_TRUE(contains(gradients, "pendenza,  3300,   6"));
+  EXPECT_EQ(gradients.back(), "pendenza,  101600,   0");
+
+  EXPECT_EQ(section_rows(lines, "[montagne]"),
+            std::vector<std::string>{"montagna,   8700,  11050,  11"});
+
+  // Position and the three left-hand speeds of each indicator board.
+  const int boards[10][4] = {{1550, 125, 135, 135}, {39900, 100, 110, 110}, {43100, 125, 135, 135},
+                             {64650, 75, 80, 80},    {67100, 125, 130, 130}, {70150, 120, 130, 130},
+                             {82000, 60, 60, 60},    {83500, 125, 135, 135}, {92800, 120, 130, 130},
+                             {99200, 90, 110, 110}};
+  std::vector<std::string> indicators;
+  for (const auto& b : boards) {
+    std::string row = "indicatori_vmax";
+    for (const int value : b) row += ",  " + std::to_string(value);
+    indicators.push_back(row + ",  0,  ,  ,  ,  0");
+  }
+  EXPECT_EQ(section_rows(lines, "[cartelli]"), indicators);
+  EXPECT_EQ(indicators[0], "indicatori_vmax,  1550,  125,  135,  135,  0,  ,  ,  ,  0");
+
+  const auto signs = section_rows(lines, "[indicazioni]");
+  for (const std::string row : {
+           "cartello_indicatore,  2900,   (PL km)(1+522)",
+           "cartello_indicatore,  32650,   (PLA km)(31+180)",
+           "cartello_indicatore,  14700,   (PL km )(13+197)",
+           "cartello_indicatore,  1300,   (diramazione)(per  ORVELA)",
+           "cartello_indicatore,  66900,   (diramazioni)(per  ORVELA)(per  BRASCO)",
+       }) {
+    EXPECT_TRUE(contains(signs, row)) << row;
+  }
+}
+
+struct Curve {
+  std::string keyword;
+  int start;
+  int length;
+};
+
+std::vector<Curve> curves() {
+  static const std::regex form(R"(^(curva[sd][2-5]),  (\d+),  (\d+)$)");
+  std::vector<Curve> out;
+  for (const std::string& row : section_rows(righe_linea(), "[curve]")) {
+    std::smatch m;
+    EXPECT_TRUE(std::regex_match(row, m, form)) << row;
+    if (m.empty()) continue;
+    out.push_back({m[1], std::stoi(m[2]), std::stoi(m[3])});
+  }
+  return out;
+}
+
+TEST(DatiLinea, CurvesRiseWithoutRunningIntoEachOther) {
+  const std::vector<Curve> all = curves();
+  ASSERT_EQ(all.size(), 40u);
+
+  std::map<std::string, int> kinds;
+  for (const Curve& c : all) ++kinds[c.keyword];
+  const std::map<std::string, int> expected_kinds = {
+      {"curvas4", 9}, {"curvad4", 9}, {"curvas3", 9}, {"curvad3", 5},
+      {"curvas5", 3}, {"curvas2", 2}, {"curvad2", 2}, {"curvad5", 1}};
+  EXPECT_EQ(kinds, expected_kinds);
+
+  EXPECT_EQ(all.front().start, 500);
+  EXPECT_EQ(all.back().start, 101100);
+  int shortest = all[0].length, longest = all[0].length, touching = 0;
+  for (size_t i = 0; i < all.size(); ++i) {
+    shortest = std::min(shortest, all[i].length);
+    longest = std::max(longest, all[i].length);
+    if (i + 1 == all.size()) continue;
+    const int end = all[i].start + all[i].length;
+    EXPECT_LT(all[i].start, all[i + 1].start) << all[i].start;
+    EXPECT_LE(end, all[i + 1].start) << "curve at " << all[i].start << " runs into the next";
+    if (end == all[i + 1].start) ++touching;
+  }
+  EXPECT_EQ(shortest, 100);
+  EXPECT_EQ(longest, 1700);
+  EXPECT_EQ(touching, 4);
+}
+
+TEST(DatiLinea, GradientsRiseFromZeroWithinNinePerMille) {
+  static const std::regex form(R"(^pendenza,  (\d+),   (-?\d+)$)");
+  std::vector<int> positions;
+  std::set<int> values;
+  for (const std::string& row : section_rows(righe_linea(), "[pendenze]")) {
+    std::smatch m;
+    ASSERT_TRUE(std::regex_match(row, m, form)) << row;
+    positions.push_back(std::stoi(m[1]));
+    values.insert(std::stoi(m[2]));
+  }
+  ASSERT_EQ(positions.size(), 35u);
+  EXPECT_EQ(positions.front(), 0);
+  EXPECT_EQ(positions.back(), 101600);
+  EXPECT_TRUE(std::adjacent_find(positions.begin(), positions.end(),
+                                 [](int a, int b) { return a >= b; }) == positions.end());
+  EXPECT_EQ(*values.begin(), -9);
+  EXPECT_EQ(*values.rbegin(), 9);
+}
+
+struct Sign {
+  int position;
+  std::vector<std::string> groups;
+};
+
+std::vector<Sign> signs() {
+  static const std::regex form(R"(^cartello_indicatore,  (\d+),   ((\([^()]*\))+)$)");
+  std::vector<Sign> out;
+  for (const std::string& row : section_rows(righe_linea(), "[indicazioni]")) {
+    std::smatch m;
+    EXPECT_TRUE(std::regex_match(row, m, form)) << row;
+    if (m.empty()) continue;
+    Sign s{std::stoi(m[1]), {}};
+    const std::string text = m[2];
+    for (size_t open = text.find('('); open != std::string::npos; open = text.find('(', open + 1)) {
+      s.groups.push_back(text.substr(open + 1, text.find(')', open) - open - 1));
+    }
+    out.push_back(s);
+  }
+  return out;
+}
+
+TEST(DatiLinea, SignBoardsHaveEvenGroupsAndRisingPositions) {
+  const std::vector<Sign> all = signs();
+  ASSERT_EQ(all.size(), 56u);
+  EXPECT_EQ(all.front().position, 350);
+  EXPECT_EQ(all.back().position, 89500);
+
+  std::map<size_t, int> by_group_count;
+  size_t narrowest = 100, widest = 0;
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (i > 0) {
+      EXPECT_LT(all[i - 1].position, all[i].position);
+    }
+    ++by_group_count[all[i].groups.size()];
+    const size_t width = all[i].groups[0].size();
+    for (const std::string& g : all[i].groups) {
+      EXPECT_EQ(g.size(), width) << "board at " << all[i].position;
+    }
+    narrowest = std::min(narrowest, width);
+    widest = std::max(widest, width);
+  }
+  EXPECT_EQ(by_group_count, (std::map<size_t, int>{{2, 54}, {3, 2}}));
+  EXPECT_EQ(narrowest, 5u);
+  EXPECT_EQ(widest, 15u);
+}
+
+TEST(DatiLinea, SignBoardKindsAndCrossingKilometres) {
+  const std::set<std::string> branch_words = {"diramazione", "diramazioni", "confluenza",
+                                              "diramazione per"};
+  static const std::regex kilometre(R"(^(\d+)\+(\d{3})$)");
+  std::map<std::string, int> kinds;
+  for (const Sign& s : signs()) {
+    const std::string first = trim(s.groups[0]);
+    if (first == "PL km" || first == "PLA km") {
+      ++kinds[first];
+      std::smatch m;
+      const std::string km = trim(s.groups[1]);
+      ASSERT_TRUE(std::regex_match(km, m, kilometre)) << km;
+      // The line's own count has kilometre 0 at 1500 m; the board stands
+      // a little before its crossing.
+      const int metres = std::stoi(m[1]) * 1000 + std::stoi(m[2]);
+      EXPECT_LE(std::abs(metres - (s.position - 1500)), 300) << "board at " << s.position;
+    } else if (branch_words.count(first) != 0) {
+      ++kinds["branch"];
+    } else {
+      ++kinds[first];
+    }
+  }
+  const std::map<std::string, int> expected = {{"PL km", 29}, {"PLA km", 13}, {"branch", 11},
+                                               {"ponte fiume", 2}, {"galleria", 1}};
+  EXPECT_EQ(kinds, expected);
+}
+
+}  // namespace
+}  // namespace scenario
