@@ -49,7 +49,7 @@ const std::vector<std::string_view>& righe_note() {
       "",
       "Caratteristiche treno 7395:",
       "",
-      "Espresso notturno (EXP) di 14 carrozze, in servizio tutti i giorni con partenza alle 23.50.",
+      "Espresso notturno (EXP) di 14 carrozze, in servizio tutti i giorni con partenza alle 23.45.",
       "Il treno \xE8 trainato dalla consueta locomotiva elettrica e la marcia non presenta difficolt\xE0.",
       "I tempi della scheda si rispettano senza fatica; i recuperi servono solo in caso di ritardo.",
       "",
