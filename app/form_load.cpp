@@ -1,11 +1,25 @@
 #include "app/form_load.h"
 
+#include "common/file_names.h"
+#include "writers/dati_linea.h"
+#include "writers/dati_note.h"
+#include "writers/dati_rallentamenti.h"
+#include "writers/dati_scheda.h"
+#include "writers/dati_treno.h"
+
 namespace scenario {
 
 RunOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
-  (void)folder;
   stato.nome = kScenarioName;
   stato.treno = kTrainNumber;
+  const FileNames names = file_names(folder, stato.nome, stato.treno);
+
+  // The source texts, in the fixed order: the two descriptions must exist
+  // before the compilation reads them back.
+  using Writer = std::optional<IoError> (*)(const FileNames&);
+  for (const Writer write : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
+    if (auto error = write(names)) return RunOutcome{std::move(error)};
+  }
   return RunOutcome{};
 }
 
