@@ -56,9 +56,12 @@ TEST_F(Builder, WritesBesideItselfNotInTheWorkingDirectory) {
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(r.out, "Attendere\n");
   EXPECT_TRUE(names_in(elsewhere_.path()).empty());
+  // The descriptions were read back and deleted; the sheets and the
+  // compiled files stay beside the executable.
   const std::set<std::string> expected = {"montebrisca_lurna",
-                                          "Montebrisca_Lurna_linea.txt",
-                                          "Montebrisca_Lurna_7395-.txt",
+                                          "Montebrisca_Lurna_linea.dat",
+                                          "Montebrisca_Lurna_7395.sim",
+                                          "Montebrisca_Lurna_7395.dat",
                                           "Montebrisca_Lurna_7395_note.txt",
                                           "Montebrisca_Lurna_7395_rallentamenti.txt",
                                           "Montebrisca_Lurna_7395_scheda_treno.txt"};

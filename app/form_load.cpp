@@ -1,6 +1,7 @@
 #include "app/form_load.h"
 
 #include "common/file_names.h"
+#include "compiler/output/memorizza_percorso.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_note.h"
 #include "writers/dati_rallentamenti.h"
@@ -18,9 +19,12 @@ RunOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
   // before the compilation reads them back.
   using Writer = std::optional<IoError> (*)(const FileNames&);
   for (const Writer write : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
-    if (auto error = write(names)) return RunOutcome{std::move(error)};
+    if (auto error = write(names)) return RunOutcome{std::move(error), 0};
   }
-  return RunOutcome{};
+
+  const DescriptionFiles descriptions{names.linea_txt, names.treno_txt, true};
+  const CompileOutcome compiled = memorizza_percorso(stato, 1, descriptions, names);
+  return RunOutcome{compiled.io_error, compiled.fatal};
 }
 
 }  // namespace scenario

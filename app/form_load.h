@@ -16,6 +16,7 @@ inline constexpr const char* kTrainNumber = "7395";
 
 struct RunOutcome {
   std::optional<IoError> io_error;  // a file could not be written
+  int32_t fatal = 0;                // 1250/1251, or no track model: nothing compiled was written
 };
 
 // Runs the whole job into `folder`, with `stato` as the run's state.

@@ -6,6 +6,7 @@
 
 #include "app/form_load.h"
 #include "app/program_folder.h"
+#include "compiler/output/errore.h"
 
 namespace {
 
@@ -47,6 +48,10 @@ int main(int argc, char** argv) {
   if (outcome.io_error) {
     std::cerr << "montebrisca_lurna: " << outcome.io_error->file.string() << ": "
               << outcome.io_error->reason << "\n";
+    return 1;
+  }
+  if (outcome.fatal != 0) {
+    std::cerr << scenario::testo_errore(outcome.fatal) << "\n";
     return 1;
   }
   return 0;

@@ -19,6 +19,16 @@ struct InspectOptions {
   bool json = false;
 };
 
+struct CompileOptions {
+  std::string nome;
+  std::string treno;
+  std::filesystem::path dir = ".";
+  std::filesystem::path out;  // default: dir
+  bool no_geometry = false;
+};
+
+int run_compile(const CompileOptions& options, std::ostream& out, std::ostream& err);
+
 struct PlotOptions {
   std::string nome;
   std::string treno;

@@ -10,6 +10,15 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   app.set_version_flag("--version", "scenario 0.1.0");
 
+  scenario::tools::CompileOptions compile;
+  CLI::App* compile_cmd = app.add_subcommand(
+      "compile", "Compile NOME_linea.txt and NOME_TRENO-.txt into the three compiled files");
+  compile_cmd->add_option("NOME", compile.nome, "scenario name")->required();
+  compile_cmd->add_option("TRENO", compile.treno, "train number")->required();
+  compile_cmd->add_option("--dir", compile.dir, "folder of the descriptions (default: .)");
+  compile_cmd->add_option("--out", compile.out, "folder for the compiled files (default: --dir)");
+  compile_cmd->add_flag("--no-geometry", compile.no_geometry, "do not build or write NOME_linea.dat");
+
   scenario::tools::InspectOptions inspect;
   CLI::App* inspect_cmd =
       app.add_subcommand("inspect", "Decode compiled files (.dat, .sim, _linea.dat) into text or JSON");
@@ -32,6 +41,7 @@ int main(int argc, char** argv) {
     return code == 0 ? 0 : scenario::tools::kExitIo;
   }
 
+  if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
   return scenario::tools::kExitIo;

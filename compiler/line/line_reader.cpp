@@ -245,6 +245,7 @@ Flow LineReader::gradient() {
   const int64_t e = cell_of_stretch(p);
   if (e > 0) fill_gradient(e);
   gradient_ = g;
+  ++s_.righe_lette.pendenze;
   return Flow::kGoOn;
 }
 
@@ -255,6 +256,7 @@ Flow LineReader::curve() {
   const std::optional<double> kappa = curve_curvature(campo_);
   if (!kappa) return stop(kBadCurve);
   if (!path_->curve(p, n, *kappa)) return stop(kBadCurve);
+  ++s_.righe_lette.curve;
   return Flow::kGoOn;
 }
 

@@ -12,6 +12,14 @@ namespace scenario {
 // Where the last recorded error was found, so that tools can point at it.
 enum class ErrorSource { kNone, kLineDescription, kTrainDescription, kRouteWalk };
 
+// Rows the readers took in that leave no count of their own in the model;
+// the author tools report them.
+struct RowCounts {
+  int32_t curve = 0;
+  int32_t pendenze = 0;
+  int32_t stazioni = 0;
+};
+
 struct Stato {
   std::string nome;
   std::string treno;
@@ -22,6 +30,7 @@ struct Stato {
   ErrorSource origine_errore = ErrorSource::kNone;
   int riga_errore = 0;           // line of the description row that raised it, 0 = none
   Modello modello;
+  RowCounts righe_lette;
 };
 
 }  // namespace scenario

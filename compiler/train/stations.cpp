@@ -124,6 +124,7 @@ RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga) {
   }
 
   ++indice;
+  ++s.righe_lette.stazioni;
   if (indice >= m.slot_cartello) {
     record_error_code(s, 10, riga);
     return RowOutcome::kStop;

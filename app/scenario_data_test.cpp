@@ -1,0 +1,53 @@
+// The built-in scenario compiles cleanly: a later edit of the data that makes
+// two objects collide, leaves the model or starves the route walk fails here.
+#include <gtest/gtest.h>
+
+#include "common/file_names.h"
+#include "common/test_support.h"
+#include "compiler/output/memorizza_percorso.h"
+#include "writers/dati_linea.h"
+#include "writers/dati_treno.h"
+
+namespace scenario {
+namespace {
+
+int count_cells(const Modello& m, ObjectCode code) {
+  int n = 0;
+  for (const Cella& c : m.celle) n += c.oggetto == code;
+  return n;
+}
+
+TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
+  testing::TempDir dir;
+  const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
+  ASSERT_FALSE(dati_linea(names));
+  ASSERT_FALSE(dati_treno(names));
+
+  Stato s;
+  s.nome = "Montebrisca_Lurna";
+  s.treno = "7395";
+  const CompileOutcome outcome = memorizza_percorso(s, 1, {names.linea_txt, names.treno_txt, true}, names);
+  ASSERT_EQ(outcome.fatal, 0);
+  ASSERT_FALSE(outcome.io_error);
+  EXPECT_EQ(s.codice_errore, 0) << "at " << s.posizione_errore << " m, line " << s.riga_errore;
+
+  const Modello& m = s.modello;
+  EXPECT_EQ(m.record[84].fine_zona, 103000);
+  EXPECT_EQ(m.numero_celle, 2200);
+  EXPECT_EQ(s.righe_lette.curve, 40);
+  EXPECT_EQ(s.righe_lette.pendenze, 35);
+  EXPECT_EQ(m.numero_montagne, 1);
+  EXPECT_EQ(count_cells(m, kSpeedIndicator), 10);
+  EXPECT_EQ(80 - m.slot_cartello, 56);
+  EXPECT_EQ(s.righe_lette.stazioni, 22);
+  EXPECT_EQ(count_cells(m, kSlowdownStart), 1);
+  EXPECT_EQ(count_cells(m, kSignal), 40);
+  EXPECT_EQ(m.indice_svolta, 0);  // the line never turns past ~89 degrees
+
+  // The descriptions were read and deleted.
+  EXPECT_FALSE(std::filesystem::exists(names.linea_txt));
+  EXPECT_FALSE(std::filesystem::exists(names.treno_txt));
+}
+
+}  // namespace
+}  // namespace scenario
