@@ -2,9 +2,6 @@
 // from another working directory.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <set>
 #include <string>
 
@@ -14,25 +11,8 @@ namespace scenario {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct ProcessResult {
-  int status = -1;
-  std::string out;
-};
-
-// Runs `command` through the shell in `cwd`, capturing stdout.
-ProcessResult run_in(const fs::path& cwd, const std::string& command) {
-  const std::string full = "cd '" + cwd.string() + "' && " + command;
-  ProcessResult r;
-  FILE* p = ::popen(full.c_str(), "r");
-  if (p == nullptr) return r;
-  char buf[4096];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-  const int st = ::pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+using testing::run_command;
+using testing::shell_quote;
 
 std::set<std::string> names_in(const fs::path& dir) {
   std::set<std::string> names;
@@ -52,9 +32,10 @@ class Builder : public ::testing::Test {
 };
 
 TEST_F(Builder, WritesBesideItselfNotInTheWorkingDirectory) {
-  const ProcessResult r = run_in(elsewhere_.path(), "'" + exe_.string() + "' 2>&1");
-  EXPECT_EQ(r.status, 0) << r.out;
+  const auto r = run_command(elsewhere_.path(), shell_quote(exe_));
+  EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Attendere\n");
+  EXPECT_EQ(r.err, "");
   EXPECT_TRUE(names_in(elsewhere_.path()).empty());
   // The descriptions were read back and deleted; the sheets and the
   // compiled files stay beside the executable.
@@ -74,7 +55,7 @@ TEST_F(Builder, HelpVersionAndUsageErrorsWriteNothing) {
     int status;
   } cases[] = {{"--help", 0}, {"--version", 0}, {"--bogus", 2}, {"a b", 2}, {"--help x", 2}};
   for (const auto& c : cases) {
-    const ProcessResult r = run_in(elsewhere_.path(), "'" + exe_.string() + "' " + c.args + " 2>/dev/null");
+    const auto r = run_command(elsewhere_.path(), shell_quote(exe_) + " " + c.args);
     EXPECT_EQ(r.status, c.status) << c.args;
     EXPECT_EQ(r.out.find("Attendere"), std::string::npos) << c.args;
     EXPECT_EQ(names_in(bin_.path()).size(), 1u) << c.args;

@@ -44,7 +44,14 @@ int run_compile(const CompileOptions& o, std::ostream& out, std::ostream& err) {
   // The author's descriptions are read where they are and never deleted.
   const FileNames sources = file_names(o.dir, o.nome, o.treno);
   const DescriptionFiles in{sources.linea_txt, sources.treno_txt, false};
-  const FileNames targets = file_names(o.out.empty() ? o.dir : o.out, o.nome, o.treno);
+  const std::filesystem::path out_dir = o.out.empty() ? o.dir : o.out;
+  std::error_code ec;
+  std::filesystem::create_directories(out_dir, ec);
+  if (ec) {
+    err << "scenario compile: " << out_dir.string() << ": " << ec.message() << "\n";
+    return kExitIo;
+  }
+  const FileNames targets = file_names(out_dir, o.nome, o.treno);
 
   Stato s;
   s.nome = o.nome;

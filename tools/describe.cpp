@@ -69,7 +69,7 @@ std::string object_name(int code) {
     case kSlowdownStart: return "inizio rallentamento";
     case kSlowdownWarning: return "avviso rallentamento";
     case kSlowdownApproach: return "preavviso rallentamento";
-    case kSpeedIndicator: return "indicatore velocita' massima";
+    case kSpeedIndicator: return "indicatore di velocità massima";
     case kStationStop: return "fermata di stazione";
     case kMountainMarker: return "segno di montagna";
     case kReductionPositive: return "punto di abbattimento";

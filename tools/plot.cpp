@@ -24,6 +24,14 @@ std::string num(double v) {
   return buf;
 }
 
+// A kilometre figure with as many decimals as the tick step needs.
+std::string km_text(double km, double step) {
+  const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 3);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, km);
+  return buf;
+}
+
 // ---- What the compiled files say, in metres along the route ----
 
 struct Station {
@@ -173,7 +181,8 @@ std::optional<std::pair<double, double>> point_at(const DecodedGeometry& g, size
 void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& route, double top,
                double height, LabelPlacer& labels) {
   double min_x = INFINITY, max_x = -INFINITY, min_y = INFINITY, max_y = -INFINITY;
-  const size_t n = g.x.size();
+  // The line itself; the model's extension past its end is not drawn.
+  const size_t n = std::min(g.x.size(), static_cast<size_t>(route.length) + 1);
   const size_t stride = std::max<size_t>(1, n / 4000);
   std::vector<std::pair<double, double>> pts;
   for (size_t i = 0; i < n; i += stride) {
@@ -219,13 +228,14 @@ void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& r
     if (const auto b = labels.place(around(x, y, text_width(st.name, 11), 12)))
       text_in(svg, *b, st.name, 11, "station-label");
   }
-  const double step_km = nice_step(route.length / 1000.0, 20);
-  for (double km = 0; km * 1000 <= route.length; km += step_km) {
+  const double step_km = nice_step(route.length / 1000.0, 10);
+  for (int i = 0; i * step_km * 1000 <= route.length; ++i) {
+    const double km = i * step_km;
     const auto p = point_at(g, static_cast<size_t>(std::llround(km * 1000)));
     if (!p) continue;
     const double x = f.sx(p->first), y = f.sy(p->second);
     svg << "<circle class=\"tick\" cx=\"" << num(x) << "\" cy=\"" << num(y) << "\" r=\"2\"/>\n";
-    const std::string label = "km " + std::to_string(std::llround(km));
+    const std::string label = "km " + km_text(km, step_km);
     if (const auto b = labels.place(around(x, y, text_width(label, 9), 10))) text_in(svg, *b, label, 9, "tick-label");
   }
 }
@@ -246,13 +256,14 @@ void panel(std::ostringstream& svg, double top, double height, const std::string
 
 void km_grid(std::ostringstream& svg, const Axis& a, double top, double height, bool labels) {
   const double step_km = nice_step(a.length_m / 1000.0, 20);
-  for (double km = 0; km * 1000 <= a.length_m + 1e-6; km += step_km) {
+  for (int i = 0; i * step_km * 1000 <= a.length_m + 1e-6; ++i) {
+    const double km = i * step_km;
     const double x = a.x(km * 1000);
     svg << "<line class=\"grid\" x1=\"" << num(x) << "\" y1=\"" << num(top) << "\" x2=\"" << num(x)
         << "\" y2=\"" << num(top + height) << "\"/>\n";
     if (labels) {
       svg << "<text class=\"axis\" text-anchor=\"middle\" x=\"" << num(x) << "\" y=\""
-          << num(top + height + 14) << "\">" << std::llround(km) << "</text>\n";
+          << num(top + height + 14) << "\">" << km_text(km, step_km) << "</text>\n";
     }
   }
 }

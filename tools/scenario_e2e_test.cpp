@@ -1,0 +1,245 @@
+// Runs the real `scenario` tool on the builder's own descriptions and on
+// small faulty ones.
+#include <gtest/gtest.h>
+#include <tinyxml2.h>
+
+#include <nlohmann/json.hpp>
+
+#include "common/file_names.h"
+#include "common/test_support.h"
+#include "compiler/output/memorizza_percorso.h"
+
+namespace scenario {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::read_file;
+using testing::run_command;
+using testing::shell_quote;
+using testing::TempDir;
+using testing::write_file;
+
+const fs::path kBuiltin = fs::path(TESTDATA_DIR) / "builtin";
+constexpr const char* kNome = "Montebrisca_Lurna";
+constexpr const char* kTreno = "7395";
+
+std::string scenario_cmd(const std::string& args) { return shell_quote(SCENARIO_EXE) + " " + args; }
+
+void copy_builtin(const fs::path& to) {
+  for (const auto& e : fs::directory_iterator(kBuiltin)) fs::copy_file(e.path(), to / e.path().filename());
+}
+
+TEST(ScenarioCompile, WritesWhatTheBuilderWritesAndKeepsTheDescriptions) {
+  TempDir src, out, builder;
+  copy_builtin(src.path());
+  const FileNames in = file_names(src.path(), kNome, kTreno);
+  const std::string linea = read_file(in.linea_txt), treno = read_file(in.treno_txt);
+
+  const auto r = run_command(src.path(), scenario_cmd("compile Montebrisca_Lurna 7395 --out " +
+                                                      shell_quote(out.path())));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_NE(r.out.find("percorso: 103000 m, 2201 celle"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("curve: 40, punti di pendenza: 35, cartelli: 56"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("stazioni: 22, segnali: 40, rallentamenti: 1"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("(33015 byte)"), std::string::npos) << r.out;
+  EXPECT_EQ(read_file(in.linea_txt), linea);
+  EXPECT_EQ(read_file(in.treno_txt), treno);
+
+  fs::copy_file(BUILDER_EXE, builder.path() / "montebrisca_lurna");
+  ASSERT_EQ(run_command(builder.path(), "./montebrisca_lurna").status, 0);
+  const FileNames mine = file_names(out.path(), kNome, kTreno);
+  const FileNames theirs = file_names(builder.path(), kNome, kTreno);
+  EXPECT_EQ(read_file(mine.linea_dat), read_file(theirs.linea_dat));
+  EXPECT_EQ(read_file(mine.sim), read_file(theirs.sim));
+  EXPECT_EQ(read_file(mine.dat), read_file(theirs.dat));
+}
+
+TEST(ScenarioCompile, NoGeometryWritesTwoFiles) {
+  TempDir dir;
+  copy_builtin(dir.path());
+  ASSERT_EQ(run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395 --no-geometry")).status, 0);
+  const FileNames n = file_names(dir.path(), kNome, kTreno);
+  EXPECT_FALSE(fs::exists(n.linea_dat));
+  EXPECT_TRUE(fs::exists(n.sim));
+  EXPECT_TRUE(fs::exists(n.dat));
+}
+
+// A line description of 10 km with one indicator; rows are added per case.
+std::string small_line(const std::string& extra_rows) {
+  return "[generale]\r\nlunghezza percorso,    10000\r\n[fine generale]\r\n"
+         "indicatori_vmax,  1550,  125,  135,  135,  0,  ,  ,  ,  0\r\n" +
+         extra_rows + "[fine]\r\n";
+}
+
+std::string small_train(const std::string& extra_rows) {
+  return "[generale]\r\nvelocita,       0,    80\r\naderenza,       0,    90\r\n" + extra_rows + "[fine]\r\n";
+}
+
+TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndLine) {
+  const struct {
+    const char* what;
+    std::string linea, treno;
+    std::string expected;  // the error line, after the folder
+  } cases[] = {
+      {"sign on the indicator's cell", small_line("cartello_indicatore,  1550,   (PL km)(1+522)\r\n"),
+       small_train(""),
+       "Montebrisca_Lurna_linea.txt:5: errore 6 a 1550 m: il cartello indicatore cade su una cella "
+       "già occupata; cella 32 (1600 m), occupata da: indicatore di velocità massima"},
+      {"signal on the indicator's cell", small_line(""),
+       small_train("segnale,    1550,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\n"),
+       "Montebrisca_Lurna_7395-.txt:4: errore 16 a 1550 m: il segnale cade su una cella già occupata; "
+       "cella 32 (1600 m), occupata da: indicatore di velocità massima"},
+      {"gradient beyond the track", small_line("pendenza,  16950,   3\r\n"), small_train(""),
+       "Montebrisca_Lurna_linea.txt:5: errore 15 a 16950 m: la posizione cade oltre la fine del "
+       "modello del percorso; l'ultima cella è la 340"},
+      {"station off the 50 m grid", small_line(""),
+       small_train("stazione,    5025,  2, 1000,  0, 0, 0,  1,1,0,  4,1,1,    1,  23,50, 0, A\r\n"),
+       "Montebrisca_Lurna_7395-.txt:4: errore 8 a 5025 m: la posizione della stazione non è multipla "
+       "di 50 m"},
+      {"a number that is not one", small_line("pendenza,  abc,   3\r\n"), small_train(""),
+       "Montebrisca_Lurna_linea.txt:5: errore 25: errore di lettura"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const FileNames n = file_names(dir.path(), kNome, kTreno);
+    write_file(n.linea_txt, c.linea);
+    write_file(n.treno_txt, c.treno);
+    const auto r = run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395"));
+    EXPECT_EQ(r.status, 2) << c.what;
+    EXPECT_NE(r.err.find("./" + c.expected), std::string::npos)
+        << c.what << "\n" << r.err;
+    EXPECT_EQ(read_file(n.linea_txt), c.linea) << c.what;
+    EXPECT_EQ(read_file(n.treno_txt), c.treno) << c.what;
+    EXPECT_TRUE(fs::exists(n.dat)) << c.what;  // still written, as the builder does
+  }
+}
+
+TEST(ScenarioCompile, FatalOutcomesWriteNothing) {
+  const struct {
+    const char* what;
+    std::string linea;  // empty: no line description at all
+    const char* message;
+  } cases[] = {
+      {"missing line description", "", " Errore n. 101"},
+      {"sign in the header cell", small_line("cartello_indicatore,  0,   (PL km)(0+100)\r\n"), " Errore n. 1250"},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const FileNames n = file_names(dir.path(), kNome, kTreno);
+    if (!c.linea.empty()) write_file(n.linea_txt, c.linea);
+    write_file(n.treno_txt, small_train(""));
+    const auto r = run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395"));
+    EXPECT_EQ(r.status, 2) << c.what;
+    EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.what << "\n" << r.err;
+    EXPECT_FALSE(fs::exists(n.dat)) << c.what;
+    EXPECT_FALSE(fs::exists(n.sim)) << c.what;
+    EXPECT_FALSE(fs::exists(n.linea_dat)) << c.what;
+  }
+}
+
+TEST(ScenarioCompile, NamesThatCouldLeaveTheFolderAreRefusedBeforeReading) {
+  TempDir dir;
+  for (const char* args : {"compile .. 7395", "compile a/b 7395", "compile Montebrisca_Lurna ''",
+                           "compile Montebrisca_Lurna", "compile"}) {
+    const auto r = run_command(dir.path(), scenario_cmd(args));
+    EXPECT_EQ(r.status, 1) << args;
+    EXPECT_FALSE(r.err.empty()) << args;
+  }
+}
+
+// Compiles the built-in descriptions in-process, then decodes the files with
+// the tool: every value must be the one the compiler put in the model.
+TEST(ScenarioInspect, JsonCarriesTheCompiledValues) {
+  TempDir dir;
+  copy_builtin(dir.path());
+  const FileNames n = file_names(dir.path(), kNome, kTreno);
+  Stato s;
+  s.nome = kNome;
+  s.treno = kTreno;
+  ASSERT_EQ(memorizza_percorso(s, 1, {n.linea_txt, n.treno_txt, false}, n).fatal, 0);
+  const Modello& m = s.modello;
+
+  const auto r = run_command(dir.path(), scenario_cmd("inspect --json " + shell_quote(n.dat) + " " +
+                                                      shell_quote(n.sim) + " " + shell_quote(n.linea_dat)));
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto doc = nlohmann::json::parse(r.out);
+  ASSERT_EQ(doc.size(), 3u);
+
+  const auto& track = doc[0];
+  EXPECT_EQ(track["kind"], "track");
+  EXPECT_EQ(track["cells"], m.celle.size());
+  EXPECT_EQ(track["header"]["codice_gara_og"], m.celle[1].valore2);
+  size_t non_empty = 0;
+  for (const auto& row : track["rows"]) {
+    const Cella& c = m.celle[row["cell"].get<size_t>()];
+    EXPECT_EQ(row["object"], c.oggetto);
+    EXPECT_EQ(row["valore1"], c.valore1);
+    EXPECT_EQ(row["valore2"], c.valore2);
+    EXPECT_EQ(row["valore3"], c.valore3);
+    EXPECT_EQ(row["valore4"], c.valore4);
+    EXPECT_EQ(row["tempo_segnale"], c.tempo_segnale);
+    EXPECT_EQ(row["preavviso"], c.preavviso);
+    EXPECT_EQ(row["montagna"], c.montagna);
+    EXPECT_EQ(row["speed_kmh"], c.velocita * 5);
+    EXPECT_EQ(row["gradient_permille"], c.pendenza - 100);
+    EXPECT_EQ(row["dato_treno"], c.dato_treno);
+    ++non_empty;
+  }
+  size_t expected_rows = 0;
+  for (const Cella& c : m.celle) expected_rows += (c.oggetto || c.velocita || c.pendenza || c.dato_treno ||
+                                                   c.montagna || c.preavviso || c.valore1);
+  EXPECT_EQ(non_empty, expected_rows);
+
+  const auto& records = doc[1];
+  EXPECT_EQ(records["kind"], "records");
+  for (const auto& rec : records["records"]) {
+    const Record& want = m.record[rec["slot"].get<size_t>()];
+    EXPECT_EQ(rec["nome_punto"], want.nome_punto);  // the built-in texts are plain ASCII
+    EXPECT_EQ(rec["posizione_punto"], want.posizione_punto);
+    EXPECT_EQ(rec["inizio_zona"], want.inizio_zona);
+    EXPECT_EQ(rec["fine_zona"], want.fine_zona);
+    EXPECT_EQ(rec["orario"], want.orario);
+    EXPECT_EQ(rec["dato_4"], want.dato_4);
+  }
+  EXPECT_EQ(records["records"].size(), 22u + 56u + 2u + 3u);  // stations, signs, progressives, header
+
+  const auto& geometry = doc[2];
+  EXPECT_EQ(geometry["points"], m.lunghezza_totale + 1);
+  EXPECT_EQ(geometry["tags"]["int16"], 4);
+  EXPECT_EQ(geometry["tags"]["empty"], 4);
+  EXPECT_EQ(geometry["first_turn_past_89_deg_m"], nullptr);
+}
+
+TEST(ScenarioInspect, MalformedFilesAreRefusedWithOffset) {
+  TempDir dir;
+  write_file(dir.path() / "x_7395.dat", std::string(16, '\x01'));
+  const auto r = run_command(dir.path(), scenario_cmd("inspect x_7395.dat"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("x_7395.dat: byte 15:"), std::string::npos) << r.err;
+}
+
+TEST(ScenarioPlot, DrawsAWellFormedPageWithEveryStation) {
+  TempDir dir;
+  copy_builtin(dir.path());
+  ASSERT_EQ(run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395")).status, 0);
+  const auto r = run_command(dir.path(), scenario_cmd("plot Montebrisca_Lurna 7395 -o route.svg"));
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  tinyxml2::XMLDocument svg;
+  ASSERT_EQ(svg.LoadFile((dir.path() / "route.svg").c_str()), tinyxml2::XML_SUCCESS) << svg.ErrorStr();
+  const tinyxml2::XMLElement* root = svg.RootElement();
+  ASSERT_NE(root, nullptr);
+  EXPECT_STREQ(root->Name(), "svg");
+  int stations = 0, polylines = 0;
+  for (const auto* e = root->FirstChildElement(); e; e = e->NextSiblingElement()) {
+    const char* cls = e->Attribute("class");
+    if (cls && std::string(cls) == "station") ++stations;
+    if (std::string(e->Name()) == "polyline") ++polylines;
+  }
+  EXPECT_EQ(stations, 22);
+  EXPECT_EQ(polylines, 3);  // the plan, the gradient and the speed limit
+}
+
+}  // namespace
+}  // namespace scenario
