@@ -3,14 +3,14 @@
 
 #include "tools/commands.h"
 #include "tools/describe.h"
-#include "tools/file_bytes.h"
+#include "common/read_file.h"
 
 namespace scenario::tools {
 
 int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err) {
   Json all = Json::array();
   for (const std::string& name : options.files) {
-    const auto bytes = read_bytes(name);
+    const auto bytes = read_whole_file(name);
     if (!bytes) {
       err << "scenario inspect: " << name << ": " << std::strerror(errno) << "\n";
       return kExitIo;

@@ -4,7 +4,7 @@
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "tools/commands.h"
-#include "tools/file_bytes.h"
+#include "common/read_file.h"
 #include "tools/name_check.h"
 #include "tools/plot.h"
 
@@ -15,7 +15,7 @@ namespace {
 // on failure.
 template <class T, class Decoder>
 std::optional<T> load(const std::filesystem::path& file, Decoder decode, std::ostream& err) {
-  const auto bytes = read_bytes(file);
+  const auto bytes = read_whole_file(file);
   if (!bytes) {
     err << "scenario plot: " << file.string() << ": " << std::strerror(errno) << "\n";
     return std::nullopt;

@@ -12,4 +12,9 @@ struct DescriptionFiles {
   bool delete_after_reading = true;
 };
 
+// After a description `read` has been read: when the files are to be
+// deleted, deletes it, and on a reading failure (error 25) both descriptions.
+void discard_after_reading(const DescriptionFiles& files, const std::filesystem::path& read,
+                           bool reading_failed);
+
 }  // namespace scenario

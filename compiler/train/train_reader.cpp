@@ -1,12 +1,11 @@
 #include "compiler/train/train_reader.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
 
+#include "common/read_file.h"
 #include "compiler/line/field_reader.h"
 #include "compiler/model/numbers.h"
 #include "compiler/model/read_failure.h"
@@ -125,16 +124,6 @@ void TrainReader::check_progressives() {
   }
 }
 
-std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
 }  // namespace
 
 TrainReadResult read_train_text(Stato& s, std::string bytes) {
@@ -155,11 +144,7 @@ void read_train_description(Stato& s, const DescriptionFiles& files) {
   } else {
     record_error_code(s, 25, 0);
   }
-  if (!files.delete_after_reading) return;
-  // A file that cannot be deleted changes nothing in the compiled result.
-  std::error_code ignored;
-  std::filesystem::remove(files.treno, ignored);
-  if (result == TrainReadResult::kReadFailure) std::filesystem::remove(files.linea, ignored);
+  discard_after_reading(files, files.treno, result == TrainReadResult::kReadFailure);
 }
 
 }  // namespace scenario
