@@ -35,12 +35,7 @@ void print_summary(const Stato& s, const FileNames& names, std::ostream& out) {
 }  // namespace
 
 int run_compile(const CompileOptions& o, std::ostream& out, std::ostream& err) {
-  for (const auto& [what, part] : {std::pair{"NOME", &o.nome}, std::pair{"TRENO", &o.treno}}) {
-    if (const auto problem = name_part_problem(*part)) {
-      err << "scenario compile: " << what << " " << *problem << "\n";
-      return kExitIo;
-    }
-  }
+  if (!name_parts_ok(o.nome, o.treno, "scenario compile", err)) return kExitIo;
   // The author's descriptions are read where they are and never deleted.
   const FileNames sources = file_names(o.dir, o.nome, o.treno);
   const DescriptionFiles in{sources.linea_txt, sources.treno_txt, false};

@@ -31,12 +31,7 @@ std::optional<T> load(const std::filesystem::path& file, Decoder decode, std::os
 }  // namespace
 
 int run_plot(const PlotOptions& o, std::ostream& out, std::ostream& err) {
-  for (const auto& [what, part] : {std::pair{"NOME", &o.nome}, std::pair{"TRENO", &o.treno}}) {
-    if (const auto problem = name_part_problem(*part)) {
-      err << "scenario plot: " << what << " " << *problem << "\n";
-      return kExitIo;
-    }
-  }
+  if (!name_parts_ok(o.nome, o.treno, "scenario plot", err)) return kExitIo;
   const FileNames names = file_names(o.dir, o.nome, o.treno);
   const auto records = load<DecodedRecords>(names.sim, decode_records, err);
   const auto track = load<DecodedTrack>(names.dat, decode_track, err);
