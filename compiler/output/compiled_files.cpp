@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <initializer_list>
 #include <limits>
 #include <string_view>
 #include <type_traits>
@@ -26,11 +28,13 @@ std::string_view countable(std::string_view text) {
   return text.substr(0, std::min<size_t>(text.size(), std::numeric_limits<uint16_t>::max()));
 }
 
-// Fills a buffer of a size known beforehand, little-endian: one allocation
-// per file, whatever the size of the route.
+// Fills a buffer of a size known beforehand, little-endian.
 class Bytes {
  public:
-  explicit Bytes(size_t size) : out_(size, '\0'), at_(out_.data()) {}
+  Bytes(std::string& out, size_t size) : out_(out) {
+    out_.resize(size);
+    at_ = out_.data();
+  }
 
   // An integer of any width, lowest byte first.
   template <class T>
@@ -58,11 +62,9 @@ class Bytes {
     at_ += text.size();
   }
 
-  std::string take() { return std::move(out_); }
-
  private:
-  std::string out_;
-  char* at_;
+  std::string& out_;
+  char* at_ = nullptr;
 };
 
 size_t element_bytes(ElementKind kind) {
@@ -77,43 +79,59 @@ size_t element_bytes(ElementKind kind) {
   return 2;
 }
 
-size_t axis_bytes(const Asse& axis) {
+// Elements of one axis from `first` up to (not including) `end`.
+size_t axis_bytes(const Asse& axis, size_t first, size_t end) {
   size_t n = 0;
-  for (size_t i = 0; i < axis.size(); ++i) n += element_bytes(axis.kind(i));
+  for (size_t i = first; i < end; ++i) n += element_bytes(axis.kind(i));
   return n;
 }
 
-void put_axis(Bytes& out, const Asse& axis) {
-  for (size_t i = 0; i < axis.size(); ++i) {
+void put_axis(std::string& out, const Asse& axis, size_t first, size_t end) {
+  Bytes bytes(out, axis_bytes(axis, first, end));
+  for (size_t i = first; i < end; ++i) {
     switch (axis.kind(i)) {
       case ElementKind::kInt16:
-        out.put(kTagInt16);
-        out.put(static_cast<int16_t>(axis.value(i)));
+        bytes.put(kTagInt16);
+        bytes.put(static_cast<int16_t>(axis.value(i)));
         break;
       case ElementKind::kDouble:
-        out.put(kTagDouble);
-        out.put_double(axis.value(i));
+        bytes.put(kTagDouble);
+        bytes.put_double(axis.value(i));
         break;
       case ElementKind::kEmpty:
-        out.put(kTagEmpty);
+        bytes.put(kTagEmpty);
         break;
     }
   }
 }
 
+// Elements a geometry piece holds: at most 640 KiB of bytes.
+constexpr size_t kPieceElements = 64 * 1024;
+
 }  // namespace
 
 std::string geometry_bytes(const Tracciato& tracciato) {
-  Bytes out(axis_bytes(tracciato.x) + axis_bytes(tracciato.y));
-  put_axis(out, tracciato.x);
-  put_axis(out, tracciato.y);
-  return out.take();
+  std::string out;
+  out.reserve(axis_bytes(tracciato.x, 0, tracciato.x.size()) + axis_bytes(tracciato.y, 0, tracciato.y.size()));
+  geometry_pieces(tracciato, [&out](std::string_view piece) { out.append(piece); });
+  return out;
+}
+
+void geometry_pieces(const Tracciato& tracciato, const std::function<void(std::string_view)>& piece) {
+  std::string buffer;
+  for (const Asse* axis : {&tracciato.x, &tracciato.y}) {
+    for (size_t first = 0; first < axis->size(); first += kPieceElements) {
+      put_axis(buffer, *axis, first, std::min(axis->size(), first + kPieceElements));
+      piece(buffer);
+    }
+  }
 }
 
 std::string records_bytes(const std::array<Record, kRecordCount>& record) {
   size_t size = 0;
   for (const Record& r : record) size += kRecordBytes + countable(r.nome_punto).size();
-  Bytes out(size);
+  std::string file;
+  Bytes out(file, size);
   for (const Record& r : record) {
     out.put(r.tipo_punto);
     out.put(r.inizio_zona);
@@ -132,11 +150,12 @@ std::string records_bytes(const std::array<Record, kRecordCount>& record) {
     out.put(r.dato_2);
     out.put(r.orario);
   }
-  return out.take();
+  return file;
 }
 
 std::string track_bytes(const std::vector<Cella>& celle) {
-  Bytes out(celle.size() * kCellBytes);
+  std::string file;
+  Bytes out(file, celle.size() * kCellBytes);
   for (const Cella& c : celle) {
     out.put(c.oggetto);
     out.put(c.valore1);
@@ -150,13 +169,15 @@ std::string track_bytes(const std::vector<Cella>& celle) {
     out.put(c.pendenza);
     out.put(c.dato_treno);
   }
-  return out.take();
+  return file;
 }
 
 std::optional<IoError> write_compiled_files(const Stato& stato, const FileNames& names) {
   const Modello& m = stato.modello;
   if (stato.scrivi_linea != 0) {
-    if (auto err = replace_file(names.linea_dat, geometry_bytes(m.tracciato))) return err;
+    FileReplacement geometry(names.linea_dat);
+    geometry_pieces(m.tracciato, [&geometry](std::string_view piece) { geometry.write(piece); });
+    if (auto err = geometry.commit()) return err;
   }
   if (auto err = replace_file(names.sim, records_bytes(m.record))) return err;
   return replace_file(names.dat, track_bytes(m.celle));

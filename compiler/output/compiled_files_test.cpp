@@ -160,6 +160,42 @@ TEST(GeometryBytes, DecodesBackToThePoints) {
   expect_same(back.y, t.y);
 }
 
+// A long route's geometry leaves in pieces of bounded size that join up to
+// exactly the model's elements.
+TEST(GeometryPieces, ALongGeometryGoesOutInBoundedPiecesThatJoinUp) {
+  Modello m;
+  create_model(m, 200000, true);
+  Tracciato& t = m.tracciato;
+  t.x.set(0, int16_t{0});
+  t.y.set(0, int16_t{0});
+  t.x.set(1, int16_t{0});
+  t.y.set(1, int16_t{1});
+  for (size_t i = 2; i + 2 < t.x.size(); ++i) {
+    t.x.set(i, -1.0 / static_cast<double>(i));
+    t.y.set(i, static_cast<double>(i) * 0.999);
+  }
+  std::string joined;
+  int pieces = 0;
+  geometry_pieces(t, [&](std::string_view piece) {
+    EXPECT_LE(piece.size(), 640u * 1024);
+    joined.append(piece);
+    ++pieces;
+  });
+  EXPECT_GT(pieces, 2);
+  const Tracciato back = decode_geometry(joined);
+  expect_same(back.x, t.x);
+  expect_same(back.y, t.y);
+  EXPECT_EQ(geometry_bytes(t), joined);
+
+  TempDir dir;
+  Stato s;
+  s.scrivi_linea = 1;
+  s.modello = std::move(m);
+  const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
+  ASSERT_FALSE(write_compiled_files(s, names));
+  EXPECT_EQ(read_file(names.linea_dat), joined);
+}
+
 class WriteCompiledFiles : public ::testing::Test {
  protected:
   void SetUp() override {
