@@ -49,7 +49,7 @@ struct Route {
 
 std::optional<Route> route_named(const std::string& name) {
   if (name == "builtin") return Route{true, kScenarioName, kTrainNumber};
-  if (name == "longest") return Route{false, "Linea_Lunga", "9999"};
+  if (name == "longest") return Route{false, bench::kLongestRouteName, bench::kLongestRouteTrain};
   return std::nullopt;
 }
 

@@ -8,8 +8,8 @@
 //
 //   B + 100   curve of 400 m (and again at B + 1100), one every kilometre
 //   B + 300   maximum-speed indicator (and again at B + 1500)
-//   B + 400   station, zone B + 200 .. B + 600, stop cell at B + 500
-//             (every 12th block)
+//   B + 400   station, zone B + 200 .. B + 600, stopping in the cell of
+//             B + 500 (every 12th block)
 //   B + 1000  signal, every block
 //   B + 1200  slowdown of 1500 m, warning board at B (every 10th block,
 //             from the 5th)
@@ -30,8 +30,11 @@ struct RouteTexts {
   std::string treno;  // train description
 };
 
-// The longest route the line reader accepts, in metres.
+// The longest route the line reader accepts, in metres, and the scenario
+// name and train number its files are named after.
 inline constexpr int32_t kLongestRoute = 1'000'000;
+inline constexpr const char* kLongestRouteName = "Linea_Lunga";
+inline constexpr const char* kLongestRouteTrain = "9999";
 
 // A route of `length` metres (2000 to 1 000 000); only whole 2 km blocks get
 // objects.

@@ -18,8 +18,8 @@ int count_cells(const Modello& m, ObjectCode code) {
 
 Stato named_state() {
   Stato s;
-  s.nome = "Linea_Lunga";
-  s.treno = "9999";
+  s.nome = kLongestRouteName;
+  s.treno = kLongestRouteTrain;
   return s;
 }
 
