@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,25 +44,51 @@ std::optional<IoError> sync_folder(const std::filesystem::path& target) {
 }  // namespace
 
 std::optional<IoError> replace_file(const std::filesystem::path& target, std::string_view bytes) {
-  // A name of our own in the target's folder: rename() is atomic only within
-  // one file system.
-  std::string temp = target.string() + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return system_error(target, errno);
+  FileReplacement file(target);
+  file.write(bytes);
+  return file.commit();
+}
 
+// A name of our own in the target's folder: rename() is atomic only within
+// one file system.
+FileReplacement::FileReplacement(std::filesystem::path target)
+    : target_(std::move(target)), temp_(target_.string() + ".tmp-XXXXXX") {
+  fd_ = ::mkstemp(temp_.data());
+  if (fd_ < 0) {
+    error_ = errno;
+    temp_.clear();
+    return;
+  }
   // mkstemp creates the file 0600; give it the mode a plain create would.
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  int err = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
-  if (err == 0) err = write_all(fd, bytes);
-  if (err == 0 && ::fsync(fd) != 0) err = errno;
-  if (::close(fd) != 0 && err == 0) err = errno;
-  if (err == 0 && std::rename(temp.c_str(), target.c_str()) != 0) err = errno;
-  if (err != 0) {
-    ::unlink(temp.c_str());
-    return system_error(target, err);
+  if (::fchmod(fd_, 0666 & ~mask) != 0) error_ = errno;
+}
+
+FileReplacement::~FileReplacement() { discard(); }
+
+void FileReplacement::write(std::string_view bytes) {
+  if (error_ == 0) error_ = write_all(fd_, bytes);
+}
+
+std::optional<IoError> FileReplacement::commit() {
+  if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+  if (fd_ >= 0 && ::close(fd_) != 0 && error_ == 0) error_ = errno;
+  fd_ = -1;
+  if (error_ == 0 && std::rename(temp_.c_str(), target_.c_str()) != 0) error_ = errno;
+  if (error_ != 0) {
+    discard();
+    return system_error(target_, error_);
   }
-  return sync_folder(target);
+  temp_.clear();  // renamed: nothing left to remove
+  return sync_folder(target_);
+}
+
+void FileReplacement::discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
 }
 
 }  // namespace scenario

@@ -58,5 +58,42 @@ TEST(ReplaceFile, FailureNamesTheFileAndLeavesNothingBehind) {
   EXPECT_EQ(err2->file, missing);
 }
 
+TEST(FileReplacement, PiecesJoinUpAndNothingShowsBeforeTheCommit) {
+  TempDir dir;
+  const auto file = dir.path() / "out.dat";
+  write_file(file, "earlier");
+  {
+    FileReplacement r(file);
+    r.write("ab");
+    r.write("");
+    r.write(std::string("\0c", 2));
+    EXPECT_EQ(read_file(file), "earlier");
+    EXPECT_FALSE(r.commit());
+  }
+  EXPECT_EQ(read_file(file), std::string("ab\0c", 4));
+  EXPECT_EQ(entries(dir.path()), 1u);
+}
+
+TEST(FileReplacement, NoCommitLeavesTheTargetAndNoTemporaryFile) {
+  TempDir dir;
+  const auto file = dir.path() / "out.dat";
+  write_file(file, "earlier");
+  {
+    FileReplacement r(file);
+    r.write("never committed");
+  }
+  EXPECT_EQ(read_file(file), "earlier");
+  EXPECT_EQ(entries(dir.path()), 1u);
+
+  // A failure to start is reported by the commit, and the writes between
+  // do nothing.
+  const auto missing = dir.path() / "no" / "file";
+  FileReplacement r(missing);
+  r.write("data");
+  const auto err = r.commit();
+  ASSERT_TRUE(err);
+  EXPECT_EQ(err->file, missing);
+}
+
 }  // namespace
 }  // namespace scenario

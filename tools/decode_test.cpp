@@ -98,12 +98,12 @@ Modello sample_model() {
   m.record[1].inizio_zona = -500;
   m.record[80].nome_punto = "(PL km)(1+522)";
   m.record[86] = Record{200, 1, 2, 3, 4, "7395", -5, 6, 23, 49, 40, 7, 8, 9, 10, -11};
-  m.tracciato.x[0] = int16_t{0};
-  m.tracciato.y[0] = int16_t{0};
-  m.tracciato.x[1] = int16_t{0};
-  m.tracciato.y[1] = int16_t{1};
-  m.tracciato.x[2] = 0.125;
-  m.tracciato.y[2] = 1.9999999;
+  m.tracciato.x.set(0, int16_t{0});
+  m.tracciato.y.set(0, int16_t{0});
+  m.tracciato.x.set(1, int16_t{0});
+  m.tracciato.y.set(1, int16_t{1});
+  m.tracciato.x.set(2, 0.125);
+  m.tracciato.y.set(2, 1.9999999);
   return m;
 }
 
@@ -125,8 +125,12 @@ TEST(DecodeRoundTrip, WhatTheWritersWriteDecodesToTheModel) {
   const auto geometry = decode_geometry(geometry_bytes(m.tracciato));
   ASSERT_TRUE(std::holds_alternative<DecodedGeometry>(geometry));
   const auto& g = std::get<DecodedGeometry>(geometry);
-  EXPECT_EQ(g.x, m.tracciato.x);
-  EXPECT_EQ(g.y, m.tracciato.y);
+  ASSERT_EQ(g.x.size(), m.tracciato.x.size());
+  ASSERT_EQ(g.y.size(), m.tracciato.y.size());
+  for (size_t i = 0; i < g.x.size(); ++i) {
+    EXPECT_EQ(g.x[i], m.tracciato.x[i]) << i;
+    EXPECT_EQ(g.y[i], m.tracciato.y[i]) << i;
+  }
 }
 
 }  // namespace

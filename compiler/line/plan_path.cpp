@@ -1,20 +1,8 @@
 #include "compiler/line/plan_path.h"
 
 #include <algorithm>
-#include <variant>
 
 namespace scenario {
-namespace {
-
-// The value of a geometry element; the two starting points are 16-bit
-// integers, the integrated ones doubles.
-double coordinate(const Elemento& e) {
-  if (const auto* i = std::get_if<int16_t>(&e)) return *i;
-  if (const auto* d = std::get_if<double>(&e)) return *d;
-  return 0.0;
-}
-
-}  // namespace
 
 std::optional<double> curve_curvature(const std::string& keyword) {
   static constexpr struct {
@@ -31,10 +19,10 @@ std::optional<double> curve_curvature(const std::string& keyword) {
 
 PlanPath::PlanPath(Tracciato& tracciato, int32_t& indice_svolta)
     : t_(tracciato), indice_svolta_(indice_svolta) {
-  t_.x[0] = int16_t{0};
-  t_.y[0] = int16_t{0};
-  t_.x[1] = int16_t{0};
-  t_.y[1] = int16_t{1};
+  t_.x.set(0, int16_t{0});
+  t_.y.set(0, int16_t{0});
+  t_.x.set(1, int16_t{0});
+  t_.y.set(1, int16_t{1});
 }
 
 bool PlanPath::curve(int64_t start, int64_t length, double kappa) {
@@ -54,24 +42,19 @@ void PlanPath::straight_to(int64_t last) {
   while (c_ <= end) put_next(std::nullopt);
 }
 
-PlanPath::Step PlanPath::step_before() const {
-  const size_t c = static_cast<size_t>(c_);
-  return {coordinate(t_.x[c - 1]) - coordinate(t_.x[c - 2]),
-          coordinate(t_.y[c - 1]) - coordinate(t_.y[c - 2])};
-}
-
 PlanPath::Step PlanPath::put_next(std::optional<double> kappa) {
-  const Step s = step_before();
-  const size_t c = static_cast<size_t>(c_);
-  const double x = coordinate(t_.x[c - 1]);
-  const double y = coordinate(t_.y[c - 1]);
+  const Step s{last_.x - before_.x, last_.y - before_.y};
+  Point next;
   if (kappa) {
-    t_.x[c] = x + (s.dx + *kappa * s.dy);
-    t_.y[c] = y + (s.dy - *kappa * s.dx);
+    next = {last_.x + (s.dx + *kappa * s.dy), last_.y + (s.dy - *kappa * s.dx)};
   } else {
-    t_.x[c] = x + s.dx;
-    t_.y[c] = y + s.dy;
+    next = {last_.x + s.dx, last_.y + s.dy};
   }
+  const size_t c = static_cast<size_t>(c_);
+  t_.x.set(c, next.x);
+  t_.y.set(c, next.y);
+  before_ = last_;
+  last_ = next;
   ++c_;
   return s;
 }

@@ -46,7 +46,9 @@ class PlanPath {
   struct Step {
     double dx, dy;
   };
-  Step step_before() const;
+  struct Point {
+    double x, y;
+  };
   // Sets the next point from the previous one and the step before it,
   // turned by kappa (straight when nothing), and returns that step.
   Step put_next(std::optional<double> kappa);
@@ -57,6 +59,10 @@ class PlanPath {
   Tracciato& t_;
   int32_t& indice_svolta_;
   int64_t c_ = 2;  // next point to set
+  // Points c_ - 2 and c_ - 1 as stored, so that no step needs to read the
+  // array back.
+  Point before_{0, 0};
+  Point last_{0, 1};
 };
 
 }  // namespace scenario

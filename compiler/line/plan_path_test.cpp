@@ -11,13 +11,10 @@ namespace scenario {
 namespace {
 
 Tracciato points(size_t count) {
-  Tracciato t;
-  t.x.assign(count, Elemento{});
-  t.y.assign(count, Elemento{});
-  return t;
+  return Tracciato{Asse(count), Asse(count)};
 }
 
-double at(const std::vector<Elemento>& v, size_t i) { return std::get<double>(v[i]); }
+double at(const Asse& v, size_t i) { return std::get<double>(v[i]); }
 
 TEST(CurveCurvature, FirstClassDigitInDigitOrderAndAnSForLeft) {
   const struct {

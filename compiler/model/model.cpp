@@ -11,9 +11,21 @@ void create_model(Modello& m, int32_t route_length, bool with_geometry) {
   m.tracciato = Tracciato{};
   if (with_geometry) {
     const size_t points = static_cast<size_t>(m.lunghezza_totale) + 1;
-    m.tracciato.x.assign(points, Elemento{});
-    m.tracciato.y.assign(points, Elemento{});
+    m.tracciato.x = Asse(points);
+    m.tracciato.y = Asse(points);
   }
+}
+
+Elemento Asse::operator[](size_t i) const {
+  switch (kind(i)) {
+    case ElementKind::kInt16:
+      return static_cast<int16_t>(value_[i]);
+    case ElementKind::kDouble:
+      return value_[i];
+    case ElementKind::kEmpty:
+      break;
+  }
+  return std::monostate{};
 }
 
 void clear_records(Modello& m) { m.record.fill(Record{}); }

@@ -76,11 +76,47 @@ inline constexpr int32_t kModelExtension = 7000;  // the model runs 7000 m past 
 // which one it is.
 using Elemento = std::variant<std::monostate, int16_t, double>;
 
+enum class ElementKind : uint8_t { kEmpty = 0, kInt16 = 1, kDouble = 2 };
+
+// One axis of the plan-view geometry: a fixed number of elements, each empty
+// until set. Held as one double per element (an int16 is exact in a double,
+// an empty element holds 0) and two bits of kind, a little over 8 bytes an
+// element: the geometry of the longest route is two million of them.
+class Asse {
+ public:
+  Asse() = default;
+  explicit Asse(size_t size) : value_(size), kind_((size + 3) / 4) {}
+
+  size_t size() const { return value_.size(); }
+  bool empty() const { return value_.empty(); }
+
+  ElementKind kind(size_t i) const {
+    return static_cast<ElementKind>((kind_[i / 4] >> (i % 4 * 2)) & 3);
+  }
+  // The number an element holds; 0 when it is empty.
+  double value(size_t i) const { return value_[i]; }
+  Elemento operator[](size_t i) const;
+
+  void set(size_t i, int16_t v) { put(i, v, ElementKind::kInt16); }
+  void set(size_t i, double v) { put(i, v, ElementKind::kDouble); }
+
+ private:
+  void put(size_t i, double v, ElementKind k) {
+    value_[i] = v;
+    const unsigned shift = i % 4 * 2;
+    uint8_t& bits = kind_[i / 4];
+    bits = static_cast<uint8_t>((bits & ~(3u << shift)) | (static_cast<unsigned>(k) << shift));
+  }
+
+  std::vector<double> value_;
+  std::vector<uint8_t> kind_;  // four elements a byte, element i in bits 2(i % 4) and up
+};
+
 // Plan-view geometry, one point per metre 0..lunghezza_totale. Empty when no
 // geometry is built.
 struct Tracciato {
-  std::vector<Elemento> x;
-  std::vector<Elemento> y;
+  Asse x;
+  Asse y;
   bool exists() const { return !x.empty(); }
 };
 

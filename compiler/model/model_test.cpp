@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace scenario {
 namespace {
 
@@ -27,7 +29,7 @@ TEST(CreateModel, GeometryOnlyWhenAskedAndEarlierContentIsDiscarded) {
   EXPECT_EQ(m.tracciato.x.size(), 110001u);
   EXPECT_EQ(m.tracciato.y.size(), 110001u);
   m.celle[5].oggetto = kSignal;
-  m.tracciato.x[3] = 1.5;
+  m.tracciato.x.set(3, 1.5);
 
   create_model(m, 1000, true);
   EXPECT_EQ(m.numero_celle, 160);
@@ -55,6 +57,28 @@ TEST(Records, ClearingResetsNumbersAndTexts) {
   EXPECT_EQ(m.record[85].nome_punto, "");
   EXPECT_EQ(m.record[85].dato_4, 0);
   EXPECT_EQ(m.record[3].orario, 0);
+}
+
+// Four elements share a byte of kinds: setting one never changes another,
+// and every value comes back with its kind, bit for bit.
+TEST(Asse, EachElementKeepsItsOwnKindAndValue) {
+  Asse axis(6);
+  EXPECT_EQ(axis[5], Elemento{});
+  EXPECT_EQ(axis.value(5), 0.0);
+
+  axis.set(1, int16_t{-32768});
+  axis.set(2, -0.0);
+  axis.set(3, 1.0 / 3.0);
+  axis.set(4, int16_t{32767});
+  axis.set(3, int16_t{7});  // a later set replaces kind and value
+  EXPECT_EQ(axis[0], Elemento{});
+  EXPECT_EQ(axis[1], Elemento{int16_t{-32768}});
+  EXPECT_EQ(axis.kind(2), ElementKind::kDouble);
+  EXPECT_TRUE(std::signbit(std::get<double>(axis[2])));
+  EXPECT_EQ(axis[3], Elemento{int16_t{7}});
+  EXPECT_EQ(axis[4], Elemento{int16_t{32767}});
+  EXPECT_EQ(axis[5], Elemento{});
+  EXPECT_EQ(axis.value(1), -32768.0);
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/file_names.h"
@@ -19,6 +21,10 @@ namespace scenario {
 // 16-bit tag (0 empty, 2 int16, 5 double) and its value.
 std::string geometry_bytes(const Tracciato& tracciato);
 
+// The same bytes handed to `piece` in order, a few hundred kilobytes at a
+// time, so that the geometry of a long route never exists twice in memory.
+void geometry_pieces(const Tracciato& tracciato, const std::function<void(std::string_view)>& piece);
+
 // The 87 records, index 0 first: 34 bytes each plus the length of the text.
 std::string records_bytes(const std::array<Record, kRecordCount>& record);
 
@@ -26,7 +32,7 @@ std::string records_bytes(const std::array<Record, kRecordCount>& record);
 std::string track_bytes(const std::vector<Cella>& celle);
 
 // Writes, in this order, the line geometry (only when `scrivi_linea` is not
-// 0), the records and the track, each replaced whole. Stops at the first
+// 0, in pieces), the records and the track, each replaced whole. Stops at the first
 // file that cannot be written and returns its name and the reason; the files
 // not yet reached keep their earlier content.
 std::optional<IoError> write_compiled_files(const Stato& stato, const FileNames& names);

@@ -90,6 +90,17 @@ TEST(RecordsBytes, TextCountNeverDisagreesWithItsBytes) {
   EXPECT_EQ(out.substr(14, 2), bytes({0xFF, 0xFF}));
 }
 
+void set(Asse& axis, size_t i, const Elemento& e) {
+  if (const auto* v = std::get_if<int16_t>(&e)) axis.set(i, *v);
+  if (const auto* v = std::get_if<double>(&e)) axis.set(i, *v);
+}
+
+// Every element, kind and value.
+void expect_same(const Asse& a, const Asse& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], b[i]) << i;
+}
+
 // Reads a geometry file back: all x elements, then all y elements.
 Tracciato decode_geometry(const std::string& file) {
   std::vector<Elemento> all;
@@ -108,14 +119,22 @@ Tracciato decode_geometry(const std::string& file) {
       default: ADD_FAILURE() << "bad tag at " << at - 2; return {};
     }
   }
-  const auto half = static_cast<std::ptrdiff_t>(all.size() / 2);
-  return Tracciato{{all.begin(), all.begin() + half}, {all.begin() + half, all.end()}};
+  const size_t half = all.size() / 2;
+  Tracciato t{Asse(half), Asse(half)};
+  for (size_t i = 0; i < half; ++i) {
+    set(t.x, i, all[i]);
+    set(t.y, i, all[half + i]);
+  }
+  return t;
 }
 
 TEST(GeometryBytes, TagsAndValuesXThenY) {
-  Tracciato t;
-  t.x = {int16_t{0}, int16_t{0}, 1.0, Elemento{}};
-  t.y = {int16_t{0}, int16_t{1}, -0.5, Elemento{}};
+  Tracciato t{Asse(4), Asse(4)};
+  for (Asse* axis : {&t.x, &t.y}) axis->set(0, int16_t{0});
+  t.x.set(1, int16_t{0});
+  t.y.set(1, int16_t{1});
+  t.x.set(2, 1.0);
+  t.y.set(2, -0.5);
   EXPECT_EQ(geometry_bytes(t),
             bytes({2, 0, 0, 0,  2, 0, 0, 0,  5, 0, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F,  0, 0,
                    2, 0, 0, 0,  2, 0, 1, 0,  5, 0, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF,  0, 0}));
@@ -125,20 +144,56 @@ TEST(GeometryBytes, DecodesBackToThePoints) {
   Modello m;
   create_model(m, 0, true);
   Tracciato& t = m.tracciato;
-  t.x[0] = int16_t{0};
-  t.y[0] = int16_t{0};
-  t.x[1] = int16_t{0};
-  t.y[1] = int16_t{1};
+  t.x.set(0, int16_t{0});
+  t.y.set(0, int16_t{0});
+  t.x.set(1, int16_t{0});
+  t.y.set(1, int16_t{1});
   for (size_t i = 2; i + 2 < t.x.size(); ++i) {
-    t.x[i] = 0.001 * static_cast<double>(i * i);
-    t.y[i] = static_cast<double>(i) + 1.0 / 3.0;
+    t.x.set(i, 0.001 * static_cast<double>(i * i));
+    t.y.set(i, static_cast<double>(i) + 1.0 / 3.0);
   }
   const std::string file = geometry_bytes(t);
   // Per axis 2 small integers, doubles for metres 2..6998, 2 empty points.
   EXPECT_EQ(file.size(), 2 * (2 * 4 + 6997 * 10 + 2 * 2u));
   const Tracciato back = decode_geometry(file);
-  EXPECT_EQ(back.x, t.x);
-  EXPECT_EQ(back.y, t.y);
+  expect_same(back.x, t.x);
+  expect_same(back.y, t.y);
+}
+
+// A long route's geometry leaves in pieces of bounded size that join up to
+// exactly the model's elements.
+TEST(GeometryPieces, ALongGeometryGoesOutInBoundedPiecesThatJoinUp) {
+  Modello m;
+  create_model(m, 200000, true);
+  Tracciato& t = m.tracciato;
+  t.x.set(0, int16_t{0});
+  t.y.set(0, int16_t{0});
+  t.x.set(1, int16_t{0});
+  t.y.set(1, int16_t{1});
+  for (size_t i = 2; i + 2 < t.x.size(); ++i) {
+    t.x.set(i, -1.0 / static_cast<double>(i));
+    t.y.set(i, static_cast<double>(i) * 0.999);
+  }
+  std::string joined;
+  int pieces = 0;
+  geometry_pieces(t, [&](std::string_view piece) {
+    EXPECT_LE(piece.size(), 640u * 1024);
+    joined.append(piece);
+    ++pieces;
+  });
+  EXPECT_GT(pieces, 2);
+  const Tracciato back = decode_geometry(joined);
+  expect_same(back.x, t.x);
+  expect_same(back.y, t.y);
+  EXPECT_EQ(geometry_bytes(t), joined);
+
+  TempDir dir;
+  Stato s;
+  s.scrivi_linea = 1;
+  s.modello = std::move(m);
+  const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
+  ASSERT_FALSE(write_compiled_files(s, names));
+  EXPECT_EQ(read_file(names.linea_dat), joined);
 }
 
 class WriteCompiledFiles : public ::testing::Test {
@@ -147,8 +202,8 @@ class WriteCompiledFiles : public ::testing::Test {
     names_ = file_names(dir_.path(), "Montebrisca_Lurna", "7395");
     stato_.scrivi_linea = 1;
     create_model(stato_.modello, 100, true);
-    stato_.modello.tracciato.x[0] = int16_t{0};
-    stato_.modello.tracciato.y[1] = int16_t{1};
+    stato_.modello.tracciato.x.set(0, int16_t{0});
+    stato_.modello.tracciato.y.set(1, int16_t{1});
     stato_.modello.record[85].nome_punto = "Montebrisca_Lurna";
     stato_.modello.celle[3].oggetto = kSignal;
   }

@@ -1,0 +1,71 @@
+// The generated route that the benchmarks time must compile cleanly and be as
+// full as the generator says: a route that stopped at its first error would
+// time almost nothing.
+#include "bench/large_route.h"
+
+#include <gtest/gtest.h>
+
+#include "bench/compile_route.h"
+
+namespace scenario::bench {
+namespace {
+
+int count_cells(const Modello& m, ObjectCode code) {
+  int n = 0;
+  for (const Cella& c : m.celle) n += c.oggetto == code;
+  return n;
+}
+
+Stato named_state() {
+  Stato s;
+  s.nome = kLongestRouteName;
+  s.treno = kLongestRouteTrain;
+  return s;
+}
+
+TEST(LargeRoute, LongestRouteCompilesWithoutAnyRecordedError) {
+  Stato s = named_state();
+  ASSERT_EQ(compile_texts(s, large_route(kLongestRoute)), 0);
+  EXPECT_EQ(s.codice_errore, 0) << "at " << s.posizione_errore << " m, line " << s.riga_errore;
+
+  const Modello& m = s.modello;
+  EXPECT_EQ(m.record[84].fine_zona, 1'000'000);
+  EXPECT_EQ(m.numero_celle, 20140);
+  EXPECT_EQ(s.righe_lette.curve, 1000);
+  EXPECT_EQ(s.righe_lette.pendenze, 2000);
+  EXPECT_EQ(m.numero_montagne, 80);
+  EXPECT_GT(count_cells(m, kMountainMarker), 0);
+  EXPECT_EQ(count_cells(m, kSpeedIndicator), 1000);
+  EXPECT_EQ(count_cells(m, kSignal), 500);
+  EXPECT_EQ(count_cells(m, kSlowdownStart), 50);
+  EXPECT_EQ(count_cells(m, kSlowdownEnd), 50);
+  EXPECT_EQ(count_cells(m, kSlowdownWarning), 50);
+  EXPECT_EQ(count_cells(m, kDirectionSign), 38);
+  EXPECT_EQ(count_cells(m, kStationStop), 40);
+  EXPECT_EQ(s.righe_lette.stazioni, 40);
+  EXPECT_EQ(m.record[40].nome_punto, "POSTO 40");
+  EXPECT_EQ(m.record[43].nome_punto, "(PL km)(901+700)");
+  // Every slowdown gets its three approach markers and one before the
+  // signal ahead of its warning board; the 25 slow ones also three inside
+  // and one before the signal after their end.
+  EXPECT_EQ(count_cells(m, kReductionPositive), 50 * 4 + 25 * 4);
+  // The curves reach past 999 000 m; the plan runs straight on to the end.
+  EXPECT_TRUE(std::holds_alternative<double>(m.tracciato.x[static_cast<size_t>(m.lunghezza_totale) - 2]));
+}
+
+// Stations and signs share the records below the progressives: the route
+// already holds as many of both as fit, so one more sign makes the last
+// station reach the signs' records.
+TEST(LargeRoute, StationsAndSignsFillTheSharedRecords) {
+  RouteTexts texts = large_route(kLongestRoute);
+  const std::string one_more = "cartello_indicatore,  999900,  (fine)\r\n";
+  texts.linea.insert(texts.linea.find("[fine]"), one_more);
+  Stato s = named_state();
+  compile_texts(s, texts);
+  EXPECT_EQ(s.codice_errore, 10);
+  EXPECT_EQ(s.origine_errore, ErrorSource::kTrainDescription);
+  EXPECT_EQ(s.modello.record[40].nome_punto, "POSTO 40");
+}
+
+}  // namespace
+}  // namespace scenario::bench
