@@ -217,14 +217,26 @@ void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& r
           << "\" r=\"2.5\"/>\n";
     }
   }
-  // Stations first: their names matter more than the kilometre ticks.
+  // Labels keep off the line itself and off every station marker; station
+  // names are placed before the kilometre ticks, which matter less.
+  for (size_t i = 1; i < pts.size(); ++i) {
+    const double x = f.sx(pts[i].first), y = f.sy(pts[i].second);
+    labels.reserve({x - 2, y - 2, x + 2, y + 2});
+  }
+  std::vector<std::pair<double, double>> markers;
   for (const Station& st : route.stations) {
     const auto p = point_at(g, static_cast<size_t>(std::max(0, st.position)));
     if (!p) continue;
     const double x = f.sx(p->first), y = f.sy(p->second);
+    markers.emplace_back(x, y);
     svg << "<rect class=\"station\" x=\"" << num(x - 3.5) << "\" y=\"" << num(y - 3.5)
         << "\" width=\"7\" height=\"7\"/>\n";
     labels.reserve({x - 4, y - 4, x + 4, y + 4});
+  }
+  size_t next_marker = 0;
+  for (const Station& st : route.stations) {
+    if (!point_at(g, static_cast<size_t>(std::max(0, st.position)))) continue;
+    const auto [x, y] = markers[next_marker++];
     if (const auto b = labels.place(around(x, y, text_width(st.name, 11), 12)))
       text_in(svg, *b, st.name, 11, "station-label");
   }
@@ -331,12 +343,17 @@ double draw_profile(std::ostringstream& svg, const Route& r, double top) {
         << "\" x2=\"" << num(std::max(a.x(s.to), a.x(s.from) + 2)) << "\" y2=\"" << num(vy(s.value))
         << "\"/>\n";
   }
+  // On a long route boards stand closer than their symbols are wide: a
+  // symbol that would cover the previous one of the same height is left out.
+  LabelPlacer symbols;
   for (const auto& [pos, v] : r.indicators) {
     const double x = a.x(pos), y = vy(v);
+    if (!symbols.place({{x - 4, y - 5, x + 4, y + 5}})) continue;
     svg << "<path class=\"indicator\" d=\"M" << num(x) << "," << num(y - 5) << " l5,5 l-5,5 l-5,-5 z\"/>\n";
   }
   for (const int32_t w : r.warnings) {
     const double x = a.x(w);
+    if (!symbols.place({{x - 5, top + 4, x + 5, top + 13}})) continue;
     svg << "<path class=\"warning\" d=\"M" << num(x) << "," << num(top + 4) << " l5,9 l-10,0 z\"/>\n";
   }
   top += sh + 30;
