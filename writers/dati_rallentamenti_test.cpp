@@ -95,7 +95,8 @@ TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
 TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   // Position, speed and length of the train description's slowdown row.
   std::vector<int> fields;
-  std::string_view rest = kRigaRallentamento.substr(kRigaRallentamento.find(',') + 1);
+  std::string_view rest = std::string_view(kRigaRallentamento);
+  rest.remove_prefix(rest.find(',') + 1);
   for (size_t comma; (comma = rest.find(',')) != std::string_view::npos;
        rest = rest.substr(comma + 1))
     fields.push_back(whole(trim_spaces(rest.substr(0, comma))));

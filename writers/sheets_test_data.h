@@ -1,28 +1,23 @@
-// For the driver's sheets' tests: what the line and train descriptions say
-// that the sheets must agree with. Once those writers are in, these figures
-// can be read from their lines instead.
+// For the driver's sheets' tests: what the line and train descriptions say,
+// read from the lines their writers write, so that a sheet that stops
+// agreeing with the scenario fails its test.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "writers/dati_linea.h"
+#include "writers/dati_treno.h"
+#include "writers/test_rows.h"
 
 namespace scenario::sheets_test {
 
 struct Stazione {
   int32_t posizione;  // metres from the start of the route
-  std::string_view nome;
-};
-
-// The train description's stations, in route order.
-inline constexpr Stazione kStazioni[] = {
-    {0, "MONTEBRISCA"},         {8050, "CAVRESCINO"},        {12400, "PIAN DEL TASSO"},
-    {17850, "SORBETO"},         {22600, "VILLA ALDERA"},     {27300, "ROCCHIANO"},
-    {32100, "S. MARTINO D.F."}, {36750, "FORNACI DI MEZZO"}, {41900, "ERBALUNGA"},
-    {46900, "CASTEL GUALDO"},   {51600, "POGGIO ALTO"},      {56350, "VALDEMO"},
-    {61400, "MOLINELLA SUP."},  {67100, "SAN CIPRIANO"},     {70100, "TORRE BIANCA"},
-    {74650, "CAMPOREGIO"},      {79200, "LE FORNACI"},       {83500, "MEZZANA"},
-    {87900, "RIVALTA"},         {93900, "CORTE VALSIO"},     {98000, "PRATOLUNGO"},
-    {102250, "LURNA"},
+  std::string nome;
 };
 
 struct CambioVelocita {
@@ -30,32 +25,68 @@ struct CambioVelocita {
   int velocita;  // km/h from this position on
 };
 
-// The train description's "velocita" rows.
-inline constexpr CambioVelocita kVelocita[] = {
-    {0, 80},     {1500, 135},  {41300, 110}, {43100, 135}, {65450, 80}, {66800, 30},  {67500, 130},
-    {69700, 60}, {70600, 130}, {83100, 60},  {83900, 135}, {93700, 30}, {94050, 130}, {100100, 110},
-};
-
-// The train description's one slowdown row: position, speed, length, ...
-inline constexpr std::string_view kRigaRallentamento =
-    "rallentamento,   93650,    40,  200, 0,  1,  0";
-
 struct OrarioTreno {
-  std::string_view stazione;
+  std::string stazione;
   int ore;
   int minuti;
 };
 
-// The train description's three timed stations.
-inline constexpr OrarioTreno kOrari[] = {
-    {"MONTEBRISCA", 23, 50}, {"VALDEMO", 0, 22}, {"LURNA", 0, 52}};
+inline int field_number(const std::vector<std::string>& fields, size_t i) {
+  return std::stoi(testing::trim(fields.at(i)));
+}
 
-// Position of kilometre 0 of the line's count (the line description's second
-// progressive), where the sheets' kilometre points start.
-inline constexpr int32_t kCippo = 1500;
+// The train description's stations, in route order.
+inline const std::vector<Stazione> kStazioni = [] {
+  std::vector<Stazione> list;
+  for (const std::string& row : testing::section_rows(righe_treno(), "[stazioni]")) {
+    const auto f = testing::split_fields(row);
+    list.push_back({field_number(f, 1), testing::trim(f.back())});
+  }
+  return list;
+}();
+
+// The train description's "velocita" rows.
+inline const std::vector<CambioVelocita> kVelocita = [] {
+  std::vector<CambioVelocita> list;
+  for (const std::string& row : testing::section_rows(righe_treno(), "[vel_limite]")) {
+    const auto f = testing::split_fields(row);
+    list.push_back({field_number(f, 1), field_number(f, 2)});
+  }
+  return list;
+}();
+
+// The train description's one slowdown row: position, speed, length, ...
+inline const std::string kRigaRallentamento = testing::section_rows(righe_treno(), "[rallentamenti]").at(0);
+
+// The stations whose row carries a time (hours, minutes, seconds in columns
+// 14 to 16 after the keyword).
+inline const std::vector<OrarioTreno> kOrari = [] {
+  std::vector<OrarioTreno> list;
+  for (const std::string& row : testing::section_rows(righe_treno(), "[stazioni]")) {
+    const auto f = testing::split_fields(row);
+    if (field_number(f, 14) || field_number(f, 15) || field_number(f, 16))
+      list.push_back({testing::trim(f.back()), field_number(f, 14), field_number(f, 15)});
+  }
+  return list;
+}();
+
+// Position of kilometre 0 of the line's count (the first number of the line
+// description's second progressive), where the sheets' kilometre points start.
+inline const int32_t kCippo = [] {
+  for (const std::string_view line : righe_linea())
+    if (line.starts_with("progressiva chilometrica due")) return field_number(testing::split_fields(line), 1);
+  return -1;
+}();
 
 // Level-crossing boards of the line description: "PL km" and "PLA km".
-inline constexpr int kCartelliPL = 29;
-inline constexpr int kCartelliPLA = 13;
+inline int count_boards(std::string_view first_group) {
+  const auto rows = testing::section_rows(righe_linea(), "[indicazioni]");
+  return static_cast<int>(std::count_if(rows.begin(), rows.end(), [&](const std::string& row) {
+    const std::string text = testing::trim(testing::split_fields(row).back());
+    return text.starts_with(first_group);
+  }));
+}
+inline const int kCartelliPL = count_boards("(PL km");
+inline const int kCartelliPLA = count_boards("(PLA km");
 
 }  // namespace scenario::sheets_test
