@@ -15,15 +15,18 @@ constexpr uint16_t kTagEmpty = 0;
 constexpr uint16_t kTagInt16 = 2;
 constexpr uint16_t kTagDouble = 5;
 
-// Appends an integer of any width, lowest byte first.
+// Appends an integer of any width, lowest byte first (one append per value:
+// the geometry alone holds some two hundred thousand of them).
 template <class T>
 void put(std::string& out, T value) {
   static_assert(std::is_integral_v<T>);
   auto bits = static_cast<std::make_unsigned_t<T>>(value);
-  for (size_t i = 0; i < sizeof(T); ++i) {
-    out.push_back(static_cast<char>(bits & 0xFF));
+  char bytes[sizeof(T)];
+  for (char& b : bytes) {
+    b = static_cast<char>(bits & 0xFF);
     bits = static_cast<std::make_unsigned_t<T>>(bits >> 8);
   }
+  out.append(bytes, sizeof(T));
 }
 
 void put_double(std::string& out, double value) { put(out, std::bit_cast<uint64_t>(value)); }
@@ -53,6 +56,7 @@ void put_element(std::string& out, const Elemento& e) {
 
 std::string geometry_bytes(const Tracciato& tracciato) {
   std::string out;
+  out.reserve(10 * (tracciato.x.size() + tracciato.y.size()));  // at most a tag and a double each
   for (const Elemento& e : tracciato.x) put_element(out, e);
   for (const Elemento& e : tracciato.y) put_element(out, e);
   return out;
