@@ -5,11 +5,10 @@
 #include "compiler/line/line_reader.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <utility>
 
+#include "common/read_whole_file.h"
 #include "compiler/line/field_reader.h"
 #include "compiler/line/mountains.h"
 #include "compiler/line/plan_path.h"
@@ -349,14 +348,6 @@ Flow LineReader::end_beyond_track(int32_t position) {
   return Flow::kEnd;
 }
 
-std::optional<std::string> read_bytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
 }  // namespace
 
 LineReadResult read_line_text(Stato& s, std::string bytes) {
@@ -372,7 +363,7 @@ bool read_line_description(Stato& s, const DescriptionFiles& files) {
     return false;
   }
 
-  std::optional<std::string> bytes = read_bytes(files.linea);
+  std::optional<std::string> bytes = read_whole_file(files.linea);
   LineReadResult result = LineReadResult::kReadingFailure;
   if (bytes) {
     result = read_line_text(s, std::move(*bytes));

@@ -91,5 +91,32 @@ TEST(CompileTexts, SameOutcomeAndBytesAsTheCompilationFromFiles) {
   }
 }
 
+// A description that opens but fails on reading (here a file whose first
+// read is an input/output error) is a reading failure, error 25, like any
+// other: it never escapes the compilation as an exception.
+TEST(MemorizzaPercorso, ADescriptionThatFailsOnReadingIsError25) {
+  const fs::path unreadable = "/proc/self/mem";
+  testing::TempDir dir;
+  const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
+  testing::write_file(names.linea_txt, fixture("line/basic_linea.txt"));
+  const struct {
+    const char* name;
+    DescriptionFiles in;
+    int32_t fatal;  // no line read: no model, nothing written
+  } cases[] = {
+      {"line description", {unreadable, names.treno_txt, false}, 25},
+      {"train description", {names.linea_txt, unreadable, false}, 0},
+  };
+  for (const auto& c : cases) {
+    Stato s;
+    s.nome = "Montebrisca_Lurna";
+    s.treno = "7395";
+    const CompileOutcome outcome = memorizza_percorso(s, 1, c.in, names);
+    EXPECT_EQ(outcome.fatal, c.fatal) << c.name;
+    EXPECT_FALSE(outcome.io_error) << c.name;
+    EXPECT_EQ(s.codice_errore, 25) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace scenario

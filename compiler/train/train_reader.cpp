@@ -1,12 +1,11 @@
 #include "compiler/train/train_reader.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <utility>
 
+#include "common/read_whole_file.h"
 #include "compiler/line/field_reader.h"
 #include "compiler/model/numbers.h"
 #include "compiler/model/read_failure.h"
@@ -125,14 +124,11 @@ void TrainReader::check_progressives() {
   }
 }
 
-std::optional<std::string> read_whole_file(const std::filesystem::path& path) {
+// Only a regular file is read: a directory or a pipe is no description.
+std::optional<std::string> read_description(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
+  return read_whole_file(path);
 }
 
 }  // namespace
@@ -148,7 +144,7 @@ TrainReadResult read_train_text(Stato& s, std::string bytes) {
 }
 
 void read_train_description(Stato& s, const DescriptionFiles& files) {
-  std::optional<std::string> bytes = read_whole_file(files.treno);
+  std::optional<std::string> bytes = read_description(files.treno);
   TrainReadResult result = TrainReadResult::kReadFailure;
   if (bytes) {
     result = read_train_text(s, std::move(*bytes));
