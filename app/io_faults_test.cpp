@@ -10,6 +10,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,13 @@ std::vector<fs::path> compiled_files(const FileNames& n) { return {n.linea_dat, 
 
 std::string earlier(const fs::path& file) { return "earlier " + file.filename().string(); }
 
+// rwxr-xr-x: an ordinary user may run and read there, not write.
+void open_to_all(const fs::path& folder) {
+  using fs::perms;
+  fs::permissions(folder, perms::owner_all | perms::group_read | perms::group_exec | perms::others_read |
+                              perms::others_exec);
+}
+
 bool has_temporary_file(const fs::path& folder) {
   for (const auto& e : fs::directory_iterator(folder)) {
     if (e.path().filename().string().find(".tmp-") != std::string::npos) return true;
@@ -37,8 +46,7 @@ bool has_temporary_file(const fs::path& folder) {
   return false;
 }
 
-// One of the two programs, set up to write into `out` (world-readable, so
-// that an ordinary user can run it there too).
+// One of the two programs, set up to write into `out`.
 class Program {
  public:
   virtual ~Program() = default;
@@ -51,7 +59,7 @@ class Program {
   FileNames names() const { return file_names(out(), kScenarioName, kTrainNumber); }
 
  protected:
-  Program() { fs::permissions(out_.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec); }
+  Program() { open_to_all(out_.path()); }
 
  private:
   testing::TempDir out_;
@@ -70,13 +78,14 @@ class Builder : public Program {
 class ScenarioCompile : public Program {
  public:
   ScenarioCompile() {
-    fs::permissions(src_.path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    open_to_all(src_.path());
     const FileNames sources = file_names(src_.path(), kScenarioName, kTrainNumber);
     if (dati_linea(sources) || dati_treno(sources)) throw std::runtime_error("cannot write the descriptions");
   }
   const char* name() const override { return "scenario compile"; }
   std::vector<std::string> command() const override {
-    return {SCENARIO_EXE, "compile", kScenarioName, kTrainNumber, "--dir", src_.path().string(), "--out", out().string()};
+    return {SCENARIO_EXE, "compile", kScenarioName, kTrainNumber,
+            "--dir", src_.path().string(), "--out", out().string()};
   }
   fs::path first_written() const override { return names().linea_dat; }
 
@@ -163,6 +172,7 @@ TEST(IoFaults, OutputNameTakenByADirectory) {
     // The geometry, written before, is replaced; the track, after, is not.
     run_and_check(*p, {}, {p->names().sim, EISDIR, {p->names().dat}});
     EXPECT_TRUE(fs::is_directory(p->names().sim));
+    EXPECT_NE(testing::read_file(p->names().linea_dat), earlier(p->names().linea_dat));
   }
 }
 

@@ -2,8 +2,10 @@
 // fuzzer reports as a finding with the input that caused it.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #define FUZZ_CHECK(condition)                                                                   \
   do {                                                                                          \
@@ -12,3 +14,14 @@
       std::abort();                                                                             \
     }                                                                                           \
   } while (0)
+
+namespace scenario::fuzz {
+
+inline bool one_of(int32_t code, std::initializer_list<int32_t> codes) {
+  for (const int32_t c : codes) {
+    if (c == code) return true;
+  }
+  return false;
+}
+
+}  // namespace scenario::fuzz

@@ -3,25 +3,11 @@
 // consistent and the outcome must agree with the error it recorded.
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 
 #include "compiler/line/line_reader.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
-
-namespace scenario {
-namespace {
-
-bool one_of(int32_t code, std::initializer_list<int32_t> codes) {
-  for (int32_t c : codes) {
-    if (c == code) return true;
-  }
-  return false;
-}
-
-}  // namespace
-}  // namespace scenario
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scenario;
@@ -38,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       FUZZ_CHECK(!s.modello.celle.empty());
       break;
     case LineReadResult::kStop:
-      FUZZ_CHECK(one_of(s.codice_errore, {1, 3, 4, 5, 6, 21, 102, 103}));
+      FUZZ_CHECK(fuzz::one_of(s.codice_errore, {1, 3, 4, 5, 6, 21, 102, 103}));
       break;
     case LineReadResult::kReadingFailure:
       FUZZ_CHECK(s.codice_errore == 25);

@@ -4,9 +4,9 @@
 // alone, and end with an outcome that agrees with the error it recorded.
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "compiler/line/line_reader.h"
 #include "compiler/train/train_reader.h"
@@ -15,13 +15,6 @@
 
 namespace scenario {
 namespace {
-
-bool one_of(int32_t code, std::initializer_list<int32_t> codes) {
-  for (int32_t c : codes) {
-    if (c == code) return true;
-  }
-  return false;
-}
 
 const Stato& line_read() {
   static const Stato line = [] {
@@ -48,10 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   switch (result) {
     case TrainReadResult::kCompleted:
-      FUZZ_CHECK(one_of(s.codice_errore, {0, 2, 15}));
+      FUZZ_CHECK(fuzz::one_of(s.codice_errore, {0, 2, 15}));
       break;
     case TrainReadResult::kStopped:
-      FUZZ_CHECK(one_of(s.codice_errore, {7, 8, 9, 10, 16, 17, 18, 19, 20, 22, 24}));
+      FUZZ_CHECK(fuzz::one_of(s.codice_errore, {7, 8, 9, 10, 16, 17, 18, 19, 20, 22, 24}));
       break;
     case TrainReadResult::kReadFailure:
       FUZZ_CHECK(s.codice_errore == 25);
