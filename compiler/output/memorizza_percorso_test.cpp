@@ -91,6 +91,28 @@ TEST(CompileTexts, SameOutcomeAndBytesAsTheCompilationFromFiles) {
   }
 }
 
+// A second route length that is refused (negative: error 25; too long:
+// error 1) comes after the model was made from the first: the compilation
+// goes on with that model and writes its files, the error recorded.
+TEST(CompileTexts, ARefusedSecondRouteLengthKeepsTheFirstModel) {
+  const std::string line = fixture("line/route_length_refused.txt");
+  const std::string train = fixture("train/short_run.txt");
+  const struct {
+    std::string linea;
+    int32_t codice_errore;
+  } cases[] = {{line, 25}, {replaced(line, "-5", "2000000"), 1}};
+  for (const auto& c : cases) {
+    Stato s;
+    s.nome = "Montebrisca_Lurna";
+    s.treno = "7395";
+    EXPECT_EQ(compile_texts(s, 1, c.linea, train), 0);
+    EXPECT_EQ(s.codice_errore, c.codice_errore);
+    EXPECT_EQ(s.modello.numero_celle, 540);  // (20000 + 7000) / 50
+    EXPECT_EQ(track_bytes(s.modello.celle).size(), 15u * 541);
+    EXPECT_EQ(s.modello.tracciato.x.size(), 27001u);
+  }
+}
+
 // A description that opens but fails on reading (here a file whose first
 // read is an input/output error) is a reading failure, error 25, like any
 // other: it never escapes the compilation as an exception.
