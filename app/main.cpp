@@ -6,7 +6,7 @@
 
 #include "app/form_load.h"
 #include "app/program_folder.h"
-#include "compiler/output/errore.h"
+#include "app/run_report.h"
 
 namespace {
 
@@ -17,7 +17,10 @@ constexpr const char* kUsage =
     "executable: the line and train descriptions (read back and deleted), the\n"
     "train card, the slowdown order and the line notes, then the compiled files\n"
     "Montebrisca_Lurna_linea.dat, Montebrisca_Lurna_7395.sim and\n"
-    "Montebrisca_Lurna_7395.dat.\n";
+    "Montebrisca_Lurna_7395.dat.\n"
+    "\n"
+    "Exit status: 0 done; 1 a file could not be written; 2 usage error;\n"
+    "3 the scenario's data holds an error (\" Errore n. \" on stderr).\n";
 
 }  // namespace
 
@@ -25,34 +28,25 @@ int main(int argc, char** argv) {
   if (argc > 1) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
       std::cout << kUsage;
-      return 0;
+      return scenario::kExitOk;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
       std::cout << "montebrisca_lurna " << SCENARIO_VERSION << "\n";
-      return 0;
+      return scenario::kExitOk;
     }
     std::cerr << "montebrisca_lurna: unexpected argument '" << argv[1] << "'\n" << kUsage;
-    return 2;
+    return scenario::kExitUsage;
   }
 
   const auto folder = scenario::program_folder();
   if (!folder) {
     std::cerr << "montebrisca_lurna: cannot find the folder of the program\n";
-    return 1;
+    return scenario::kExitIo;
   }
 
   std::cout << "Attendere" << std::endl;  // flushed before the long work
 
   scenario::Stato stato;
   const scenario::RunOutcome outcome = scenario::form_load(*folder, stato);
-  if (outcome.io_error) {
-    std::cerr << "montebrisca_lurna: " << outcome.io_error->file.string() << ": "
-              << outcome.io_error->reason << "\n";
-    return 1;
-  }
-  if (outcome.fatal != 0) {
-    std::cerr << scenario::testo_errore(outcome.fatal) << "\n";
-    return 1;
-  }
-  return 0;
+  return scenario::report_run(outcome, stato, std::cerr);
 }

@@ -85,7 +85,7 @@ class Folder {
 // A compiled route: false (and the benchmark skipped) when it does not
 // compile cleanly, so that no figure comes from a route cut short.
 bool compile_clean(benchmark::State& state, const Route& r, Stato& s) {
-  if (compile_texts(s, r.texts) == 0 && s.codice_errore == 0) return true;
+  if (compile_texts(s, 1, r.texts.linea, r.texts.treno) == 0 && s.codice_errore == 0) return true;
   const std::string error = "error " + std::to_string(s.codice_errore) + " at " + std::to_string(s.posizione_errore);
   state.SkipWithError(error.c_str());
   return false;
@@ -114,7 +114,7 @@ void BM_Compile(benchmark::State& state, RouteOf route) {
   if (!compile_clean(state, r, check)) return;
   for (auto _ : state) {
     Stato s = named_state(r);
-    benchmark::DoNotOptimize(compile_texts(s, r.texts));
+    benchmark::DoNotOptimize(compile_texts(s, 1, r.texts.linea, r.texts.treno));
   }
   report(state, check, r.texts.linea.size() + r.texts.treno.size());
 }

@@ -25,7 +25,8 @@ Stato named_state() {
 
 TEST(LargeRoute, LongestRouteCompilesWithoutAnyRecordedError) {
   Stato s = named_state();
-  ASSERT_EQ(compile_texts(s, large_route(kLongestRoute)), 0);
+  const RouteTexts texts = large_route(kLongestRoute);
+  ASSERT_EQ(compile_texts(s, 1, texts.linea, texts.treno), 0);
   EXPECT_EQ(s.codice_errore, 0) << "at " << s.posizione_errore << " m, line " << s.riga_errore;
 
   const Modello& m = s.modello;
@@ -61,7 +62,7 @@ TEST(LargeRoute, StationsAndSignsFillTheSharedRecords) {
   const std::string one_more = "cartello_indicatore,  999900,  (fine)\r\n";
   texts.linea.insert(texts.linea.find("[fine]"), one_more);
   Stato s = named_state();
-  compile_texts(s, texts);
+  compile_texts(s, 1, texts.linea, texts.treno);
   EXPECT_EQ(s.codice_errore, 10);
   EXPECT_EQ(s.origine_errore, ErrorSource::kTrainDescription);
   EXPECT_EQ(s.modello.record[40].nome_punto, "POSTO 40");

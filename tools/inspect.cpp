@@ -3,7 +3,7 @@
 
 #include "tools/commands.h"
 #include "tools/describe.h"
-#include "common/read_file.h"
+#include "common/read_whole_file.h"
 
 namespace scenario::tools {
 

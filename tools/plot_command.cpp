@@ -4,7 +4,7 @@
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "tools/commands.h"
-#include "common/read_file.h"
+#include "common/read_whole_file.h"
 #include "tools/name_check.h"
 #include "tools/plot.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "common/read_file.h"
+#include "common/read_whole_file.h"
 #include "compiler/line/field_reader.h"
 #include "compiler/line/mountains.h"
 #include "compiler/line/plan_path.h"

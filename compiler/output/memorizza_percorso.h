@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "common/file_names.h"
 #include "common/replace_file.h"
@@ -25,5 +26,10 @@ struct CompileOutcome {
 // 0). Errors in the data are recorded in `s` (codice_errore and the rest) and
 // do not stop the compilation; the outcome tells what did.
 CompileOutcome memorizza_percorso(Stato& s, int32_t j, const DescriptionFiles& in, const FileNames& out);
+
+// The same compilation of two descriptions held in memory, writing nothing:
+// the compiled model stays in `s` for geometry_bytes, records_bytes and
+// track_bytes. Returns what CompileOutcome::fatal would hold.
+int32_t compile_texts(Stato& s, int32_t j, std::string linea, std::string treno);
 
 }  // namespace scenario

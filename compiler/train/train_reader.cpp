@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "common/read_file.h"
+#include "common/read_whole_file.h"
 #include "compiler/line/field_reader.h"
 #include "compiler/model/numbers.h"
 #include "compiler/model/read_failure.h"
@@ -124,6 +124,13 @@ void TrainReader::check_progressives() {
   }
 }
 
+// Only a regular file is read: a directory or a pipe is no description.
+std::optional<std::string> read_description(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+  return read_whole_file(path);
+}
+
 }  // namespace
 
 TrainReadResult read_train_text(Stato& s, std::string bytes) {
@@ -137,7 +144,7 @@ TrainReadResult read_train_text(Stato& s, std::string bytes) {
 }
 
 void read_train_description(Stato& s, const DescriptionFiles& files) {
-  std::optional<std::string> bytes = read_whole_file(files.treno);
+  std::optional<std::string> bytes = read_description(files.treno);
   TrainReadResult result = TrainReadResult::kReadFailure;
   if (bytes) {
     result = read_train_text(s, std::move(*bytes));

@@ -1,0 +1,180 @@
+// Input/output faults met by the real executables, the builder and
+// `scenario compile`: a folder they may not write in, a file-size limit hit
+// in the middle of the line geometry, an output name taken by a directory.
+// Each run must name the file and the system's reason, exit 1, leave the
+// compiled files of an earlier run that it did not get to replace as they
+// were, and leave no temporary file behind.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/form_load.h"
+#include "common/file_names.h"
+#include "common/process_test_support.h"
+#include "common/test_support.h"
+#include "writers/dati_linea.h"
+#include "writers/dati_treno.h"
+
+namespace scenario {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The compiled files in the order they are written.
+std::vector<fs::path> compiled_files(const FileNames& n) { return {n.linea_dat, n.sim, n.dat}; }
+
+std::string earlier(const fs::path& file) { return "earlier " + file.filename().string(); }
+
+// rwxr-xr-x: an ordinary user may run and read there, not write.
+void open_to_all(const fs::path& folder) {
+  using fs::perms;
+  fs::permissions(folder, perms::owner_all | perms::group_read | perms::group_exec | perms::others_read |
+                              perms::others_exec);
+}
+
+bool has_temporary_file(const fs::path& folder) {
+  for (const auto& e : fs::directory_iterator(folder)) {
+    if (e.path().filename().string().find(".tmp-") != std::string::npos) return true;
+  }
+  return false;
+}
+
+// One of the two programs, set up to write into `out`.
+class Program {
+ public:
+  virtual ~Program() = default;
+  virtual const char* name() const = 0;
+  virtual std::vector<std::string> command() const = 0;
+  // The first file the program writes: where a folder it may not write in
+  // stops it.
+  virtual fs::path first_written() const = 0;
+  const fs::path& out() const { return out_.path(); }
+  FileNames names() const { return file_names(out(), kScenarioName, kTrainNumber); }
+
+ protected:
+  Program() { open_to_all(out_.path()); }
+
+ private:
+  testing::TempDir out_;
+};
+
+// The builder writes beside itself: a copy of it lives in the folder.
+class Builder : public Program {
+ public:
+  Builder() { fs::copy_file(BUILDER_EXE, out() / "montebrisca_lurna"); }
+  const char* name() const override { return "montebrisca_lurna"; }
+  std::vector<std::string> command() const override { return {(out() / "montebrisca_lurna").string()}; }
+  fs::path first_written() const override { return names().linea_txt; }
+};
+
+// The author tool compiles descriptions from another folder into `out`.
+class ScenarioCompile : public Program {
+ public:
+  ScenarioCompile() {
+    open_to_all(src_.path());
+    const FileNames sources = file_names(src_.path(), kScenarioName, kTrainNumber);
+    if (dati_linea(sources) || dati_treno(sources)) throw std::runtime_error("cannot write the descriptions");
+  }
+  const char* name() const override { return "scenario compile"; }
+  std::vector<std::string> command() const override {
+    return {SCENARIO_EXE, "compile", kScenarioName, kTrainNumber,
+            "--dir", src_.path().string(), "--out", out().string()};
+  }
+  fs::path first_written() const override { return names().linea_dat; }
+
+ private:
+  testing::TempDir src_;
+};
+
+// What a run into a fault must leave: a message naming `file` with the
+// system's text for `error`, and the earlier content of the compiled files
+// in `kept`.
+struct Expected {
+  fs::path file;
+  int error;
+  std::vector<fs::path> kept;
+};
+
+// Runs the program, from another working directory, into the fault the test
+// set up.
+void run_and_check(const Program& p, testing::ProcessOptions o, const Expected& e) {
+  SCOPED_TRACE(p.name());
+  testing::TempDir elsewhere;
+  fs::permissions(elsewhere.path(), fs::perms::all);
+  o.cwd = elsewhere.path();
+
+  const testing::ProcessResult r = testing::run_process(p.command(), o);
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_NE(r.err.find(e.file.string() + ": " + std::strerror(e.error)), std::string::npos) << r.err;
+  EXPECT_FALSE(has_temporary_file(p.out()));
+  for (const fs::path& f : e.kept) EXPECT_EQ(testing::read_file(f), earlier(f)) << f;
+}
+
+// Compiled files of an earlier run.
+void plant_earlier_files(const Program& p) {
+  for (const fs::path& f : compiled_files(p.names())) testing::write_file(f, earlier(f));
+}
+
+// Root writes through permission bits; it runs the program as an ordinary
+// user instead, when the system lets it.
+bool need_ordinary_user() { return ::geteuid() == 0; }
+
+bool can_run_as_ordinary_user() {
+  testing::ProcessOptions o;
+  o.as_nobody = true;
+  return testing::run_process({"/bin/true"}, o).status == 0;
+}
+
+TEST(IoFaults, FolderNotWritable) {
+  if (need_ordinary_user() && !can_run_as_ordinary_user()) {
+    GTEST_SKIP() << "running as root without the right to switch user: permission bits cannot stop its writes";
+  }
+  Builder builder;
+  ScenarioCompile compile;
+  for (const Program* p : std::initializer_list<const Program*>{&builder, &compile}) {
+    plant_earlier_files(*p);
+    fs::permissions(p->out(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    testing::ProcessOptions o;
+    o.as_nobody = need_ordinary_user();
+    run_and_check(*p, o, {p->first_written(), EACCES, compiled_files(p->names())});
+    fs::permissions(p->out(), fs::perms::owner_write, fs::perm_options::add);  // so that it can be removed
+  }
+}
+
+TEST(IoFaults, FileSizeLimitInTheMiddleOfTheGeometry) {
+  // The geometry is some 2.2 MB; every file written before it is far below 1 MB.
+  constexpr uint64_t kLimit = 1 << 20;
+  Builder builder;
+  ScenarioCompile compile;
+  for (const Program* p : std::initializer_list<const Program*>{&builder, &compile}) {
+    plant_earlier_files(*p);
+    testing::ProcessOptions o;
+    o.file_size_limit = kLimit;
+    run_and_check(*p, o, {p->names().linea_dat, EFBIG, compiled_files(p->names())});
+  }
+}
+
+TEST(IoFaults, OutputNameTakenByADirectory) {
+  Builder builder;
+  ScenarioCompile compile;
+  for (const Program* p : std::initializer_list<const Program*>{&builder, &compile}) {
+    plant_earlier_files(*p);
+    fs::remove(p->names().sim);
+    fs::create_directory(p->names().sim);
+    // The geometry, written before, is replaced; the track, after, is not.
+    run_and_check(*p, {}, {p->names().sim, EISDIR, {p->names().dat}});
+    EXPECT_TRUE(fs::is_directory(p->names().sim));
+    EXPECT_NE(testing::read_file(p->names().linea_dat), earlier(p->names().linea_dat));
+  }
+}
+
+}  // namespace
+}  // namespace scenario

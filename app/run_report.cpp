@@ -1,0 +1,21 @@
+#include "app/run_report.h"
+
+#include "compiler/output/errore.h"
+
+namespace scenario {
+
+int report_run(const RunOutcome& outcome, const Stato& stato, std::ostream& err) {
+  if (outcome.io_error) {
+    err << "montebrisca_lurna: " << outcome.io_error->file.string() << ": " << outcome.io_error->reason
+        << "\n";
+    return kExitIo;
+  }
+  if (outcome.fatal != 0) err << testo_errore(outcome.fatal) << "\n";
+  // A recorded error is shown too when a later fatal check ended the run.
+  if (stato.codice_errore != 0 && stato.codice_errore != outcome.fatal) {
+    err << testo_errore(stato.codice_errore) << " a " << stato.posizione_errore << " m\n";
+  }
+  return outcome.fatal != 0 || stato.codice_errore != 0 ? kExitDataError : kExitOk;
+}
+
+}  // namespace scenario

@@ -1,0 +1,67 @@
+#include "fuzz/model_checks.h"
+
+#include <cmath>
+#include <variant>
+
+#include "compiler/model/numbers.h"
+#include "fuzz/check.h"
+
+namespace scenario::fuzz {
+namespace {
+
+// Points 0 and 1 are 16-bit integers, then come the computed doubles, then
+// the points never reached; x and y are assigned together.
+void check_geometry(const Tracciato& t, int32_t lunghezza_totale) {
+  FUZZ_CHECK(t.x.size() == static_cast<size_t>(lunghezza_totale) + 1);
+  FUZZ_CHECK(t.y.size() == t.x.size());
+  bool reached_end = false;
+  for (size_t i = 0; i < t.x.size(); ++i) {
+    const Elemento& x = t.x[i];
+    const Elemento& y = t.y[i];
+    FUZZ_CHECK(x.index() == y.index());
+    if (std::holds_alternative<std::monostate>(x)) {
+      reached_end = true;
+      continue;
+    }
+    FUZZ_CHECK(!reached_end);
+    if (i < 2) {
+      FUZZ_CHECK(std::holds_alternative<int16_t>(x));
+    } else {
+      FUZZ_CHECK(std::holds_alternative<double>(x));
+      FUZZ_CHECK(std::isfinite(std::get<double>(x)) && std::isfinite(std::get<double>(y)));
+    }
+  }
+}
+
+}  // namespace
+
+void check_model(const Stato& s) {
+  const Modello& m = s.modello;
+  FUZZ_CHECK(m.slot_cartello >= -1 && m.slot_cartello <= 80);
+  FUZZ_CHECK(m.numero_montagne >= 0 && m.numero_montagne < kMountainSlots);
+  if (m.celle.empty()) {
+    FUZZ_CHECK(!m.tracciato.exists());
+    return;
+  }
+  // A second route length that is refused (error 1, or 25 when negative) is
+  // kept in record 84 but leaves the model of the first one.
+  if (s.codice_errore != 1 && s.codice_errore != 25) {
+    FUZZ_CHECK(m.lunghezza_totale == m.record[84].fine_zona + kModelExtension);
+  }
+  FUZZ_CHECK(m.lunghezza_totale >= kModelExtension && m.lunghezza_totale <= kMaxRouteLength + kModelExtension);
+  FUZZ_CHECK(m.numero_celle == static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0)));
+  FUZZ_CHECK(m.celle.size() == static_cast<size_t>(m.numero_celle) + 1);
+  if (s.scrivi_linea != 0) {
+    check_geometry(m.tracciato, m.lunghezza_totale);
+  } else {
+    FUZZ_CHECK(!m.tracciato.exists());
+  }
+  // Cell 1 is left out: once the header is stamped its valore1 holds a
+  // header value whatever object stands there.
+  for (size_t i = 0; i < m.celle.size(); ++i) {
+    const Cella& c = m.celle[i];
+    if (i != 1 && c.oggetto == kDirectionSign) FUZZ_CHECK(c.valore1 > m.slot_cartello && c.valore1 <= 80);
+  }
+}
+
+}  // namespace scenario::fuzz

@@ -1,0 +1,35 @@
+// `scenario inspect` on files it cannot read: a directory, a file whose
+// read fails, a missing file. Each is named with the system's reason and
+// exits 1; none ends the program abnormally.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sstream>
+
+#include "common/test_support.h"
+#include "tools/commands.h"
+
+namespace scenario::tools {
+namespace {
+
+TEST(InspectUnreadable, NamesTheFileAndTheReason) {
+  testing::TempDir dir;
+  const struct {
+    std::string file;
+    int error;
+  } cases[] = {
+      {dir.path().string(), EISDIR},
+      {"/proc/self/mem", EIO},
+      {(dir.path() / "missing.dat").string(), ENOENT},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out, err;
+    EXPECT_EQ(run_inspect(InspectOptions{{c.file}, false}, out, err), kExitIo) << c.file;
+    EXPECT_EQ(err.str(), "scenario inspect: " + c.file + ": " + std::strerror(c.error) + "\n");
+    EXPECT_EQ(out.str(), "");
+  }
+}
+
+}  // namespace
+}  // namespace scenario::tools
