@@ -4,15 +4,16 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
+#include "common/process_test_support.h"
 #include "common/test_support.h"
 
 namespace scenario {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::run_command;
-using testing::shell_quote;
+using testing::run_process;
 
 std::set<std::string> names_in(const fs::path& dir) {
   std::set<std::string> names;
@@ -32,7 +33,7 @@ class Builder : public ::testing::Test {
 };
 
 TEST_F(Builder, WritesBesideItselfNotInTheWorkingDirectory) {
-  const auto r = run_command(elsewhere_.path(), shell_quote(exe_));
+  const auto r = run_process({exe_}, testing::in_folder(elsewhere_.path()));
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Attendere\n");
   EXPECT_EQ(r.err, "");
@@ -51,14 +52,16 @@ TEST_F(Builder, WritesBesideItselfNotInTheWorkingDirectory) {
 
 TEST_F(Builder, HelpVersionAndUsageErrorsWriteNothing) {
   const struct {
-    const char* args;
+    std::vector<std::string> args;
     int status;
-  } cases[] = {{"--help", 0}, {"--version", 0}, {"--bogus", 2}, {"a b", 2}, {"--help x", 2}};
+  } cases[] = {{{"--help"}, 0}, {{"--version"}, 0}, {{"--bogus"}, 2}, {{"a", "b"}, 2}, {{"--help", "x"}, 2}};
   for (const auto& c : cases) {
-    const auto r = run_command(elsewhere_.path(), shell_quote(exe_) + " " + c.args);
-    EXPECT_EQ(r.status, c.status) << c.args;
-    EXPECT_EQ(r.out.find("Attendere"), std::string::npos) << c.args;
-    EXPECT_EQ(names_in(bin_.path()).size(), 1u) << c.args;
+    std::vector<std::string> argv = {exe_};
+    argv.insert(argv.end(), c.args.begin(), c.args.end());
+    const auto r = run_process(argv, testing::in_folder(elsewhere_.path()));
+    EXPECT_EQ(r.status, c.status) << c.args[0];
+    EXPECT_EQ(r.out.find("Attendere"), std::string::npos) << c.args[0];
+    EXPECT_EQ(names_in(bin_.path()).size(), 1u) << c.args[0];
   }
 }
 

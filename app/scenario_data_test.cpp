@@ -11,12 +11,6 @@
 namespace scenario {
 namespace {
 
-int count_cells(const Modello& m, ObjectCode code) {
-  int n = 0;
-  for (const Cella& c : m.celle) n += c.oggetto == code;
-  return n;
-}
-
 TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   testing::TempDir dir;
   const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
@@ -37,11 +31,11 @@ TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   EXPECT_EQ(s.righe_lette.curve, 40);
   EXPECT_EQ(s.righe_lette.pendenze, 35);
   EXPECT_EQ(m.numero_montagne, 1);
-  EXPECT_EQ(count_cells(m, kSpeedIndicator), 10);
+  EXPECT_EQ(count_objects(m, kSpeedIndicator), 10);
   EXPECT_EQ(80 - m.slot_cartello, 56);
   EXPECT_EQ(s.righe_lette.stazioni, 22);
-  EXPECT_EQ(count_cells(m, kSlowdownStart), 1);
-  EXPECT_EQ(count_cells(m, kSignal), 40);
+  EXPECT_EQ(count_objects(m, kSlowdownStart), 1);
+  EXPECT_EQ(count_objects(m, kSignal), 40);
   EXPECT_EQ(m.indice_svolta, 0);  // the line never turns past ~89 degrees
 
   // The descriptions were read and deleted.

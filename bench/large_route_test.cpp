@@ -10,12 +10,6 @@
 namespace scenario::bench {
 namespace {
 
-int count_cells(const Modello& m, ObjectCode code) {
-  int n = 0;
-  for (const Cella& c : m.celle) n += c.oggetto == code;
-  return n;
-}
-
 Stato named_state() {
   Stato s;
   s.nome = kLongestRouteName;
@@ -35,21 +29,21 @@ TEST(LargeRoute, LongestRouteCompilesWithoutAnyRecordedError) {
   EXPECT_EQ(s.righe_lette.curve, 1000);
   EXPECT_EQ(s.righe_lette.pendenze, 2000);
   EXPECT_EQ(m.numero_montagne, 80);
-  EXPECT_GT(count_cells(m, kMountainMarker), 0);
-  EXPECT_EQ(count_cells(m, kSpeedIndicator), 1000);
-  EXPECT_EQ(count_cells(m, kSignal), 500);
-  EXPECT_EQ(count_cells(m, kSlowdownStart), 50);
-  EXPECT_EQ(count_cells(m, kSlowdownEnd), 50);
-  EXPECT_EQ(count_cells(m, kSlowdownWarning), 50);
-  EXPECT_EQ(count_cells(m, kDirectionSign), 38);
-  EXPECT_EQ(count_cells(m, kStationStop), 40);
+  EXPECT_GT(count_objects(m, kMountainMarker), 0);
+  EXPECT_EQ(count_objects(m, kSpeedIndicator), 1000);
+  EXPECT_EQ(count_objects(m, kSignal), 500);
+  EXPECT_EQ(count_objects(m, kSlowdownStart), 50);
+  EXPECT_EQ(count_objects(m, kSlowdownEnd), 50);
+  EXPECT_EQ(count_objects(m, kSlowdownWarning), 50);
+  EXPECT_EQ(count_objects(m, kDirectionSign), 38);
+  EXPECT_EQ(count_objects(m, kStationStop), 40);
   EXPECT_EQ(s.righe_lette.stazioni, 40);
   EXPECT_EQ(m.record[40].nome_punto, "POSTO 40");
   EXPECT_EQ(m.record[43].nome_punto, "(PL km)(901+700)");
   // Every slowdown gets its three approach markers and one before the
   // signal ahead of its warning board; the 25 slow ones also three inside
   // and one before the signal after their end.
-  EXPECT_EQ(count_cells(m, kReductionPositive), 50 * 4 + 25 * 4);
+  EXPECT_EQ(count_objects(m, kReductionPositive), 50 * 4 + 25 * 4);
   // The curves reach past 999 000 m; the plan runs straight on to the end.
   EXPECT_TRUE(std::holds_alternative<double>(m.tracciato.x[static_cast<size_t>(m.lunghezza_totale) - 2]));
 }

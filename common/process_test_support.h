@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scenario::testing {
@@ -21,6 +22,13 @@ struct ProcessResult {
   std::string out;
   std::string err;
 };
+
+// Options that only set the working directory.
+inline ProcessOptions in_folder(std::filesystem::path cwd) {
+  ProcessOptions options;
+  options.cwd = std::move(cwd);
+  return options;
+}
 
 // Runs `argv` (argv[0] a path to the executable) and waits for it.
 ProcessResult run_process(const std::vector<std::string>& argv, const ProcessOptions& options = {});

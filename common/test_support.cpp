@@ -2,7 +2,6 @@
 #include "common/test_support.h"
 
 #include <cstdlib>
-#include <sys/wait.h>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -32,32 +31,6 @@ void write_file(const std::filesystem::path& file, const std::string& bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << bytes;
   if (!out) throw std::runtime_error("cannot write " + file.string());
-}
-
-std::string shell_quote(const std::filesystem::path& path) {
-  std::string quoted = "'";
-  for (const char c : path.string()) {
-    if (c == '\'') {
-      quoted += "'\\''";
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "'";
-}
-
-CommandResult run_command(const std::filesystem::path& cwd, const std::string& command) {
-  TempDir capture;
-  const auto out = capture.path() / "out";
-  const auto err = capture.path() / "err";
-  const std::string full = "cd " + shell_quote(cwd) + " && { " + command + " ; } >" + shell_quote(out) +
-                           " 2>" + shell_quote(err);
-  const int st = std::system(full.c_str());
-  CommandResult r;
-  r.status = (st != -1 && WIFEXITED(st)) ? WEXITSTATUS(st) : -1;
-  r.out = read_file(out);
-  r.err = read_file(err);
-  return r;
 }
 
 }  // namespace scenario::testing

@@ -11,12 +11,6 @@
 namespace scenario::tools {
 namespace {
 
-int count_objects(const Modello& m, ObjectCode code) {
-  int n = 0;
-  for (const Cella& c : m.celle) n += c.oggetto == code;
-  return n;
-}
-
 void print_summary(const Stato& s, const FileNames& names, std::ostream& out) {
   const Modello& m = s.modello;
   out << "percorso: " << m.record[84].fine_zona << " m, " << m.celle.size() << " celle\n"

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/file_names.h"
+#include "common/process_test_support.h"
 #include "common/test_support.h"
 #include "compiler/output/memorizza_percorso.h"
 
@@ -14,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::read_file;
-using testing::run_command;
-using testing::shell_quote;
+using testing::ProcessResult;
+using testing::run_process;
 using testing::TempDir;
 using testing::write_file;
 
@@ -23,7 +24,11 @@ const fs::path kBuiltin = fs::path(TESTDATA_DIR) / "builtin";
 constexpr const char* kNome = "Montebrisca_Lurna";
 constexpr const char* kTreno = "7395";
 
-std::string scenario_cmd(const std::string& args) { return shell_quote(SCENARIO_EXE) + " " + args; }
+// Runs the tool with `args` in the folder `cwd`.
+ProcessResult scenario(const fs::path& cwd, std::vector<std::string> args) {
+  args.insert(args.begin(), SCENARIO_EXE);
+  return run_process(args, testing::in_folder(cwd));
+}
 
 void copy_builtin(const fs::path& to) {
   for (const auto& e : fs::directory_iterator(kBuiltin)) fs::copy_file(e.path(), to / e.path().filename());
@@ -35,8 +40,7 @@ TEST(ScenarioCompile, WritesWhatTheBuilderWritesAndKeepsTheDescriptions) {
   const FileNames in = file_names(src.path(), kNome, kTreno);
   const std::string linea = read_file(in.linea_txt), treno = read_file(in.treno_txt);
 
-  const auto r = run_command(src.path(), scenario_cmd("compile Montebrisca_Lurna 7395 --out " +
-                                                      shell_quote(out.path())));
+  const auto r = scenario(src.path(), {"compile", kNome, kTreno, "--out", out.path()});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_NE(r.out.find("percorso: 103000 m, 2201 celle"), std::string::npos) << r.out;
@@ -47,7 +51,7 @@ TEST(ScenarioCompile, WritesWhatTheBuilderWritesAndKeepsTheDescriptions) {
   EXPECT_EQ(read_file(in.treno_txt), treno);
 
   fs::copy_file(BUILDER_EXE, builder.path() / "montebrisca_lurna");
-  ASSERT_EQ(run_command(builder.path(), "./montebrisca_lurna").status, 0);
+  ASSERT_EQ(run_process({builder.path() / "montebrisca_lurna"}).status, 0);
   const FileNames mine = file_names(out.path(), kNome, kTreno);
   const FileNames theirs = file_names(builder.path(), kNome, kTreno);
   EXPECT_EQ(read_file(mine.linea_dat), read_file(theirs.linea_dat));
@@ -58,7 +62,7 @@ TEST(ScenarioCompile, WritesWhatTheBuilderWritesAndKeepsTheDescriptions) {
 TEST(ScenarioCompile, NoGeometryWritesTwoFiles) {
   TempDir dir;
   copy_builtin(dir.path());
-  ASSERT_EQ(run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395 --no-geometry")).status, 0);
+  ASSERT_EQ(scenario(dir.path(), {"compile", kNome, kTreno, "--no-geometry"}).status, 0);
   const FileNames n = file_names(dir.path(), kNome, kTreno);
   EXPECT_FALSE(fs::exists(n.linea_dat));
   EXPECT_TRUE(fs::exists(n.sim));
@@ -105,7 +109,7 @@ TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndLine) {
     const FileNames n = file_names(dir.path(), kNome, kTreno);
     write_file(n.linea_txt, c.linea);
     write_file(n.treno_txt, c.treno);
-    const auto r = run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395"));
+    const auto r = scenario(dir.path(), {"compile", kNome, kTreno});
     EXPECT_EQ(r.status, 2) << c.what;
     EXPECT_NE(r.err.find("./" + c.expected), std::string::npos)
         << c.what << "\n" << r.err;
@@ -129,7 +133,7 @@ TEST(ScenarioCompile, FatalOutcomesWriteNothing) {
     const FileNames n = file_names(dir.path(), kNome, kTreno);
     if (!c.linea.empty()) write_file(n.linea_txt, c.linea);
     write_file(n.treno_txt, small_train(""));
-    const auto r = run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395"));
+    const auto r = scenario(dir.path(), {"compile", kNome, kTreno});
     EXPECT_EQ(r.status, 2) << c.what;
     EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << c.what << "\n" << r.err;
     EXPECT_FALSE(fs::exists(n.dat)) << c.what;
@@ -140,11 +144,12 @@ TEST(ScenarioCompile, FatalOutcomesWriteNothing) {
 
 TEST(ScenarioCompile, NamesThatCouldLeaveTheFolderAreRefusedBeforeReading) {
   TempDir dir;
-  for (const char* args : {"compile .. 7395", "compile a/b 7395", "compile Montebrisca_Lurna ''",
-                           "compile Montebrisca_Lurna", "compile"}) {
-    const auto r = run_command(dir.path(), scenario_cmd(args));
-    EXPECT_EQ(r.status, 1) << args;
-    EXPECT_FALSE(r.err.empty()) << args;
+  const std::vector<std::vector<std::string>> refused = {
+      {"compile", "..", kTreno}, {"compile", "a/b", kTreno}, {"compile", kNome, ""}, {"compile", kNome}, {"compile"}};
+  for (const auto& args : refused) {
+    const auto r = scenario(dir.path(), args);
+    EXPECT_EQ(r.status, 1) << args.size();
+    EXPECT_FALSE(r.err.empty()) << args.size();
   }
 }
 
@@ -160,8 +165,7 @@ TEST(ScenarioInspect, JsonCarriesTheCompiledValues) {
   ASSERT_EQ(memorizza_percorso(s, 1, {n.linea_txt, n.treno_txt, false}, n).fatal, 0);
   const Modello& m = s.modello;
 
-  const auto r = run_command(dir.path(), scenario_cmd("inspect --json " + shell_quote(n.dat) + " " +
-                                                      shell_quote(n.sim) + " " + shell_quote(n.linea_dat)));
+  const auto r = scenario(dir.path(), {"inspect", "--json", n.dat, n.sim, n.linea_dat});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto doc = nlohmann::json::parse(r.out);
   ASSERT_EQ(doc.size(), 3u);
@@ -214,7 +218,7 @@ TEST(ScenarioInspect, JsonCarriesTheCompiledValues) {
 TEST(ScenarioInspect, MalformedFilesAreRefusedWithOffset) {
   TempDir dir;
   write_file(dir.path() / "x_7395.dat", std::string(16, '\x01'));
-  const auto r = run_command(dir.path(), scenario_cmd("inspect x_7395.dat"));
+  const auto r = scenario(dir.path(), {"inspect", "x_7395.dat"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("x_7395.dat: byte 15:"), std::string::npos) << r.err;
 }
@@ -222,8 +226,8 @@ TEST(ScenarioInspect, MalformedFilesAreRefusedWithOffset) {
 TEST(ScenarioPlot, DrawsAWellFormedPageWithEveryStation) {
   TempDir dir;
   copy_builtin(dir.path());
-  ASSERT_EQ(run_command(dir.path(), scenario_cmd("compile Montebrisca_Lurna 7395")).status, 0);
-  const auto r = run_command(dir.path(), scenario_cmd("plot Montebrisca_Lurna 7395 -o route.svg"));
+  ASSERT_EQ(scenario(dir.path(), {"compile", kNome, kTreno}).status, 0);
+  const auto r = scenario(dir.path(), {"plot", kNome, kTreno, "-o", "route.svg"});
   ASSERT_EQ(r.status, 0) << r.err;
 
   tinyxml2::XMLDocument svg;

@@ -28,6 +28,12 @@ Elemento Asse::operator[](size_t i) const {
   return std::monostate{};
 }
 
+int count_objects(const Modello& m, ObjectCode code) {
+  int n = 0;
+  for (const Cella& c : m.celle) n += c.oggetto == code;
+  return n;
+}
+
 void clear_records(Modello& m) { m.record.fill(Record{}); }
 
 }  // namespace scenario

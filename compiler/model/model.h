@@ -140,6 +140,9 @@ struct Modello {
 // `with_geometry`, a fresh geometry array. Earlier content is discarded.
 void create_model(Modello& m, int32_t route_length, bool with_geometry);
 
+// How many cells hold the object `code`.
+int count_objects(const Modello& m, ObjectCode code);
+
 // Clears all 87 records: numbers 0, texts empty.
 void clear_records(Modello& m);
 
