@@ -66,8 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check_round_trip<tools::DecodedRecords>(records_bytes(m.record), tools::decode_records,
                                           [](const tools::DecodedRecords& r) { return records_bytes(r.record); });
   size_t geometry_size = 0;
-  for (const auto* points : {&m.tracciato.x, &m.tracciato.y}) {
-    for (const Elemento& e : *points) geometry_size += 2 + (e.index() == 1 ? 2 : e.index() == 2 ? 8 : 0);
+  for (const Asse* axis : {&m.tracciato.x, &m.tracciato.y}) {
+    for (size_t i = 0; i < axis->size(); ++i) {
+      const ElementKind kind = axis->kind(i);
+      geometry_size += 2 + (kind == ElementKind::kInt16 ? 2 : kind == ElementKind::kDouble ? 8 : 0);
+    }
   }
   FUZZ_CHECK(geometry_bytes(m.tracciato).size() == geometry_size);
   return 0;

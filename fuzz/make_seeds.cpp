@@ -42,6 +42,16 @@ bool write(const fs::path& file, const std::string& bytes) {
   return static_cast<bool>(out);
 }
 
+// The first `n` elements of a geometry axis.
+Asse first_elements(const Asse& axis, size_t n) {
+  Asse out(n);
+  for (size_t i = 0; i < n; ++i) {
+    if (axis.kind(i) == ElementKind::kInt16) out.set(i, static_cast<int16_t>(axis.value(i)));
+    if (axis.kind(i) == ElementKind::kDouble) out.set(i, axis.value(i));
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,8 +76,7 @@ int main(int argc, char** argv) {
   constexpr size_t kCells = 40;
   constexpr size_t kPoints = 40;
   const std::vector<Cella> cells(m.celle.begin(), m.celle.begin() + kCells);
-  const Tracciato path{{m.tracciato.x.begin(), m.tracciato.x.begin() + kPoints},
-                       {m.tracciato.y.begin(), m.tracciato.y.begin() + kPoints}};
+  const Tracciato path{first_elements(m.tracciato.x, kPoints), first_elements(m.tracciato.y, kPoints)};
 
   const bool ok = write(folder / "line_reader" / "built_in_linea.txt", linea) &&
                   write(folder / "train_reader" / "built_in_treno.txt", treno) &&
