@@ -140,18 +140,28 @@ TEST(GeometryBytes, TagsAndValuesXThenY) {
                    2, 0, 0, 0,  2, 0, 1, 0,  5, 0, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF,  0, 0}));
 }
 
-TEST(GeometryBytes, DecodesBackToThePoints) {
-  Modello m;
-  create_model(m, 0, true);
+// A model's geometry as the line reader leaves it: the two starting points
+// as small integers, doubles from `x` and `y` up to two points before the
+// end, the last two points empty.
+template <class X, class Y>
+Tracciato& path_of(Modello& m, int32_t route_length, X x, Y y) {
+  create_model(m, route_length, true);
   Tracciato& t = m.tracciato;
   t.x.set(0, int16_t{0});
   t.y.set(0, int16_t{0});
   t.x.set(1, int16_t{0});
   t.y.set(1, int16_t{1});
   for (size_t i = 2; i + 2 < t.x.size(); ++i) {
-    t.x.set(i, 0.001 * static_cast<double>(i * i));
-    t.y.set(i, static_cast<double>(i) + 1.0 / 3.0);
+    t.x.set(i, x(static_cast<double>(i)));
+    t.y.set(i, y(static_cast<double>(i)));
   }
+  return t;
+}
+
+TEST(GeometryBytes, DecodesBackToThePoints) {
+  Modello m;
+  const Tracciato& t = path_of(
+      m, 0, [](double i) { return 0.001 * i * i; }, [](double i) { return i + 1.0 / 3.0; });
   const std::string file = geometry_bytes(t);
   // Per axis 2 small integers, doubles for metres 2..6998, 2 empty points.
   EXPECT_EQ(file.size(), 2 * (2 * 4 + 6997 * 10 + 2 * 2u));
@@ -164,16 +174,8 @@ TEST(GeometryBytes, DecodesBackToThePoints) {
 // exactly the model's elements.
 TEST(GeometryPieces, ALongGeometryGoesOutInBoundedPiecesThatJoinUp) {
   Modello m;
-  create_model(m, 200000, true);
-  Tracciato& t = m.tracciato;
-  t.x.set(0, int16_t{0});
-  t.y.set(0, int16_t{0});
-  t.x.set(1, int16_t{0});
-  t.y.set(1, int16_t{1});
-  for (size_t i = 2; i + 2 < t.x.size(); ++i) {
-    t.x.set(i, -1.0 / static_cast<double>(i));
-    t.y.set(i, static_cast<double>(i) * 0.999);
-  }
+  const Tracciato& t = path_of(
+      m, 200000, [](double i) { return -1.0 / i; }, [](double i) { return i * 0.999; });
   std::string joined;
   int pieces = 0;
   geometry_pieces(t, [&](std::string_view piece) {
