@@ -132,6 +132,12 @@ DecodeResult<DecodedGeometry> decode_geometry(std::string_view bytes) {
   return g;
 }
 
+std::optional<double> element_value(const Elemento& e) {
+  if (const auto* v = std::get_if<int16_t>(&e)) return *v;
+  if (const auto* v = std::get_if<double>(&e)) return *v;
+  return std::nullopt;
+}
+
 std::optional<FileKind> kind_from_name(std::string_view name) {
   const auto ends_with = [&](std::string_view suffix) {
     return name.size() >= suffix.size() && name.substr(name.size() - suffix.size()) == suffix;

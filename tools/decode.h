@@ -33,6 +33,9 @@ struct DecodedGeometry {
   std::vector<Elemento> y;
 };
 
+// The number a geometry element holds, or nothing for an empty element.
+std::optional<double> element_value(const Elemento& e);
+
 enum class FileKind { kGeometry, kRecords, kTrack };
 
 using Decoded = std::variant<DecodedGeometry, DecodedRecords, DecodedTrack>;

@@ -11,12 +11,6 @@
 namespace scenario::tools {
 namespace {
 
-std::optional<double> value_of(const Elemento& e) {
-  if (const auto* i = std::get_if<int16_t>(&e)) return *i;
-  if (const auto* d = std::get_if<double>(&e)) return *d;
-  return std::nullopt;
-}
-
 Json cell_row(size_t index, const Cella& c) {
   Json row;
   row["cell"] = index;
@@ -144,8 +138,8 @@ Json describe_geometry(const DecodedGeometry& g) {
   Json first_past_89 = nullptr;
   std::optional<std::pair<double, double>> prev;
   for (size_t i = 0; i < g.x.size(); ++i) {
-    const auto x = value_of(g.x[i]);
-    const auto y = value_of(g.y[i]);
+    const auto x = element_value(g.x[i]);
+    const auto y = element_value(g.y[i]);
     if (!x || !y) continue;
     min_x = std::min(min_x, *x), max_x = std::max(max_x, *x);
     min_y = std::min(min_y, *y), max_y = std::max(max_y, *y);

@@ -1,0 +1,17 @@
+// The profile along the route, under the plan: gradient, the train's speed
+// limit with boards and slowdowns, mountain stretches and station zones on
+// one kilometre axis; and the legend of the page.
+#pragma once
+
+#include <sstream>
+
+#include "tools/plot_route.h"
+
+namespace scenario::tools {
+
+// Draws the profile from `top` down; returns where the page goes on.
+double draw_profile(std::ostringstream& svg, const Route& r, double top);
+
+void legend(std::ostringstream& svg, double top);
+
+}  // namespace scenario::tools
