@@ -7,8 +7,12 @@ namespace {
 
 constexpr std::string_view kEmptyRow =
     " |   |                            |            |          |         |            |";
-constexpr std::string_view kTableRule =
+// The table opens with a plain rule and closes with the bar rule that ends
+// its heading, so that every line below the opening one keeps its bars.
+constexpr std::string_view kOpeningRule =
     "  _______________________________________________________________________________";
+constexpr std::string_view kBarRule =
+    " |___|____________________________|____________|__________|_________|____________|";
 
 std::vector<std::string_view> build_lines() {
   std::vector<std::string_view> righe = {
@@ -19,11 +23,11 @@ std::vector<std::string_view> build_lines() {
       "  Linea  MONTEBRISCA - LURNA",
       "",
       "  Si ordina al macchinista del treno 7395 di effettuare i seguenti rallentamenti",
-      kTableRule,
+      kOpeningRule,
       " |   |                            |Inizio dopo |          |         |            |",
       " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|",
       " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |",
-      " |___|____________________________|____________|__________|_________|____________|",
+      kBarRule,
       kEmptyRow,
       // The train description's slowdown: 40 km/h over 200 m from 93650 m,
       // which is past kilometre post 92 of the line count, at CORTE VALSIO.
@@ -32,7 +36,7 @@ std::vector<std::string_view> build_lines() {
   // The form always shows 26 body rows, used or not.
   righe.insert(righe.end(), 24, kEmptyRow);
   righe.insert(righe.end(), {
-                                kTableRule,
+                                kBarRule,
                                 "",
                                 "              Prescrizioni specifiche",
                                 " A - Da rispettare con tutto il treno (per i treni viaggiatori)",

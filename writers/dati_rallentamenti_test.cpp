@@ -16,11 +16,12 @@ namespace {
 
 using namespace sheets_test;
 
-// Lines 9-38 are the table under its opening rule: four heading lines, then
-// 26 rows (lines 13-38), the restriction on line 14.
+// Lines 9-39 are the table under its opening rule: four heading lines, then
+// 26 rows (lines 13-38), the restriction on line 14, and the closing rule.
 constexpr size_t kFirstTableLine = 9;
 constexpr size_t kFirstRowLine = 13;
-constexpr size_t kLastTableLine = 38;
+constexpr size_t kLastRowLine = 38;
+constexpr size_t kLastTableLine = 39;
 constexpr size_t kRestrictionLine = 14;
 constexpr size_t kFirstKeyLine = 41;
 
@@ -34,6 +35,8 @@ int whole(std::string_view text) {
 
 TEST(SlowdownOrder, FixedLinesStandWhereTheyBelong) {
   const std::string table_rule = "  " + std::string(79, '_');
+  const std::string bar_rule =
+      " |___|____________________________|____________|__________|_________|____________|";
   const struct {
     size_t line;
     std::string text;
@@ -49,9 +52,9 @@ TEST(SlowdownOrder, FixedLinesStandWhereTheyBelong) {
       {9, " |   |                            |Inizio dopo |          |         |            |"},
       {10, " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|"},
       {11, " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |"},
-      {12, " |___|____________________________|____________|__________|_________|____________|"},
+      {12, bar_rule},
       {14, " | 1 | CORTE VALSIO               |    92      |    40    |   200   |     B      |"},
-      {39, table_rule},
+      {39, bar_rule},
       {40, ""},
       {41, "              Prescrizioni specifiche"},
       {42, " A - Da rispettare con tutto il treno (per i treni viaggiatori)"},
@@ -84,7 +87,7 @@ TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
       blank = blank && trim_spaces(cell).empty();
     }
     EXPECT_EQ(got, widths) << "line " << n;
-    if (n >= kFirstRowLine && n != kRestrictionLine) {
+    if (n >= kFirstRowLine && n <= kLastRowLine && n != kRestrictionLine) {
       EXPECT_TRUE(blank) << "line " << n;
       ++empty_rows;
     }

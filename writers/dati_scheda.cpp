@@ -12,8 +12,12 @@ constexpr size_t kRowCount = 28;
 constexpr size_t kTimeColumn = 5;
 constexpr size_t kPlaceColumn = 4;
 
-constexpr std::string_view kTableRule =
+// The table opens with a plain rule and closes with the bar rule that ends
+// its heading, so that every line below the opening one keeps its bars.
+constexpr std::string_view kOpeningRule =
     "  ________________________________________________________________________________";
+constexpr std::string_view kBarRule =
+    " |_____|_____|__________|_____|____________________________|________________|_____|";
 constexpr std::string_view kEmptyRow =
     " |     |     |          |     |                            |                |     |";
 
@@ -38,10 +42,10 @@ const std::vector<std::string_view>& righe_scheda() {
       " |       EXP         |              |      700T         |",
       " |___________________|              |___________________|",
       "",
-      kTableRule,
+      kOpeningRule,
       " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |",
       " | Lim.|Marc.|          |  Rs |                            |                |     |",
-      " |_____|_____|__________|_____|____________________________|________________|_____|",
+      kBarRule,
       " |  80 |     |    90.100|     | MONTEBRISCA                |  23.40 - 23.45 |     |",
       " | 135 |     |     0.000|     | cippo km 0.000             |                |     |",
       " |     |     |     6.600|     | CAVRESCINO                 |      23.48     |     |",
@@ -73,7 +77,7 @@ const std::vector<std::string_view>& righe_scheda() {
       kEmptyRow,
       kEmptyRow,
       kEmptyRow,
-      kTableRule,
+      kBarRule,
       "",
       "",
       "",

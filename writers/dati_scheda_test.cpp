@@ -100,6 +100,8 @@ int train_limit_at(int32_t p) {
 
 TEST(TrainCard, FixedLinesStandWhereTheyBelong) {
   const std::string rule = "  " + std::string(80, '_');
+  const std::string bar_rule =
+      " |_____|_____|__________|_____|____________________________|________________|_____|";
   const std::string empty_row =
       " |     |     |          |     |                            |                |     |";
   const struct {
@@ -121,12 +123,12 @@ TEST(TrainCard, FixedLinesStandWhereTheyBelong) {
       {13, rule},
       {14, " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |"},
       {15, " | Lim.|Marc.|          |  Rs |                            |                |     |"},
-      {16, " |_____|_____|__________|_____|____________________________|________________|_____|"},
+      {16, bar_rule},
       {44, " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |"},
       {45, empty_row},
       {46, empty_row},
       {47, empty_row},
-      {48, rule},
+      {48, bar_rule},
       {49, ""},
       {50, ""},
       {51, ""},
@@ -151,7 +153,7 @@ TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
 TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
   const auto& righe = righe_scheda();
   const std::vector<size_t> widths = {5, 5, 10, 5, 28, 16, 5};
-  for (size_t i = 13; i < 47; ++i) {  // lines 14-47: heading, rows, empty rows
+  for (size_t i = 13; i < 48; ++i) {  // lines 14-48: heading, rows, empty rows, closing rule
     const std::string_view line = righe[i];
     EXPECT_EQ(line.size(), 83u) << "line " << i + 1;
     EXPECT_EQ(line.substr(0, 2), " |") << "line " << i + 1;
