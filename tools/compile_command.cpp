@@ -11,7 +11,7 @@
 namespace scenario::tools {
 namespace {
 
-void print_summary(const Stato& s, const FileNames& names, std::ostream& out) {
+void print_summary(const Stato& s, const FileNames& names, bool wrote_geometry, std::ostream& out) {
   const Modello& m = s.modello;
   out << "percorso: " << m.record[84].fine_zona << " m, " << m.celle.size() << " celle\n"
       << "curve: " << s.righe_lette.curve << ", punti di pendenza: " << s.righe_lette.pendenze
@@ -20,6 +20,7 @@ void print_summary(const Stato& s, const FileNames& names, std::ostream& out) {
       << ", rallentamenti: " << count_objects(m, kSlowdownStart) << "\n"
       << "codici: " << m.celle[1].valore2 << " (semplice), " << m.record[85].orario << " (pesato)\n";
   for (const auto* file : {&names.linea_dat, &names.sim, &names.dat}) {
+    if (file == &names.linea_dat && !wrote_geometry) continue;  // an older one is not ours
     std::error_code ec;
     const auto size = std::filesystem::file_size(*file, ec);
     if (!ec) out << "scritto " << file->string() << " (" << size << " byte)\n";
@@ -53,6 +54,9 @@ int run_compile(const CompileOptions& o, std::ostream& out, std::ostream& err) {
     return kExitIo;
   }
   if (outcome.fatal) {
+    // In the order raised: a data error recorded while reading, then the
+    // header check that refused the model.
+    if (s.codice_errore != 0 && s.codice_errore != outcome.fatal) err << error_report(s, in) << "\n";
     err << testo_errore(outcome.fatal) << "\n";
     if (s.codice_errore == outcome.fatal) {
       err << error_report(s, in) << "\n";
@@ -62,7 +66,7 @@ int run_compile(const CompileOptions& o, std::ostream& out, std::ostream& err) {
     err << "nessun file compilato scritto\n";
     return kExitData;
   }
-  print_summary(s, targets, out);
+  print_summary(s, targets, !o.no_geometry, out);
   if (s.codice_errore != 0) {
     err << error_report(s, in) << "\n";
     return kExitData;

@@ -30,12 +30,17 @@ std::string describe_cell(const Modello& m, int64_t cell) {
   return text + ", occupata da: " + object_name(c.oggetto);
 }
 
+// FILE:LINE for a row, FILE alone for a fault of the whole file (line 0).
+std::string in_file(const std::filesystem::path& file, int riga) {
+  return file.string() + (riga > 0 ? ":" + std::to_string(riga) : "") + ": ";
+}
+
 std::string location(const Stato& s, const DescriptionFiles& files) {
   switch (s.origine_errore) {
     case ErrorSource::kLineDescription:
-      return files.linea.string() + ":" + std::to_string(s.riga_errore) + ": ";
+      return in_file(files.linea, s.riga_errore);
     case ErrorSource::kTrainDescription:
-      return files.treno.string() + ":" + std::to_string(s.riga_errore) + ": ";
+      return in_file(files.treno, s.riga_errore);
     case ErrorSource::kRouteWalk:
       return "percorso: ";
     case ErrorSource::kNone:

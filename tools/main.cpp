@@ -7,8 +7,9 @@
 
 int main(int argc, char** argv) {
   CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw the route."};
-  app.require_subcommand(1);
-  app.set_version_flag("--version", "scenario 0.1.0");
+  app.require_subcommand(0, 1);
+  const std::string version = std::string("scenario ") + SCENARIO_VERSION;
+  app.set_version_flag("--version", version);
 
   scenario::tools::CompileOptions compile;
   CLI::App* compile_cmd = app.add_subcommand(
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
   plot_cmd->add_option("--dir", plot.dir, "folder of the compiled files (default: .)");
   plot_cmd->add_option("-o,--output", plot.output, "SVG file to write (default: DIR/NOME_TRENO.svg)");
 
+  for (CLI::App* command : app.get_subcommands({})) command->set_version_flag("--version", version);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -44,5 +47,7 @@ int main(int argc, char** argv) {
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
+  // No subcommand: say which there are.
+  std::cerr << app.help();
   return scenario::tools::kExitIo;
 }

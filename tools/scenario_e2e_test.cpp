@@ -69,6 +69,21 @@ TEST(ScenarioCompile, NoGeometryWritesTwoFiles) {
   EXPECT_TRUE(fs::exists(n.dat));
 }
 
+// An older geometry in the output folder is left alone and not reported as
+// written by this run.
+TEST(ScenarioCompile, NoGeometryListsOnlyTheFilesItWrote) {
+  TempDir src, out;
+  copy_builtin(src.path());
+  const FileNames n = file_names(out.path(), kNome, kTreno);
+  write_file(n.linea_dat, std::string(4096, '\0'));
+  const auto r = scenario(src.path(), {"compile", kNome, kTreno, "--out", out.path(), "--no-geometry"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.find("_linea.dat"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("scritto " + n.sim.string()), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("scritto " + n.dat.string()), std::string::npos) << r.out;
+  EXPECT_EQ(read_file(n.linea_dat), std::string(4096, '\0'));
+}
+
 // A line description of 10 km with one indicator; rows are added per case.
 std::string small_line(const std::string& extra_rows) {
   return "[generale]\r\nlunghezza percorso,    10000\r\n[fine generale]\r\n"
@@ -119,6 +134,47 @@ TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndLine) {
   }
 }
 
+// A message about a whole file names the file and no line.
+TEST(ScenarioCompile, WholeFileErrorsCarryNoLine) {
+  const struct {
+    const char* what;
+    bool write_line, write_train;
+    std::string expected;
+  } cases[] = {
+      {"missing line description", false, true,
+       "./Montebrisca_Lurna_linea.txt: errore 101: la descrizione della linea non esiste"},
+      {"missing train description", true, false, "./Montebrisca_Lurna_7395-.txt: errore 25: "},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const FileNames n = file_names(dir.path(), kNome, kTreno);
+    if (c.write_line) write_file(n.linea_txt, small_line(""));
+    if (c.write_train) write_file(n.treno_txt, small_train(""));
+    const auto r = scenario(dir.path(), {"compile", kNome, kTreno});
+    EXPECT_EQ(r.status, 2) << c.what;
+    EXPECT_NE(r.err.find(c.expected), std::string::npos) << c.what << "\n" << r.err;
+    EXPECT_EQ(r.err.find(":0:"), std::string::npos) << c.what << "\n" << r.err;
+  }
+}
+
+// A data error recorded while reading is reported before the header fault
+// that refused the model after it, in both programs.
+TEST(ScenarioCompile, AHeaderFaultKeepsTheEarlierDataError) {
+  TempDir dir, builder_dir;
+  const FileNames n = file_names(dir.path(), kNome, kTreno);
+  write_file(n.linea_txt, small_line("cartello_indicatore,  0,   (PL km)(0+100)\r\n"));
+  write_file(n.treno_txt,
+             small_train("stazione,    5025,  2, 1000,  0, 0, 0,  1,1,0,  4,1,1,    1,  23,50, 0, A\r\n"));
+  const auto r = scenario(dir.path(), {"compile", kNome, kTreno});
+  EXPECT_EQ(r.status, 2);
+  const size_t data_error = r.err.find("./Montebrisca_Lurna_7395-.txt:4: errore 8 a 5025 m");
+  const size_t header = r.err.find(" Errore n. 1250");
+  ASSERT_NE(data_error, std::string::npos) << r.err;
+  ASSERT_NE(header, std::string::npos) << r.err;
+  EXPECT_LT(data_error, header) << r.err;
+  EXPECT_FALSE(fs::exists(n.dat));
+}
+
 TEST(ScenarioCompile, FatalOutcomesWriteNothing) {
   const struct {
     const char* what;
@@ -150,6 +206,25 @@ TEST(ScenarioCompile, NamesThatCouldLeaveTheFolderAreRefusedBeforeReading) {
     const auto r = scenario(dir.path(), args);
     EXPECT_EQ(r.status, 1) << args.size();
     EXPECT_FALSE(r.err.empty()) << args.size();
+  }
+}
+
+// Without a subcommand the tool lists them; every subcommand tells the
+// version the program tells.
+TEST(Scenario, HelpAndVersionOnEveryCommand) {
+  TempDir dir;
+  const auto bare = scenario(dir.path(), {});
+  EXPECT_EQ(bare.status, 1);
+  for (const char* command : {"compile", "inspect", "plot"})
+    EXPECT_NE(bare.err.find(command), std::string::npos) << bare.err;
+
+  const auto program = scenario(dir.path(), {"--version"});
+  ASSERT_EQ(program.status, 0);
+  ASSERT_EQ(program.out.rfind("scenario ", 0), 0u) << program.out;
+  for (const char* command : {"compile", "inspect", "plot"}) {
+    const auto r = scenario(dir.path(), {command, "--version"});
+    EXPECT_EQ(r.status, 0) << command << "\n" << r.err;
+    EXPECT_EQ(r.out, program.out) << command;
   }
 }
 

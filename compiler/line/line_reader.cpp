@@ -142,7 +142,7 @@ bool LineReader::find_general_section() {
     if (in_.eof()) break;
     if (has(lower(campo_), "[generale]")) return true;
   }
-  record_error(s_, kNoGeneralSection, in_.line());
+  record_error(s_, kNoGeneralSection, 0);  // a fault of the whole file
   return false;
 }
 

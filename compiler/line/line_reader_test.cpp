@@ -158,8 +158,8 @@ TEST(LineReader, EveryErrorHasItsNumberPositionLineAndFileRule) {
     bool read_train, line_left, train_left;
   } cases[] = {
       {101, "no line description", std::nullopt, 0, 0, false, false, true},
-      {102, "no [generale]", "[curve]\ncurvas4, 500, 950\n", 0, 2, false, false, true},
-      {102, "[generale] as the last field", "intestazione\n[generale]\n", 0, 2, false, false, true},
+      {102, "no [generale]", "[curve]\ncurvas4, 500, 950\n", 0, 0, false, false, true},
+      {102, "[generale] as the last field", "intestazione\n[generale]\n", 0, 0, false, false, true},
       {102, "empty file", "", 0, 0, false, false, true},
       {1, "route too long", "[generale]\nlunghezza percorso, 1000001\n[curve]\n", 0, 2, false, false, true},
       {3, "first repeat distance", general + "ripetizione segnali 4 codici, 120, 0\n[curve]\n", 0, 3, false,
