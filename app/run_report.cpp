@@ -10,11 +10,12 @@ int report_run(const RunOutcome& outcome, const Stato& stato, std::ostream& err)
         << "\n";
     return kExitIo;
   }
-  if (outcome.fatal != 0) err << testo_errore(outcome.fatal) << "\n";
-  // A recorded error is shown too when a later fatal check ended the run.
+  // In the order raised: a recorded error, then the fatal check that ended
+  // the run after it.
   if (stato.codice_errore != 0 && stato.codice_errore != outcome.fatal) {
     err << testo_errore(stato.codice_errore) << " a " << stato.posizione_errore << " m\n";
   }
+  if (outcome.fatal != 0) err << testo_errore(outcome.fatal) << "\n";
   return outcome.fatal != 0 || stato.codice_errore != 0 ? kExitDataError : kExitOk;
 }
 

@@ -33,7 +33,7 @@ TEST(ReportRun, StatusAndMessageForEachOutcome) {
       {"header check", {std::nullopt, 1250}, {}, kExitDataError, " Errore n. 1250\n"},
       {"no track model", {std::nullopt, 102}, with_error(102, 0), kExitDataError, " Errore n. 102\n"},
       {"header check after a recorded error", {std::nullopt, 1251}, with_error(22, 8050), kExitDataError,
-       " Errore n. 1251\n Errore n. 22 a 8050 m\n"},
+       " Errore n. 22 a 8050 m\n Errore n. 1251\n"},
   };
   for (const auto& c : cases) {
     std::ostringstream err;
