@@ -54,13 +54,17 @@ TEST_F(Builder, HelpVersionAndUsageErrorsWriteNothing) {
   const struct {
     std::vector<std::string> args;
     int status;
-  } cases[] = {{{"--help"}, 0}, {{"--version"}, 0}, {{"--bogus"}, 2}, {{"a", "b"}, 2}, {{"--help", "x"}, 2}};
+  } cases[] = {{{"--help"}, 0}, {{"-h"}, 0},      {{"--version"}, 0},
+               {{"--bogus"}, 2}, {{"a", "b"}, 2}, {{"--help", "x"}, 2}};
   for (const auto& c : cases) {
     std::vector<std::string> argv = {exe_};
     argv.insert(argv.end(), c.args.begin(), c.args.end());
     const auto r = run_process(argv, testing::in_folder(elsewhere_.path()));
     EXPECT_EQ(r.status, c.status) << c.args[0];
     EXPECT_EQ(r.out.find("Attendere"), std::string::npos) << c.args[0];
+    if (c.status == 0) {
+      EXPECT_FALSE(r.out.empty()) << c.args[0];
+    }
     EXPECT_EQ(names_in(bin_.path()).size(), 1u) << c.args[0];
   }
 }

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: montebrisca_lurna [--help | --version]\n"
+    "Usage: montebrisca_lurna [-h | --help | --version]\n"
     "\n"
     "Writes the scenario Montebrisca_Lurna, train 7395, into the folder of this\n"
     "executable: the line and train descriptions (read back and deleted), the\n"
@@ -26,7 +26,7 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   if (argc > 1) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
       std::cout << kUsage;
       return scenario::kExitOk;
     }
