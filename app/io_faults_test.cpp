@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,6 +56,11 @@ class Program {
   // The first file the program writes: where a folder it may not write in
   // stops it.
   virtual fs::path first_written() const = 0;
+  // Commands that succeed only when an ordinary user can reach everything
+  // the run needs: the executable from where it runs, and its folders.
+  virtual std::vector<std::vector<std::string>> reach_probes() const {
+    return {{command()[0], "--version"}, {"/usr/bin/test", "-x", out().string()}};
+  }
   const fs::path& out() const { return out_.path(); }
   FileNames names() const { return file_names(out(), kScenarioName, kTrainNumber); }
 
@@ -88,6 +94,12 @@ class ScenarioCompile : public Program {
             "--dir", src_.path().string(), "--out", out().string()};
   }
   fs::path first_written() const override { return names().linea_dat; }
+  std::vector<std::vector<std::string>> reach_probes() const override {
+    auto probes = Program::reach_probes();
+    const FileNames sources = file_names(src_.path(), kScenarioName, kTrainNumber);
+    for (const fs::path& f : {sources.linea_txt, sources.treno_txt}) probes.push_back({"/usr/bin/test", "-r", f});
+    return probes;
+  }
 
  private:
   testing::TempDir src_;
@@ -126,18 +138,35 @@ void plant_earlier_files(const Program& p) {
 // user instead, when the system lets it.
 bool need_ordinary_user() { return ::geteuid() == 0; }
 
-bool can_run_as_ordinary_user() {
+// Why the ordinary user cannot run `p` as the test would (a checkout or a
+// temporary folder under a folder only root may enter), or nothing.
+std::optional<std::string> unreachable_as_ordinary_user(const Program& p, const fs::path& cwd) {
   testing::ProcessOptions o;
   o.as_nobody = true;
-  return testing::run_process({"/bin/true"}, o).status == 0;
+  o.cwd = cwd;
+  if (testing::run_process({"/bin/true"}, o).status != 0) {
+    return "running as root without the right to switch user: permission bits cannot stop its writes";
+  }
+  for (const auto& probe : p.reach_probes()) {
+    if (testing::run_process(probe, o).status != 0) {
+      std::string command;
+      for (const auto& a : probe) command += " " + a;
+      return std::string("an ordinary user cannot run") + command + " (a folder on the way admits only root)";
+    }
+  }
+  return std::nullopt;
 }
 
 TEST(IoFaults, FolderNotWritable) {
-  if (need_ordinary_user() && !can_run_as_ordinary_user()) {
-    GTEST_SKIP() << "running as root without the right to switch user: permission bits cannot stop its writes";
-  }
   Builder builder;
   ScenarioCompile compile;
+  if (need_ordinary_user()) {
+    testing::TempDir elsewhere;
+    fs::permissions(elsewhere.path(), fs::perms::all);
+    for (const Program* p : std::initializer_list<const Program*>{&builder, &compile}) {
+      if (const auto why = unreachable_as_ordinary_user(*p, elsewhere.path())) GTEST_SKIP() << *why;
+    }
+  }
   for (const Program* p : std::initializer_list<const Program*>{&builder, &compile}) {
     plant_earlier_files(*p);
     fs::permissions(p->out(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
