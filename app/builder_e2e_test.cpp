@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "common/process_test_support.h"
-#include "common/test_support.h"
+#include "test_support/process.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {

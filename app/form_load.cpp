@@ -1,7 +1,7 @@
 #include "app/form_load.h"
 
+#include "common/builtin_scenario.h"
 #include "common/file_names.h"
-#include "compiler/output/memorizza_percorso.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_note.h"
 #include "writers/dati_rallentamenti.h"
@@ -10,7 +10,7 @@
 
 namespace scenario {
 
-RunOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
+CompileOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
   stato.nome = kScenarioName;
   stato.treno = kTrainNumber;
   const FileNames names = file_names(folder, stato.nome, stato.treno);
@@ -19,12 +19,13 @@ RunOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
   // before the compilation reads them back.
   using Writer = std::optional<IoError> (*)(const FileNames&);
   for (const Writer write : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
-    if (auto error = write(names)) return RunOutcome{std::move(error), 0};
+    if (auto error = write(names)) return CompileOutcome{std::move(error), {}};
   }
 
-  const DescriptionFiles descriptions{names.linea_txt, names.treno_txt, true};
-  const CompileOutcome compiled = memorizza_percorso(stato, 1, descriptions, names);
-  return RunOutcome{compiled.io_error, compiled.fatal};
+  CompileOptions options;
+  options.scrivi_linea = true;
+  options.delete_descriptions = true;
+  return memorizza_percorso(stato, {names.linea_txt, names.treno_txt}, names, options);
 }
 
 }  // namespace scenario

@@ -17,9 +17,10 @@
 #include <vector>
 
 #include "app/form_load.h"
+#include "common/builtin_scenario.h"
 #include "common/file_names.h"
-#include "common/process_test_support.h"
-#include "common/test_support.h"
+#include "test_support/process.h"
+#include "test_support/files.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_treno.h"
 

@@ -7,6 +7,7 @@
 #include "app/form_load.h"
 #include "app/program_folder.h"
 #include "app/run_report.h"
+#include "common/exit_status.h"
 
 namespace {
 
@@ -28,25 +29,25 @@ int main(int argc, char** argv) {
   if (argc > 1) {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
       std::cout << kUsage;
-      return scenario::kExitOk;
+      return scenario::builder_exit::kOk;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
       std::cout << "montebrisca_lurna " << SCENARIO_VERSION << "\n";
-      return scenario::kExitOk;
+      return scenario::builder_exit::kOk;
     }
     std::cerr << "montebrisca_lurna: unexpected argument '" << argv[1] << "'\n" << kUsage;
-    return scenario::kExitUsage;
+    return scenario::builder_exit::kUsage;
   }
 
   const auto folder = scenario::program_folder();
   if (!folder) {
     std::cerr << "montebrisca_lurna: cannot find the folder of the program\n";
-    return scenario::kExitIo;
+    return scenario::builder_exit::kIo;
   }
 
   std::cout << "Attendere" << std::endl;  // flushed before the long work
 
   scenario::Stato stato;
-  const scenario::RunOutcome outcome = scenario::form_load(*folder, stato);
+  const scenario::CompileOutcome outcome = scenario::form_load(*folder, stato);
   return scenario::report_run(outcome, stato, std::cerr);
 }

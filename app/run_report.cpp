@@ -1,22 +1,25 @@
 #include "app/run_report.h"
 
+#include "common/exit_status.h"
 #include "compiler/output/errore.h"
 
 namespace scenario {
 
-int report_run(const RunOutcome& outcome, const Stato& stato, std::ostream& err) {
+int report_run(const CompileOutcome& outcome, const Stato& stato, std::ostream& err) {
   if (outcome.io_error) {
     err << "montebrisca_lurna: " << outcome.io_error->file.string() << ": " << outcome.io_error->reason
         << "\n";
-    return kExitIo;
+    return builder_exit::kIo;
   }
+  const int32_t fatal = fatal_error(stato);
+  const int32_t recorded = stato.codice_errore();
   // In the order raised: a recorded error, then the fatal check that ended
   // the run after it.
-  if (stato.codice_errore != 0 && stato.codice_errore != outcome.fatal) {
-    err << testo_errore(stato.codice_errore) << " a " << stato.posizione_errore << " m\n";
+  if (recorded != 0 && recorded != fatal) {
+    err << testo_errore(recorded) << " a " << stato.posizione_errore() << " m\n";
   }
-  if (outcome.fatal != 0) err << testo_errore(outcome.fatal) << "\n";
-  return outcome.fatal != 0 || stato.codice_errore != 0 ? kExitDataError : kExitOk;
+  if (fatal != 0) err << testo_errore(fatal) << "\n";
+  return fatal != 0 || recorded != 0 ? builder_exit::kData : builder_exit::kOk;
 }
 
 }  // namespace scenario

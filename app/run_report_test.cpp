@@ -4,36 +4,52 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
-#include "common/test_support.h"
-#include "compiler/output/memorizza_percorso.h"
+#include "common/builtin_scenario.h"
+#include "common/exit_status.h"
+#include "compiler/output/compile.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {
 
-Stato with_error(int32_t codice, int32_t posizione) {
+// A compilation that raised `errors` (code and position, none for 0), with
+// or without a track model.
+Stato raised(const std::vector<std::pair<ErrorCode, int32_t>>& errors, bool track_model = true) {
   Stato s;
-  s.codice_errore = codice;
-  s.posizione_errore = posizione;
+  if (track_model) create_track(s, 1000);
+  for (const auto& [code, position] : errors) {
+    const Stage stage = is_header_fault(code) ? Stage::kHeaderCheck : Stage::kTrainReading;
+    s.errori.raise({code, stage, Place{}, position ? std::optional<int32_t>(position) : std::nullopt,
+                    std::nullopt, {}});
+  }
   return s;
 }
 
 TEST(ReportRun, StatusAndMessageForEachOutcome) {
   const struct {
     const char* name;
-    RunOutcome outcome;
+    CompileOutcome outcome;
     Stato stato;
     int status;
     const char* message;
   } cases[] = {
-      {"clean run", {}, {}, kExitOk, ""},
-      {"file not written", {IoError{"/p/Montebrisca_Lurna_linea.dat", "File too large"}, 0}, {}, kExitIo,
-       "montebrisca_lurna: /p/Montebrisca_Lurna_linea.dat: File too large\n"},
-      {"recorded error", {}, with_error(15, 109950), kExitDataError, " Errore n. 15 a 109950 m\n"},
-      {"header check", {std::nullopt, 1250}, {}, kExitDataError, " Errore n. 1250\n"},
-      {"no track model", {std::nullopt, 102}, with_error(102, 0), kExitDataError, " Errore n. 102\n"},
-      {"header check after a recorded error", {std::nullopt, 1251}, with_error(22, 8050), kExitDataError,
+      {"clean run", {}, raised({}), builder_exit::kOk, ""},
+      {"file not written", {IoError{"/p/Montebrisca_Lurna_linea.dat", "File too large"}, {}}, raised({}),
+       builder_exit::kIo, "montebrisca_lurna: /p/Montebrisca_Lurna_linea.dat: File too large\n"},
+      {"recorded error", {}, raised({{ErrorCode::kBeyondTrack, 109950}}), builder_exit::kData,
+       " Errore n. 15 a 109950 m\n"},
+      {"header check", {}, raised({{ErrorCode::kHeaderValuesInUse, 0}}), builder_exit::kData, " Errore n. 1250\n"},
+      {"no track model", {}, raised({{ErrorCode::kNoGeneralSection, 0}}, false), builder_exit::kData,
+       " Errore n. 102\n"},
+      {"header check after a recorded error", {},
+       raised({{ErrorCode::kStationsTooClose, 8050}, {ErrorCode::kHeaderCodesInUse, 0}}), builder_exit::kData,
        " Errore n. 22 a 8050 m\n Errore n. 1251\n"},
+      // An error without a position of its own shows where an earlier one was.
+      {"a later error keeps the earlier position", {},
+       raised({{ErrorCode::kBeyondTrack, 6000}, {ErrorCode::kProgressiveOffGrid, 0}}), builder_exit::kData,
+       " Errore n. 2 a 6000 m\n"},
   };
   for (const auto& c : cases) {
     std::ostringstream err;
@@ -51,10 +67,10 @@ TEST(ReportRun, ACompiledScenarioWithARecordedErrorFails) {
   Stato s;
   s.nome = kScenarioName;
   s.treno = kTrainNumber;
-  const RunOutcome outcome{std::nullopt, compile_texts(s, 1, line, train)};
+  compile_texts(s, DescriptionText::of(line), DescriptionText::of(train), {});
 
   std::ostringstream err;
-  EXPECT_EQ(report_run(outcome, s, err), kExitDataError);
+  EXPECT_EQ(report_run({}, s, err), builder_exit::kData);
   EXPECT_EQ(err.str(), " Errore n. 8 a 8060 m\n");
 }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "common/file_names.h"
-#include "common/test_support.h"
-#include "compiler/output/memorizza_percorso.h"
+#include "test_support/files.h"
+#include "compiler/output/compile.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_treno.h"
 
@@ -20,10 +20,12 @@ TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   Stato s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  const CompileOutcome outcome = memorizza_percorso(s, 1, {names.linea_txt, names.treno_txt, true}, names);
-  ASSERT_EQ(outcome.fatal, 0);
+  CompileOptions builder;
+  builder.delete_descriptions = true;
+  const CompileOutcome outcome = memorizza_percorso(s, {names.linea_txt, names.treno_txt}, names, builder);
+  ASSERT_EQ(fatal_error(s), 0);
   ASSERT_FALSE(outcome.io_error);
-  EXPECT_EQ(s.codice_errore, 0) << "at " << s.posizione_errore << " m, line " << s.riga_errore;
+  EXPECT_TRUE(s.errori.empty()) << "error " << s.codice_errore() << " at " << s.posizione_errore() << " m";
 
   const Modello& m = s.modello;
   EXPECT_EQ(m.record[84].fine_zona, 103000);

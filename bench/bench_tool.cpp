@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/form_load.h"
+#include "common/builtin_scenario.h"
 #include "bench/compile_route.h"
 #include "bench/large_route.h"
 #include "common/file_names.h"
@@ -79,21 +80,11 @@ int run(const Route& r, const fs::path& folder) {
   {
     const bench::RouteTexts texts = texts_of(r);
     bytes = texts.linea.size() + texts.treno.size();
-    std::optional<IoError> io_error;
-    int32_t fatal = 0;
-    if (r.builtin) {
-      const RunOutcome outcome = form_load(folder, s);
-      io_error = outcome.io_error;
-      fatal = outcome.fatal;
-    } else {
-      const CompileOutcome outcome = bench::run_route(folder, texts, s);
-      io_error = outcome.io_error;
-      fatal = outcome.fatal;
-    }
-    if (io_error) return fail(*io_error);
-    if (fatal != 0 || s.codice_errore != 0) {
-      std::cerr << "bench_tool: error " << (fatal != 0 ? fatal : s.codice_errore) << " at " << s.posizione_errore
-                << " m\n";
+    const CompileOutcome outcome = r.builtin ? form_load(folder, s) : bench::run_route(folder, texts, s);
+    if (outcome.io_error) return fail(*outcome.io_error);
+    if (const int32_t fatal = fatal_error(s); fatal != 0 || s.codice_errore() != 0) {
+      std::cerr << "bench_tool: error " << (fatal != 0 ? fatal : s.codice_errore()) << " at "
+                << s.posizione_errore() << " m\n";
       return 1;
     }
   }

@@ -7,9 +7,11 @@ namespace scenario::bench {
 
 CompileOutcome run_route(const std::filesystem::path& folder, const RouteTexts& texts, Stato& s) {
   const FileNames names = file_names(folder, s.nome, s.treno);
-  if (auto error = replace_file(names.linea_txt, texts.linea)) return CompileOutcome{0, std::move(error)};
-  if (auto error = replace_file(names.treno_txt, texts.treno)) return CompileOutcome{0, std::move(error)};
-  return memorizza_percorso(s, 1, {names.linea_txt, names.treno_txt, true}, names);
+  if (auto error = replace_file(names.linea_txt, texts.linea)) return CompileOutcome{std::move(error), {}};
+  if (auto error = replace_file(names.treno_txt, texts.treno)) return CompileOutcome{std::move(error), {}};
+  CompileOptions options;
+  options.delete_descriptions = true;
+  return memorizza_percorso(s, {names.linea_txt, names.treno_txt}, names, options);
 }
 
 }  // namespace scenario::bench

@@ -20,8 +20,9 @@ Stato named_state() {
 TEST(LargeRoute, LongestRouteCompilesWithoutAnyRecordedError) {
   Stato s = named_state();
   const RouteTexts texts = large_route(kLongestRoute);
-  ASSERT_EQ(compile_texts(s, 1, texts.linea, texts.treno), 0);
-  EXPECT_EQ(s.codice_errore, 0) << "at " << s.posizione_errore << " m, line " << s.riga_errore;
+  compile_texts(s, DescriptionText::of(texts.linea), DescriptionText::of(texts.treno), {});
+  ASSERT_EQ(fatal_error(s), 0);
+  EXPECT_TRUE(s.errori.empty()) << "error " << s.codice_errore() << " at " << s.posizione_errore() << " m";
 
   const Modello& m = s.modello;
   EXPECT_EQ(m.record[84].fine_zona, 1'000'000);
@@ -56,9 +57,9 @@ TEST(LargeRoute, StationsAndSignsFillTheSharedRecords) {
   const std::string one_more = "cartello_indicatore,  999900,  (fine)\r\n";
   texts.linea.insert(texts.linea.find("[fine]"), one_more);
   Stato s = named_state();
-  compile_texts(s, 1, texts.linea, texts.treno);
-  EXPECT_EQ(s.codice_errore, 10);
-  EXPECT_EQ(s.origine_errore, ErrorSource::kTrainDescription);
+  compile_texts(s, DescriptionText::of(texts.linea), DescriptionText::of(texts.treno), {});
+  EXPECT_EQ(s.codice_errore(), 10);
+  EXPECT_EQ(s.errori.all().back().place.file, Description::kTrain);
   EXPECT_EQ(s.modello.record[40].nome_punto, "POSTO 40");
 }
 

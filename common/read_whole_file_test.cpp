@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {

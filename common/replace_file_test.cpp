@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {

@@ -13,12 +13,12 @@
 #include <string_view>
 #include <variant>
 
+#include "compiler/output/compile.h"
 #include "compiler/output/compiled_files.h"
-#include "compiler/output/header.h"
-#include "compiler/output/memorizza_percorso.h"
+#include "compiler/output/decode.h"
+#include "compiler/output/layouts.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
-#include "tools/decode.h"
 
 namespace scenario {
 namespace {
@@ -45,32 +45,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Stato s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  const int32_t fatal = compile_texts(s, 1, std::string(linea), std::string(treno));
+  compile_texts(s, DescriptionText::of(std::string(linea)), DescriptionText::of(std::string(treno)), {});
+  const int32_t fatal = fatal_error(s);
 
   fuzz::check_model(s);
-  FUZZ_CHECK((s.codice_errore == 0) == (s.origine_errore == ErrorSource::kNone));
+  fuzz::check_places(s, {linea, treno});
+  // The builder's error state is read off the list: the last error that is
+  // not a header fault, and the last position any error recorded.
+  int32_t codice = 0, posizione = 0;
+  for (const RaisedError& e : s.errori.all()) {
+    if (!is_header_fault(e.code)) codice = number(e.code);
+    if (e.position) posizione = *e.position;
+  }
+  FUZZ_CHECK(s.codice_errore() == codice && s.posizione_errore() == posizione);
   if (fatal != 0) {
     // Either the header slots were taken, or no track model came out of the
     // line description, which is then the recorded error.
-    FUZZ_CHECK(fatal == kHeaderValuesInUse || fatal == kHeaderCodesInUse ||
-               (fatal == s.codice_errore && s.modello.celle.empty()));
+    FUZZ_CHECK(fatal == 1250 || fatal == 1251 || (fatal == s.codice_errore() && s.modello.celle.empty()));
     return 0;
   }
 
   const Modello& m = s.modello;
   FUZZ_CHECK(m.record[85].dato_4 == 610 && m.celle[1].valore1 == 5121);
   const std::string track = track_bytes(m.celle);
-  FUZZ_CHECK(track.size() == 15 * m.celle.size());
-  check_round_trip<tools::DecodedTrack>(track, tools::decode_track,
-                                        [](const tools::DecodedTrack& t) { return track_bytes(t.celle); });
-  check_round_trip<tools::DecodedRecords>(records_bytes(m.record), tools::decode_records,
-                                          [](const tools::DecodedRecords& r) { return records_bytes(r.record); });
+  FUZZ_CHECK(track.size() == layout::kCellBytes * m.celle.size());
+  check_round_trip<DecodedTrack>(track, decode_track, [](const DecodedTrack& t) { return track_bytes(t.celle); });
+  check_round_trip<DecodedRecords>(records_bytes(m.record), decode_records,
+                                   [](const DecodedRecords& r) { return records_bytes(r.record); });
   size_t geometry_size = 0;
   for (const Asse* axis : {&m.tracciato.x, &m.tracciato.y}) {
-    for (size_t i = 0; i < axis->size(); ++i) {
-      const ElementKind kind = axis->kind(i);
-      geometry_size += 2 + (kind == ElementKind::kInt16 ? 2 : kind == ElementKind::kDouble ? 8 : 0);
-    }
+    for (size_t i = 0; i < axis->size(); ++i) geometry_size += layout::element_bytes(axis->kind(i));
   }
   FUZZ_CHECK(geometry_bytes(m.tracciato).size() == geometry_size);
   return 0;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "compiler/output/compiled_files.h"
+#include "compiler/output/decode.h"
 #include "fuzz/check.h"
-#include "tools/decode.h"
 #include "tools/describe.h"
 
 namespace scenario {
@@ -30,16 +30,6 @@ bool decodes(const DecodeResult<T>& r, size_t size) {
   return true;
 }
 
-// The decoded elements as the model holds them, for the compiler's writer.
-Asse as_axis(const std::vector<Elemento>& elements) {
-  Asse axis(elements.size());
-  for (size_t i = 0; i < elements.size(); ++i) {
-    if (const auto* v = std::get_if<int16_t>(&elements[i])) axis.set(i, *v);
-    if (const auto* v = std::get_if<double>(&elements[i])) axis.set(i, *v);
-  }
-  return axis;
-}
-
 }  // namespace
 }  // namespace scenario
 
@@ -55,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fits[0]) {
     const DecodedGeometry& g = std::get<DecodedGeometry>(geometry);
     FUZZ_CHECK(!g.x.empty() && g.x.size() == g.y.size() && 4 * g.x.size() <= size);
-    FUZZ_CHECK(geometry_bytes(Tracciato{as_axis(g.x), as_axis(g.y)}) == bytes);
+    FUZZ_CHECK(geometry_bytes(g) == bytes);
   }
   if (fits[1]) FUZZ_CHECK(records_bytes(std::get<DecodedRecords>(records).record) == bytes);
   if (fits[2]) {

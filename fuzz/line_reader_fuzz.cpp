@@ -14,23 +14,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Stato s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  s.scrivi_linea = 1;
-  const LineReadResult result = read_line_text(s, std::string(reinterpret_cast<const char*>(data), size));
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  read_line(s, DescriptionText::of(text));
 
   fuzz::check_model(s);
-  switch (result) {
-    case LineReadResult::kReadTrain:
-      FUZZ_CHECK(s.codice_errore == 0 || s.codice_errore == 15);
+  const int32_t codice = s.codice_errore();
+  switch (s.lettura_linea.end) {
+    case ReadingEnd::kCompleted:
+      FUZZ_CHECK(codice == 0 || codice == 15);
       FUZZ_CHECK(!s.modello.celle.empty());
       break;
-    case LineReadResult::kStop:
-      FUZZ_CHECK(fuzz::one_of(s.codice_errore, {1, 3, 4, 5, 6, 21, 102, 103}));
+    case ReadingEnd::kStopped:
+      FUZZ_CHECK(fuzz::one_of(codice, {1, 3, 4, 5, 6, 21, 102, 103}));
       break;
-    case LineReadResult::kReadingFailure:
-      FUZZ_CHECK(s.codice_errore == 25);
+    case ReadingEnd::kReadingFailure:
+      FUZZ_CHECK(codice == 25);
       break;
+    case ReadingEnd::kNotRead:
+      FUZZ_CHECK(false);
   }
-  FUZZ_CHECK((s.codice_errore == 0) == (s.origine_errore == ErrorSource::kNone));
+  // One error at most, located in this file.
+  FUZZ_CHECK(s.errori.all().size() == (codice == 0 ? 0u : 1u));
+  fuzz::check_places(s, {text, ""});
   FUZZ_CHECK(s.modello.record[85].nome_punto == s.nome && s.modello.record[86].nome_punto == s.treno);
   return 0;
 }

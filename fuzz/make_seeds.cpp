@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "compiler/output/compiled_files.h"
-#include "compiler/output/memorizza_percorso.h"
+#include "compiler/output/compile.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_treno.h"
 
@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
   Stato s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  if (compile_texts(s, 1, linea, treno) != 0 || s.codice_errore != 0) {
+  compile_texts(s, DescriptionText::of(linea), DescriptionText::of(treno), {});
+  if (fatal_error(s) != 0 || !s.errori.empty()) {
     std::fprintf(stderr, "make_seeds: the built-in scenario does not compile cleanly\n");
     return 1;
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <variant>
+#include <vector>
 
 #include "compiler/model/numbers.h"
 #include "fuzz/check.h"
@@ -33,7 +34,40 @@ void check_geometry(const Tracciato& t, int32_t lunghezza_totale) {
   }
 }
 
+// The length of each line of `text` (lines end at CR LF, LF or a lone CR).
+std::vector<size_t> line_lengths(std::string_view text) {
+  std::vector<size_t> lengths{0};
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      lengths.push_back(0);
+    } else {
+      ++lengths.back();
+    }
+  }
+  return lengths;
+}
+
+void check_place(const Place& p, const std::vector<size_t>& linea, const std::vector<size_t>& treno) {
+  if (p.file == Description::kNone) {
+    FUZZ_CHECK(p.line == 0);
+    return;
+  }
+  const std::vector<size_t>& lines = p.file == Description::kLine ? linea : treno;
+  FUZZ_CHECK(p.line >= 0 && static_cast<size_t>(p.line) <= lines.size());
+  if (p.line == 0) return;
+  FUZZ_CHECK(p.column >= 1 && static_cast<size_t>(p.column) <= lines[static_cast<size_t>(p.line) - 1] + 1);
+}
+
 }  // namespace
+
+void check_places(const Stato& s, const Texts& texts) {
+  const auto linea = line_lengths(texts.linea);
+  const auto treno = line_lengths(texts.treno);
+  for (const RaisedError& e : s.errori.all()) check_place(e.place, linea, treno);
+  for (const Place& p : s.origini.cella) check_place(p, linea, treno);
+  for (const Place& p : s.origini.record) check_place(p, linea, treno);
+}
 
 void check_model(const Stato& s) {
   const Modello& m = s.modello;
@@ -45,13 +79,13 @@ void check_model(const Stato& s) {
   }
   // A second route length that is refused (error 1, or 25 when negative) is
   // kept in record 84 but leaves the model of the first one.
-  if (s.codice_errore != 1 && s.codice_errore != 25) {
+  if (s.codice_errore() != 1 && s.codice_errore() != 25) {
     FUZZ_CHECK(m.lunghezza_totale == m.record[84].fine_zona + kModelExtension);
   }
   FUZZ_CHECK(m.lunghezza_totale >= kModelExtension && m.lunghezza_totale <= kMaxRouteLength + kModelExtension);
   FUZZ_CHECK(m.numero_celle == static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0)));
   FUZZ_CHECK(m.celle.size() == static_cast<size_t>(m.numero_celle) + 1);
-  if (s.scrivi_linea != 0) {
+  if (s.scrivi_linea) {
     check_geometry(m.tracciato, m.lunghezza_totale);
   } else {
     FUZZ_CHECK(!m.tracciato.exists());

@@ -2,6 +2,8 @@
 // description held.
 #pragma once
 
+#include <string_view>
+
 #include "compiler/model/state.h"
 
 namespace scenario::fuzz {
@@ -11,5 +13,15 @@ namespace scenario::fuzz {
 // computed points followed by unassigned ones; sign and mountain counters
 // stay inside their arrays and every sign cell points at a sign record.
 void check_model(const Stato& s);
+
+// The two descriptions a compilation read.
+struct Texts {
+  std::string_view linea;
+  std::string_view treno;
+};
+
+// Every raised error and every origin points inside the text it names: a
+// line that exists (0 for the whole file), a column inside that line.
+void check_places(const Stato& s, const Texts& texts);
 
 }  // namespace scenario::fuzz

@@ -11,20 +11,29 @@
 #include "compiler/line/line_reader.h"
 #include "compiler/train/train_reader.h"
 #include "fuzz/check.h"
+#include "fuzz/model_checks.h"
 #include "writers/dati_linea.h"
 
 namespace scenario {
 namespace {
+
+const std::string& line_text() {
+  static const std::string text = [] {
+    std::string t;
+    for (std::string_view row : righe_linea()) t.append(row).append("\r\n");
+    return t;
+  }();
+  return text;
+}
 
 const Stato& line_read() {
   static const Stato line = [] {
     Stato s;
     s.nome = "Montebrisca_Lurna";
     s.treno = "7395";
-    std::string text;
-    for (std::string_view row : righe_linea()) text.append(row).append("\r\n");
-    const LineReadResult result = read_line_text(s, std::move(text));
-    FUZZ_CHECK(result == LineReadResult::kReadTrain && s.codice_errore == 0);
+    s.scrivi_linea = false;
+    read_line(s, DescriptionText::of(line_text()));
+    FUZZ_CHECK(s.lettura_linea.end == ReadingEnd::kCompleted && s.errori.empty());
     return s;
   }();
   return line;
@@ -37,20 +46,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scenario;
   const Stato& line = line_read();
   Stato s = line;
-  const TrainReadResult result = read_train_text(s, std::string(reinterpret_cast<const char*>(data), size));
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  read_train(s, DescriptionText::of(text));
 
-  switch (result) {
-    case TrainReadResult::kCompleted:
-      FUZZ_CHECK(fuzz::one_of(s.codice_errore, {0, 2, 15}));
+  const int32_t codice = s.codice_errore();
+  switch (s.lettura_treno.end) {
+    case ReadingEnd::kCompleted:
+      FUZZ_CHECK(fuzz::one_of(codice, {0, 2, 15}));
       break;
-    case TrainReadResult::kStopped:
-      FUZZ_CHECK(fuzz::one_of(s.codice_errore, {7, 8, 9, 10, 16, 17, 18, 19, 20, 22, 24}));
+    case ReadingEnd::kStopped:
+      FUZZ_CHECK(fuzz::one_of(codice, {7, 8, 9, 10, 16, 17, 18, 19, 20, 22, 24}));
       break;
-    case TrainReadResult::kReadFailure:
-      FUZZ_CHECK(s.codice_errore == 25);
+    case ReadingEnd::kReadingFailure:
+      FUZZ_CHECK(codice == 25);
       break;
+    case ReadingEnd::kNotRead:
+      FUZZ_CHECK(false);
   }
-  FUZZ_CHECK((s.codice_errore == 0) == (s.origine_errore == ErrorSource::kNone));
+  // The built-in line leaves no error: each error is this file's (the
+  // progressives are the line's, and on the grid), and the one that ends
+  // the reading is the last.
+  FUZZ_CHECK(s.errori.all().size() == (codice == 0 ? 0u : 1u));
+  for (const RaisedError& e : s.errori.all()) FUZZ_CHECK(e.place.file == Description::kTrain && !e.consequence);
+  fuzz::check_places(s, {line_text(), text});
 
   const Modello& m = s.modello;
   const Modello& before = line.modello;
@@ -67,8 +85,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(m.record[i].fine_zona == before.record[i].fine_zona);
   }
   FUZZ_CHECK(s.righe_lette.stazioni >= 0 && s.righe_lette.stazioni < m.slot_cartello);
+  // A stop cell comes from the row of its station.
   for (const Cella& c : m.celle) {
     if (c.oggetto == kStationStop) FUZZ_CHECK(c.valore1 >= 1 && c.valore1 <= s.righe_lette.stazioni + 1);
+  }
+  for (size_t i = 0; i < m.celle.size(); ++i) {
+    if (m.celle[i].oggetto == kStationStop) {
+      FUZZ_CHECK(s.origini.cella[i] == s.origini.record[static_cast<size_t>(m.celle[i].valore1)]);
+    }
   }
   return 0;
 }

@@ -9,17 +9,12 @@
 
 namespace scenario::tools {
 
-// Exit statuses: input/output or usage fault, and a fault in the scenario's data.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitIo = 1;
-inline constexpr int kExitData = 2;
-
-struct InspectOptions {
+struct InspectArgs {
   std::vector<std::string> files;
   bool json = false;
 };
 
-struct CompileOptions {
+struct CompileArgs {
   std::string nome;
   std::string treno;
   std::filesystem::path dir = ".";
@@ -27,17 +22,17 @@ struct CompileOptions {
   bool no_geometry = false;
 };
 
-int run_compile(const CompileOptions& options, std::ostream& out, std::ostream& err);
+int run_compile(const CompileArgs& options, std::ostream& out, std::ostream& err);
 
-struct PlotOptions {
+struct PlotArgs {
   std::string nome;
   std::string treno;
   std::filesystem::path dir = ".";
   std::filesystem::path output;  // default: DIR/NOME_TRENO.svg
 };
 
-int run_plot(const PlotOptions& options, std::ostream& out, std::ostream& err);
+int run_plot(const PlotArgs& options, std::ostream& out, std::ostream& err);
 
-int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err);
+int run_inspect(const InspectArgs& options, std::ostream& out, std::ostream& err);
 
 }  // namespace scenario::tools

@@ -55,24 +55,6 @@ constexpr double kPi = 3.14159265358979323846;
 
 }  // namespace
 
-std::string object_name(int code) {
-  switch (code) {
-    case kNothing: return "";
-    case kSignal: return "segnale";
-    case kSlowdownEnd: return "fine rallentamento";
-    case kSlowdownStart: return "inizio rallentamento";
-    case kSlowdownWarning: return "avviso rallentamento";
-    case kSlowdownApproach: return "preavviso rallentamento";
-    case kSpeedIndicator: return "indicatore di velocità massima";
-    case kStationStop: return "fermata di stazione";
-    case kMountainMarker: return "segno di montagna";
-    case kReductionPositive: return "punto di abbattimento";
-    case kReductionZero: return "punto di abbattimento a zero";
-    case kDirectionSign: return "cartello indicatore";
-    default: return "codice " + std::to_string(code);
-  }
-}
-
 Json describe_track(const DecodedTrack& t) {
   Json j;
   j["kind"] = "track";
@@ -122,11 +104,13 @@ Json describe_geometry(const DecodedGeometry& g) {
   j["kind"] = "geometry";
   j["points"] = g.x.size();
   size_t empty = 0, int16 = 0, doubles = 0;
-  for (const auto* axis : {&g.x, &g.y}) {
-    for (const Elemento& e : *axis) {
-      if (std::holds_alternative<std::monostate>(e)) ++empty;
-      if (std::holds_alternative<int16_t>(e)) ++int16;
-      if (std::holds_alternative<double>(e)) ++doubles;
+  for (const Asse* axis : {&g.x, &g.y}) {
+    for (size_t i = 0; i < axis->size(); ++i) {
+      switch (axis->kind(i)) {
+        case ElementKind::kEmpty: ++empty; break;
+        case ElementKind::kInt16: ++int16; break;
+        case ElementKind::kDouble: ++doubles; break;
+      }
     }
   }
   j["tags"] = {{"empty", empty}, {"int16", int16}, {"double", doubles}};

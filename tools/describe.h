@@ -5,14 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "tools/decode.h"
+#include "compiler/output/decode.h"
 
 namespace scenario::tools {
 
 using Json = nlohmann::ordered_json;
-
-// Italian name of a cell object code ("segnale", "inizio rallentamento", ...).
-std::string object_name(int code);
 
 Json describe_track(const DecodedTrack& t);
 Json describe_records(const DecodedRecords& r);

@@ -7,7 +7,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
+#include "common/exit_status.h"
 #include "tools/commands.h"
 
 namespace scenario::tools {
@@ -25,7 +26,7 @@ TEST(InspectUnreadable, NamesTheFileAndTheReason) {
   };
   for (const auto& c : cases) {
     std::ostringstream out, err;
-    EXPECT_EQ(run_inspect(InspectOptions{{c.file}, false}, out, err), kExitIo) << c.file;
+    EXPECT_EQ(run_inspect(InspectArgs{{c.file}, false}, out, err), tool_exit::kIoOrUsage) << c.file;
     EXPECT_EQ(err.str(), "scenario inspect: " + c.file + ": " + std::strerror(c.error) + "\n");
     EXPECT_EQ(out.str(), "");
   }

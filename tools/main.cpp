@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "common/exit_status.h"
 #include "tools/commands.h"
 
 int main(int argc, char** argv) {
@@ -11,7 +12,7 @@ int main(int argc, char** argv) {
   const std::string version = std::string("scenario ") + SCENARIO_VERSION;
   app.set_version_flag("--version", version);
 
-  scenario::tools::CompileOptions compile;
+  scenario::tools::CompileArgs compile;
   CLI::App* compile_cmd = app.add_subcommand(
       "compile", "Compile NOME_linea.txt and NOME_TRENO-.txt into the three compiled files");
   compile_cmd->add_option("NOME", compile.nome, "scenario name")->required();
@@ -20,13 +21,13 @@ int main(int argc, char** argv) {
   compile_cmd->add_option("--out", compile.out, "folder for the compiled files (default: --dir)");
   compile_cmd->add_flag("--no-geometry", compile.no_geometry, "do not build or write NOME_linea.dat");
 
-  scenario::tools::InspectOptions inspect;
+  scenario::tools::InspectArgs inspect;
   CLI::App* inspect_cmd =
       app.add_subcommand("inspect", "Decode compiled files (.dat, .sim, _linea.dat) into text or JSON");
   inspect_cmd->add_option("FILE", inspect.files, "compiled files")->required();
   inspect_cmd->add_flag("--json", inspect.json, "one JSON document instead of text");
 
-  scenario::tools::PlotOptions plot;
+  scenario::tools::PlotArgs plot;
   CLI::App* plot_cmd = app.add_subcommand(
       "plot", "Draw the compiled scenario NOME TRENO as an SVG page: plan view and profile");
   plot_cmd->add_option("NOME", plot.nome, "scenario name")->required();
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     // Usage faults exit 1 (CLI11's own code for --help and --version is 0).
     const int code = app.exit(e);
-    return code == 0 ? 0 : scenario::tools::kExitIo;
+    return code == 0 ? 0 : scenario::tool_exit::kIoOrUsage;
   }
 
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
@@ -49,5 +50,5 @@ int main(int argc, char** argv) {
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
   // No subcommand: say which there are.
   std::cerr << app.help();
-  return scenario::tools::kExitIo;
+  return scenario::tool_exit::kIoOrUsage;
 }

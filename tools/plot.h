@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tools/decode.h"
+#include "compiler/output/decode.h"
 
 namespace scenario::tools {
 

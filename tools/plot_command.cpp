@@ -3,6 +3,7 @@
 
 #include "common/file_names.h"
 #include "common/replace_file.h"
+#include "common/exit_status.h"
 #include "tools/commands.h"
 #include "common/read_whole_file.h"
 #include "tools/name_check.h"
@@ -30,17 +31,17 @@ std::optional<T> load(const std::filesystem::path& file, Decoder decode, std::os
 
 }  // namespace
 
-int run_plot(const PlotOptions& o, std::ostream& out, std::ostream& err) {
-  if (!name_parts_ok(o.nome, o.treno, "scenario plot", err)) return kExitIo;
+int run_plot(const PlotArgs& o, std::ostream& out, std::ostream& err) {
+  if (!name_parts_ok(o.nome, o.treno, "scenario plot", err)) return tool_exit::kIoOrUsage;
   const FileNames names = file_names(o.dir, o.nome, o.treno);
   const auto records = load<DecodedRecords>(names.sim, decode_records, err);
   const auto track = load<DecodedTrack>(names.dat, decode_track, err);
-  if (!records || !track) return kExitIo;
+  if (!records || !track) return tool_exit::kIoOrUsage;
   // The geometry is optional: a scenario compiled without it still has a profile.
   std::optional<DecodedGeometry> geometry;
   if (std::filesystem::exists(names.linea_dat)) {
     geometry = load<DecodedGeometry>(names.linea_dat, decode_geometry, err);
-    if (!geometry) return kExitIo;
+    if (!geometry) return tool_exit::kIoOrUsage;
   }
 
   PlotInput input;
@@ -52,10 +53,10 @@ int run_plot(const PlotOptions& o, std::ostream& out, std::ostream& err) {
       o.output.empty() ? o.dir / (o.nome + "_" + o.treno + ".svg") : o.output;
   if (const auto e = replace_file(target, plot_svg(input))) {
     err << "scenario plot: " << e->file.string() << ": " << e->reason << "\n";
-    return kExitIo;
+    return tool_exit::kIoOrUsage;
   }
   out << "wrote " << target.string() << "\n";
-  return kExitOk;
+  return tool_exit::kOk;
 }
 
 }  // namespace scenario::tools

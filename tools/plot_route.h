@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/decode.h"
+#include "compiler/output/decode.h"
 
 namespace scenario::tools {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "writers/sheet_table.h"
+#include "test_support/sheet_table.h"
 #include "writers/sheets_test_data.h"
 
 namespace scenario {

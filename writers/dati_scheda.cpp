@@ -1,16 +1,9 @@
 #include "writers/dati_scheda.h"
 
 #include "writers/line_list.h"
-#include "writers/sheet_table.h"
 
 namespace scenario {
 namespace {
-
-// Where the 28 rows of the table sit among the card's lines.
-constexpr size_t kFirstRow = 16;
-constexpr size_t kRowCount = 28;
-constexpr size_t kTimeColumn = 5;
-constexpr size_t kPlaceColumn = 4;
 
 // The table opens with a plain rule and closes with the bar rule that ends
 // its heading, so that every line below the opening one keeps its bars.
@@ -84,17 +77,6 @@ const std::vector<std::string_view>& righe_scheda() {
       " ",
   };
   return righe;
-}
-
-std::vector<std::string> nomi_stazioni_scheda() {
-  const auto& righe = righe_scheda();
-  std::vector<std::string> nomi;
-  for (size_t i = kFirstRow; i < kFirstRow + kRowCount; ++i) {
-    const auto cells = table_cells(righe[i]);
-    if (cells.size() <= kTimeColumn || trim_spaces(cells[kTimeColumn]).empty()) continue;
-    nomi.emplace_back(trim_spaces(cells[kPlaceColumn]));
-  }
-  return nomi;
 }
 
 std::optional<IoError> dati_scheda(const FileNames& files) {

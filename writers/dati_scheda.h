@@ -17,10 +17,6 @@ namespace scenario {
 // The card's 52 lines, in file order, without line ends.
 const std::vector<std::string_view>& righe_scheda();
 
-// The station names of the card, top to bottom: the table rows that carry a
-// time. They must be the train description's stations, in its order.
-std::vector<std::string> nomi_stazioni_scheda();
-
 // Writes the card to `files.scheda_txt`, replacing any earlier file.
 std::optional<IoError> dati_scheda(const FileNames& files);
 

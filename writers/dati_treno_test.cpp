@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 #include "writers/test_rows.h"
 
 namespace scenario {

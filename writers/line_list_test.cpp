@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/file_names.h"
-#include "common/test_support.h"
+#include "test_support/files.h"
 #include "writers/dati_note.h"
 #include "writers/dati_rallentamenti.h"
 #include "writers/dati_scheda.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <variant>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {
@@ -25,50 +25,30 @@ std::string line_with(const std::string& rows) {
 
 struct TextRun {
   Stato s;
-  LineReadResult result{};
+  ReadingEnd result{};
 };
 
-TextRun read_text(const std::string& text, int32_t scrivi_linea = 1) {
+// Reads `text` as the line description; with no text there is none.
+TextRun read_text(const std::optional<std::string>& text, bool scrivi_linea = true, const char* nome = "M",
+                  const char* treno = "1") {
   TextRun run;
-  run.s.nome = "Montebrisca_Lurna";
-  run.s.treno = "7395";
+  run.s.nome = nome;
+  run.s.treno = treno;
   run.s.scrivi_linea = scrivi_linea;
-  run.result = read_line_text(run.s, text);
+  read_line(run.s, text ? DescriptionText::of(*text) : DescriptionText{});
+  run.result = run.s.lettura_linea.end;
   return run;
 }
 
-struct FileRun {
-  Stato s;
-  bool read_train = false;
-  bool line_left = false;
-  bool train_left = false;
-};
-
-// Reads `text` as the line description beside a train description; with no
-// text there is no line description.
-FileRun read_files(const std::optional<std::string>& text, bool delete_after_reading = true) {
-  testing::TempDir dir;
-  const DescriptionFiles files{dir.path() / "M_linea.txt", dir.path() / "M_1-.txt", delete_after_reading};
-  if (text) testing::write_file(files.linea, *text);
-  testing::write_file(files.treno, "[generale]\r\n");
-  FileRun run;
-  run.s.nome = "M";
-  run.s.treno = "1";
-  run.s.scrivi_linea = 1;
-  run.read_train = read_line_description(run.s, files);
-  run.line_left = fs::exists(files.linea);
-  run.train_left = fs::exists(files.treno);
-  return run;
-}
+// The line the last error was located at; 0 for none, or for a whole file.
+int error_line(const Stato& s) { return s.errori.empty() ? 0 : s.errori.all().back().place.line; }
 
 double coordinate(const Elemento& e) { return std::get<double>(e); }
 
 TEST(LineReader, ReadsTheScenarioFormOfTheLineDescription) {
-  const FileRun run = read_files(fixture("basic_linea.txt"));
-  ASSERT_EQ(run.s.codice_errore, 0);
-  EXPECT_TRUE(run.read_train);
-  EXPECT_FALSE(run.line_left);
-  EXPECT_TRUE(run.train_left);
+  const TextRun run = read_text(fixture("basic_linea.txt"));
+  ASSERT_TRUE(run.s.errori.empty());
+  EXPECT_EQ(run.result, ReadingEnd::kCompleted);
   const Modello& m = run.s.modello;
 
   EXPECT_EQ(m.record[84].fine_zona, 103000);
@@ -147,7 +127,7 @@ TEST(LineReader, ReadsTheScenarioFormOfTheLineDescription) {
   EXPECT_EQ(m.indice_svolta, 0);
 }
 
-TEST(LineReader, EveryErrorHasItsNumberPositionLineAndFileRule) {
+TEST(LineReader, EveryErrorHasItsNumberPositionAndLine) {
   const std::string general = "[generale]\nlunghezza percorso, 103000\n";
   const struct {
     int32_t code;
@@ -155,49 +135,44 @@ TEST(LineReader, EveryErrorHasItsNumberPositionLineAndFileRule) {
     std::optional<std::string> text;
     int32_t position;
     int line;
-    bool read_train, line_left, train_left;
+    ReadingEnd end;
+    std::optional<int64_t> cell = std::nullopt;  // the cell the error concerns
   } cases[] = {
-      {101, "no line description", std::nullopt, 0, 0, false, false, true},
-      {102, "no [generale]", "[curve]\ncurvas4, 500, 950\n", 0, 0, false, false, true},
-      {102, "[generale] as the last field", "intestazione\n[generale]\n", 0, 0, false, false, true},
-      {102, "empty file", "", 0, 0, false, false, true},
-      {1, "route too long", "[generale]\nlunghezza percorso, 1000001\n[curve]\n", 0, 2, false, false, true},
-      {3, "first repeat distance", general + "ripetizione segnali 4 codici, 120, 0\n[curve]\n", 0, 3, false,
-       false, true},
-      {4, "second repeat distance", general + "ripetizione segnali 4 codici, 100, 120\n[curve]\n", 0, 3, false,
-       false, true},
-      {5, "no repeat code", general + "ripetizione segnali codici, 100, 200\n[curve]\n", 0, 3, false, false,
-       true},
-      {15, "gradient beyond the track", line_with("pendenza, 1000, 2\npendenza, 109950, 5\n"), 109950, 5, true,
-       false, true},
-      {103, "curve without class", line_with("curvas, 500, 100\n"), 0, 4, false, false, true},
+      {101, "no line description", std::nullopt, 0, 0, ReadingEnd::kNotRead},
+      {102, "no [generale]", "[curve]\ncurvas4, 500, 950\n", 0, 0, ReadingEnd::kStopped},
+      {102, "[generale] as the last field", "intestazione\n[generale]\n", 0, 0, ReadingEnd::kStopped},
+      {102, "empty file", "", 0, 0, ReadingEnd::kStopped},
+      {1, "route too long", "[generale]\nlunghezza percorso, 1000001\n[curve]\n", 0, 2, ReadingEnd::kStopped},
+      {3, "first repeat distance", general + "ripetizione segnali 4 codici, 120, 0\n[curve]\n", 0, 3,
+       ReadingEnd::kStopped},
+      {4, "second repeat distance", general + "ripetizione segnali 4 codici, 100, 120\n[curve]\n", 0, 3,
+       ReadingEnd::kStopped},
+      {5, "no repeat code", general + "ripetizione segnali codici, 100, 200\n[curve]\n", 0, 3,
+       ReadingEnd::kStopped},
+      {15, "gradient beyond the track", line_with("pendenza, 1000, 2\npendenza, 109950, 5\n"), 109950, 5,
+       ReadingEnd::kCompleted},
+      {103, "curve without class", line_with("curvas, 500, 100\n"), 0, 4, ReadingEnd::kStopped},
       {103, "curve past point 1 000 000",
-       "[generale]\nlunghezza percorso, 1000000\n[curve]\ncurvas1, 999990, 100\n[fine]\n", 0, 4, false, false,
-       true},
+       "[generale]\nlunghezza percorso, 1000000\n[curve]\ncurvas1, 999990, 100\n[fine]\n", 0, 4,
+       ReadingEnd::kStopped},
       {6, "sign on a sign", line_with("cartello_indicatore, 2900, (a)\ncartello_indicatore, 2910, (b)\n"), 2910,
-       5, false, false, true},
+       5, ReadingEnd::kStopped, 59},
       {21, "indicator on a sign",
-       line_with("cartello_indicatore, 1550, (a)\nindicatori_vmax, 1560, 1, 1, 1, 0, , , , 0\n"), 1560, 5, false,
-       false, true},
-      {25, "reading failure", line_with("pendenza, 1500, x5\n"), 0, 4, false, false, false},
+       line_with("cartello_indicatore, 1550, (a)\nindicatori_vmax, 1560, 1, 1, 1, 0, , , , 0\n"), 1560, 5,
+       ReadingEnd::kStopped, 32},
+      {25, "reading failure", line_with("pendenza, 1500, x5\n"), 0, 4, ReadingEnd::kReadingFailure},
   };
   for (const auto& c : cases) {
-    const FileRun run = read_files(c.text);
-    EXPECT_EQ(run.s.codice_errore, c.code) << c.what;
-    EXPECT_EQ(run.s.posizione_errore, c.position) << c.what;
-    EXPECT_EQ(run.s.riga_errore, c.line) << c.what;
-    EXPECT_EQ(run.s.origine_errore, ErrorSource::kLineDescription) << c.what;
-    EXPECT_EQ(run.read_train, c.read_train) << c.what;
-    EXPECT_EQ(run.line_left, c.line_left) << c.what;
-    EXPECT_EQ(run.train_left, c.train_left) << c.what;
-  }
-}
-
-TEST(LineReader, FilesAreKeptWhenDeletingIsOff) {
-  for (const std::string& text : {fixture("basic_linea.txt"), line_with("pendenza, x\n")}) {
-    const FileRun run = read_files(text, false);
-    EXPECT_TRUE(run.line_left);
-    EXPECT_TRUE(run.train_left);
+    const TextRun run = read_text(c.text);
+    EXPECT_EQ(run.s.codice_errore(), c.code) << c.what;
+    EXPECT_EQ(run.s.posizione_errore(), c.position) << c.what;
+    ASSERT_EQ(run.s.errori.all().size(), 1u) << c.what;
+    const RaisedError& e = run.s.errori.all().back();
+    EXPECT_EQ(e.place.line, c.line) << c.what;
+    EXPECT_EQ(e.place.file, Description::kLine) << c.what;
+    EXPECT_EQ(e.stage, Stage::kLineReading) << c.what;
+    EXPECT_EQ(e.cell, c.cell) << c.what;
+    EXPECT_EQ(run.result, c.end) << c.what;
   }
 }
 
@@ -207,8 +182,8 @@ TEST(LineReader, TheLastAcceptedPositionIsTwoCellsBeforeTheEnd) {
   } cases[] = {{109900, 0}, {109950, 15}, {-100, 0}};
   for (const auto& c : cases) {
     const TextRun run = read_text(line_with("pendenza, " + std::to_string(c.p) + ", 3\n"));
-    EXPECT_EQ(run.result, LineReadResult::kReadTrain) << c.p;
-    EXPECT_EQ(run.s.codice_errore, c.code) << c.p;
+    EXPECT_EQ(run.result, ReadingEnd::kCompleted) << c.p;
+    EXPECT_EQ(run.s.codice_errore(), c.code) << c.p;
   }
 }
 
@@ -218,9 +193,9 @@ TEST(LineReader, ABeyondTheTrackRowEndsTheReadingButTheModelIsFinished) {
       "cartello_indicatore, 200000, (a)\n"
       "cartello_indicatore, 100, (b)\n"
       "curvad4, 10, 10\n"));
-  EXPECT_EQ(run.result, LineReadResult::kReadTrain);
-  EXPECT_EQ(run.s.codice_errore, 15);
-  EXPECT_EQ(run.s.posizione_errore, 200000);
+  EXPECT_EQ(run.result, ReadingEnd::kCompleted);
+  EXPECT_EQ(run.s.codice_errore(), 15);
+  EXPECT_EQ(run.s.posizione_errore(), 200000);
   const Modello& m = run.s.modello;
   EXPECT_EQ(m.celle[3].oggetto, kNothing);       // the rows after it are not read
   EXPECT_EQ(m.celle[2197].pendenza, 104);        // the closing gradient fill ran
@@ -238,8 +213,8 @@ TEST(LineReader, PointObjectsMustLandOnTheTrack) {
   };
   for (const auto& c : cases) {
     const TextRun run = read_text(line_with(c.row));
-    EXPECT_EQ(run.s.codice_errore, c.code) << c.row;
-    EXPECT_EQ(run.result, LineReadResult::kReadTrain) << c.row;
+    EXPECT_EQ(run.s.codice_errore(), c.code) << c.row;
+    EXPECT_EQ(run.result, ReadingEnd::kCompleted) << c.row;
   }
   EXPECT_EQ(read_text(line_with("cartello_indicatore, -75, (a)\n")).s.modello.celle[0].oggetto, kDirectionSign);
 }
@@ -264,26 +239,26 @@ TEST(LineReader, ReadingFailures) {
   };
   for (const auto& c : cases) {
     const TextRun run = read_text(c.text);
-    EXPECT_EQ(run.result, LineReadResult::kReadingFailure) << c.what;
-    EXPECT_EQ(run.s.codice_errore, 25) << c.what;
-    EXPECT_EQ(run.s.riga_errore, c.line) << c.what;
+    EXPECT_EQ(run.result, ReadingEnd::kReadingFailure) << c.what;
+    EXPECT_EQ(run.s.codice_errore(), 25) << c.what;
+    EXPECT_EQ(error_line(run.s), c.line) << c.what;
   }
 }
 
 TEST(LineReader, WhatIsStoredBeforeAReadingFailureStays) {
   const TextRun negative = read_text("[generale]\nlunghezza percorso, -5\n[curve]\n");
-  EXPECT_EQ(negative.s.codice_errore, 25);
+  EXPECT_EQ(negative.s.codice_errore(), 25);
   EXPECT_EQ(negative.s.modello.record[84].fine_zona, -5);
   EXPECT_TRUE(negative.s.modello.celle.empty());
 
   const TextRun gradient = read_text(line_with("pendenza, 0, 4\npendenza, 100, 200\npendenza, 200, 0\n"));
-  EXPECT_EQ(gradient.s.codice_errore, 25);
+  EXPECT_EQ(gradient.s.codice_errore(), 25);
   EXPECT_EQ(gradient.s.modello.celle[1].pendenza, 104);
   EXPECT_EQ(gradient.s.modello.celle[2].pendenza, 0);
   EXPECT_EQ(gradient.s.modello.celle[2000].pendenza, 0);  // no closing fill
 
   const TextRun board = read_text(line_with("indicatori_vmax, 1550, 100, 1700, 0, 0, , , , 0\n"));
-  EXPECT_EQ(board.s.codice_errore, 25);
+  EXPECT_EQ(board.s.codice_errore(), 25);
   EXPECT_EQ(board.s.modello.celle[32].oggetto, kSpeedIndicator);
   EXPECT_EQ(board.s.modello.celle[32].valore1, 2000);
 }
@@ -293,7 +268,7 @@ TEST(LineReader, SignsFillRecords80DownTo0) {
   for (int k = 0; k < 82; ++k) rows += "cartello_indicatore, " + std::to_string(1000 + 100 * k) + ", (s" + std::to_string(k) + ")\n";
   const TextRun run = read_text(line_with(rows));
   const Modello& m = run.s.modello;
-  EXPECT_EQ(run.s.codice_errore, 25);
+  EXPECT_EQ(run.s.codice_errore(), 25);
   EXPECT_EQ(m.record[80].nome_punto, "(s0)");
   EXPECT_EQ(m.record[0].nome_punto, "(s80)");
   EXPECT_EQ(m.celle[1000 / 50 + 1 + 2 * 80].valore1, 0);
@@ -322,9 +297,9 @@ TEST(LineReader, PlacementsOnOccupiedCells) {
   for (const auto& c : cases) {
     const TextRun run = read_text(line_with(c.rows));
     EXPECT_EQ(run.s.modello.celle[c.cell].oggetto, c.oggetto) << c.what;
-    EXPECT_EQ(run.s.codice_errore, c.code) << c.what;
-    EXPECT_EQ(run.s.posizione_errore, c.position) << c.what;
-    EXPECT_EQ(run.result, c.code == 0 ? LineReadResult::kReadTrain : LineReadResult::kStop) << c.what;
+    EXPECT_EQ(run.s.codice_errore(), c.code) << c.what;
+    EXPECT_EQ(run.s.posizione_errore(), c.position) << c.what;
+    EXPECT_EQ(run.result, c.code == 0 ? ReadingEnd::kCompleted : ReadingEnd::kStopped) << c.what;
   }
 }
 
@@ -346,7 +321,7 @@ TEST(LineReader, GeneralSectionRows) {
   for (const auto& c : cases) {
     const TextRun run = read_text(std::string("[generale]\nlunghezza percorso, 103000\n") + c.rows + "[curve]\n");
     const Modello& m = run.s.modello;
-    EXPECT_EQ(run.s.codice_errore, 0) << c.rows;
+    EXPECT_EQ(run.s.codice_errore(), 0) << c.rows;
     EXPECT_EQ(m.record[84].fine_zona, c.length) << c.rows;
     EXPECT_EQ(m.numero_celle, (c.length + 7000) / 50) << c.rows;
     const Record& r85 = m.record[85];
@@ -378,10 +353,10 @@ TEST(LineReader, SeparatorFieldsArePassedOverUpToALimit) {
 
 TEST(LineReader, TheLastFieldOfTheFileIsNeverInterpreted) {
   const TextRun run = read_text("[generale]\nlunghezza percorso, 103000\n[curve]\ncartello_indicatore\n");
-  EXPECT_EQ(run.result, LineReadResult::kReadTrain);
-  EXPECT_EQ(run.s.codice_errore, 0);
+  EXPECT_EQ(run.result, ReadingEnd::kCompleted);
+  EXPECT_EQ(run.s.codice_errore(), 0);
   const TextRun skipped = read_text("[generale]\nlunghezza percorso, 103000\n[curve]\n-----\npendenza\n");
-  EXPECT_EQ(skipped.s.codice_errore, 0);
+  EXPECT_EQ(skipped.s.codice_errore(), 0);
 }
 
 TEST(LineReader, GradientFill) {
@@ -402,7 +377,7 @@ TEST(LineReader, GradientFill) {
   const TextRun tail = read_text(
       "[generale]\nlunghezza percorso, 0\n[curve]\n"
       "pendenza, 6900, 1\npendenza, 6900, 2\npendenza, 6900, 3\npendenza, 6900, 4\npendenza, 6900, 5\n[fine]\n");
-  EXPECT_EQ(tail.s.codice_errore, 0);
+  EXPECT_EQ(tail.s.codice_errore(), 0);
   const Modello& m = tail.s.modello;
   EXPECT_EQ(m.celle[137].pendenza, 100);
   EXPECT_EQ(m.celle[138].pendenza, 101);
@@ -418,23 +393,22 @@ TEST(LineReader, GradientFill) {
 
 TEST(LineReader, CurvesAndTheGeometrySwitch) {
   // Without geometry a curve row is not a row: no 103 for a missing class.
-  const TextRun off = read_text(line_with("curvas, 500, 100\n"), 0);
-  EXPECT_EQ(off.s.codice_errore, 0);
+  const TextRun off = read_text(line_with("curvas, 500, 100\n"), false);
+  EXPECT_EQ(off.s.codice_errore(), 0);
   EXPECT_FALSE(off.s.modello.tracciato.exists());
 
   // A curve running past the end of the array keeps its points up to it.
   const TextRun past = read_text("[generale]\nlunghezza percorso, 0\n[curve]\ncurvad4, 6800, 5000\n[fine]\n");
-  EXPECT_EQ(past.s.codice_errore, 0);
+  EXPECT_EQ(past.s.codice_errore(), 0);
   EXPECT_TRUE(std::holds_alternative<double>(past.s.modello.tracciato.x[7000]));
 
   // The turn index belongs to this reading.
   TextRun turn;
-  turn.s.scrivi_linea = 1;
   turn.s.modello.indice_svolta = 5;
   turn.s.modello.slot_cartello = 10;
-  read_line_text(turn.s, line_with("curvad6, 100, 1000\n"));
+  read_line(turn.s, DescriptionText::of(line_with("curvad6, 100, 1000\n")));
   EXPECT_GT(turn.s.modello.indice_svolta, 600);
-  read_line_text(turn.s, line_with("cartello_indicatore, 100, (a)\n"));
+  read_line(turn.s, DescriptionText::of(line_with("cartello_indicatore, 100, (a)\n")));
   EXPECT_EQ(turn.s.modello.indice_svolta, 0);
   EXPECT_EQ(turn.s.modello.celle[3].valore1, 80);
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "compiler/model/numbers.h"
-#include "compiler/model/read_failure.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -20,8 +20,11 @@ int64_t last_cell_of_stretch(int64_t f) {
 
 }  // namespace
 
-void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t& tipo) {
-  if (m.numero_montagne >= kMountainSlots - 1) throw ReadFailure{};
+void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo) {
+  if (m.numero_montagne >= kMountainSlots - 1) {
+    throw ReadFailure{"il tratto di montagna n. " + std::to_string(kMountainSlots) + " non trova posto: al massimo " +
+                      std::to_string(kMountainSlots - 1)};
+  }
 
   const bool marked = tipo > kMarkedOffset;
   if (marked) tipo -= kMarkedOffset;

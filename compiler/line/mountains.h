@@ -12,15 +12,15 @@ namespace scenario {
 // Records the stretch from `inizio` to `fine` (metres) in the mountain lists
 // and writes its type into cells nearest-even(inizio / 50) to
 // nearest-even(fine / 50 - 1):
-// - a `tipo` above 10 means "marked": 10 is taken off the caller's `tipo`,
-//   and every fourth cell of the stretch (counted from its own first cell)
-//   that holds no object gets a mountain marker;
+// - a `tipo` above 10 means "marked": 10 is taken off the type, and every
+//   fourth cell of the stretch (counted from its own first cell) that holds
+//   no object gets a mountain marker;
 // - a stretch starting at most 150 m after the previous one's end takes
-//   type 3 (the caller's `tipo` too);
+//   type 3;
 // - the cell takes the low 8 bits of the type; cells outside the track are
 //   passed over.
 // The 81st stretch does not fit the lists: ReadFailure, before anything is
 // written.
-void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t& tipo);
+void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo);
 
 }  // namespace scenario

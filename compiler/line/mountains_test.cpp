@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "compiler/model/read_failure.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -25,10 +25,8 @@ std::vector<int> cells_with(const Modello& m, uint8_t code) {
 
 TEST(MemoMontagna, MarkedStretchOfTheScenario) {
   Modello m = track(103000);
-  int32_t tipo = 11;
-  memo_montagna(m, 8700, 11050, tipo);
+  memo_montagna(m, 8700, 11050, 11);
 
-  EXPECT_EQ(tipo, 1);
   EXPECT_EQ(m.numero_montagne, 1);
   EXPECT_EQ(m.inizi_montagna[1], 8700);
   EXPECT_EQ(m.fini_montagna[1], 11050);
@@ -52,11 +50,8 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
   };
   for (const auto& c : cases) {
     Modello m = track(103000);
-    int32_t first = 4;
-    memo_montagna(m, 0, 1000, first);
-    int32_t tipo = c.tipo;
-    memo_montagna(m, c.start, 3000, tipo);
-    EXPECT_EQ(tipo, c.expected_tipo) << c.start;
+    memo_montagna(m, 0, 1000, 4);
+    memo_montagna(m, c.start, 3000, c.tipo);
     EXPECT_EQ(m.celle[50].montagna, c.expected_tipo) << c.start;
     EXPECT_EQ(m.numero_montagne, 2);
     EXPECT_EQ(!cells_with(m, kMountainMarker).empty(), c.markers) << c.start;
@@ -66,8 +61,7 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
 TEST(MemoMontagna, ObjectsStayAndStillCountForEveryFourthCell) {
   Modello m = track(103000);
   m.celle[4].oggetto = kSignal;  // would be the first marker of a stretch from cell 1
-  int32_t tipo = 12;
-  memo_montagna(m, 50, 1000, tipo);
+  memo_montagna(m, 50, 1000, 12);
   EXPECT_EQ(m.celle[4].oggetto, kSignal);
   EXPECT_EQ(m.celle[4].montagna, 2);
   EXPECT_EQ(cells_with(m, kMountainMarker), (std::vector<int>{8, 12, 16}));
@@ -75,36 +69,28 @@ TEST(MemoMontagna, ObjectsStayAndStillCountForEveryFourthCell) {
 
 TEST(MemoMontagna, CellsOutsideTheTrackArePassedOver) {
   Modello m = track(0);  // cells 0..140
-  int32_t tipo = 11;
   // From cell -4: the count starts there, so the markers fall on n = 8, 12, ...
-  memo_montagna(m, -200, 1000, tipo);
+  memo_montagna(m, -200, 1000, 11);
   EXPECT_EQ(m.celle[0].montagna, 1);
   EXPECT_EQ(m.celle[19].montagna, 1);
   EXPECT_EQ(m.celle[20].montagna, 0);
   EXPECT_EQ(cells_with(m, kMountainMarker), (std::vector<int>{3, 7, 11, 15, 19}));
 
-  int32_t tail = 7;
-  memo_montagna(m, 6900, 900000, tail);
+  memo_montagna(m, 6900, 900000, 7);
   EXPECT_EQ(m.celle[138].montagna, 7);
   EXPECT_EQ(m.celle[140].montagna, 7);
 }
 
 TEST(MemoMontagna, TheCellKeepsTheLowBitsOfTheType) {
   Modello m = track(0);
-  int32_t tipo = 267;  // marked, 257
-  memo_montagna(m, 0, 500, tipo);
-  EXPECT_EQ(tipo, 257);
+  memo_montagna(m, 0, 500, 267);  // marked, 257
   EXPECT_EQ(m.celle[0].montagna, 1);
 }
 
 TEST(MemoMontagna, The81stStretchIsAReadingFailureBeforeAnyWrite) {
   Modello m = track(103000);
-  for (int32_t k = 0; k < 80; ++k) {
-    int32_t tipo = 1;
-    memo_montagna(m, k * 1000, k * 1000 + 500, tipo);
-  }
-  int32_t tipo = 14;
-  EXPECT_THROW(memo_montagna(m, 90000, 91000, tipo), ReadFailure);
+  for (int32_t k = 0; k < 80; ++k) memo_montagna(m, k * 1000, k * 1000 + 500, 1);
+  EXPECT_THROW(memo_montagna(m, 90000, 91000, 14), ReadFailure);
   EXPECT_EQ(m.numero_montagne, 80);
   EXPECT_EQ(m.celle[1800].montagna, 0);
   EXPECT_EQ(m.inizi_montagna[80], 79000);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "compiler/model/numbers.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -12,9 +12,10 @@ struct Progressive {
   int32_t position = 0;   // inizio_zona
   int32_t kilometre = 0;  // fine_zona
   int32_t flag = 0;       // posizione_punto
+  int source = 0;         // the record it was read into; 0 for a cleared one
 };
 
-Progressive from(const Record& r) { return {r.inizio_zona, r.fine_zona, r.posizione_punto}; }
+Progressive from(const Record& r, int slot) { return {r.inizio_zona, r.fine_zona, r.posizione_punto, slot}; }
 
 void store(Record& r, const Progressive& p) {
   r.inizio_zona = p.position;
@@ -49,17 +50,23 @@ Order by_position(const Progressive& t, const Progressive& d, const Progressive&
 
 }  // namespace
 
-void progressive_ordina(Modello& m) {
-  const Progressive t = from(m.record[81]);
-  const Progressive d = from(m.record[82]);
-  const Progressive u = from(m.record[83]);
+ProgressiveSources progressive_ordina(Modello& m) {
+  constexpr int first = kFirstProgressiveSlot;
+  const Progressive t = from(m.record[first], first);
+  const Progressive d = from(m.record[first + 1], first + 1);
+  const Progressive u = from(m.record[first + 2], first + 2);
   const int64_t position_sum = int64_t{t.position} + d.position + u.position;
   const Order order = position_sum == 0 ? by_kilometre(t, d, u) : by_position(t, d, u);
-  for (int i = 0; i < 3; ++i) store(m.record[81 + i], order[i]);
-  for (int slot = 81; slot <= 83; ++slot) {
+  ProgressiveSources sources{};
+  for (int i = 0; i < 3; ++i) {
+    store(m.record[first + i], order[i]);
+    sources[i] = order[i].source;
+  }
+  for (int slot = first; slot < first + 3; ++slot) {
     Record& r = m.record[slot];
     if (r.posizione_punto == 1) r.fine_zona = checked<int32_t>(int64_t{r.fine_zona} + 100);
   }
+  return sources;
 }
 
 }  // namespace scenario

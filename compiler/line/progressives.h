@@ -5,9 +5,15 @@
 // description".
 #pragma once
 
+#include <array>
+
 #include "compiler/model/model.h"
 
 namespace scenario {
+
+// For each of records 81, 82, 83 after the ordering, the record it was read
+// into (81..83), or 0 when it was cleared.
+using ProgressiveSources = std::array<int, 3>;
 
 // Orders records 81..83 and adds 100 to the kilometric value of each one
 // flagged 1:
@@ -19,6 +25,6 @@ namespace scenario {
 //   strictly the largest, all three are cleared.
 // A +100 that does not fit is a reading failure (ReadFailure), raised after
 // the three records are ordered and the earlier ones adjusted.
-void progressive_ordina(Modello& m);
+ProgressiveSources progressive_ordina(Modello& m);
 
 }  // namespace scenario

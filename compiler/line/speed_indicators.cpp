@@ -1,6 +1,7 @@
 #include "compiler/line/speed_indicators.h"
 
 #include "compiler/model/numbers.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {

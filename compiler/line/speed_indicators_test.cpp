@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/model/read_failure.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {

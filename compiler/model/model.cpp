@@ -28,6 +28,24 @@ Elemento Asse::operator[](size_t i) const {
   return std::monostate{};
 }
 
+std::string object_name(int code) {
+  switch (code) {
+    case kNothing: return "";
+    case kSignal: return "segnale";
+    case kSlowdownEnd: return "fine rallentamento";
+    case kSlowdownStart: return "inizio rallentamento";
+    case kSlowdownWarning: return "avviso rallentamento";
+    case kSlowdownApproach: return "preavviso rallentamento";
+    case kSpeedIndicator: return "indicatore di velocità massima";
+    case kStationStop: return "fermata di stazione";
+    case kMountainMarker: return "segno di montagna";
+    case kReductionPositive: return "punto di abbattimento";
+    case kReductionZero: return "punto di abbattimento a zero";
+    case kDirectionSign: return "cartello indicatore";
+    default: return "codice " + std::to_string(code);
+  }
+}
+
 int count_objects(const Modello& m, ObjectCode code) {
   int n = 0;
   for (const Cella& c : m.celle) n += c.oggetto == code;

@@ -42,6 +42,11 @@ enum ObjectCode : uint8_t {
   kDirectionSign = 14,
 };
 
+// What an object code stands for, in Italian ("segnale", "inizio
+// rallentamento", ...); empty for 0, "codice N" for a code no placement
+// writes.
+std::string object_name(int code);
+
 // Codes 0 and 11 count as free for every placement.
 inline bool is_free(const Cella& c) { return c.oggetto == kNothing || c.oggetto == kMountainMarker; }
 
@@ -67,9 +72,15 @@ struct Record {
 };
 
 inline constexpr int kRecordCount = 87;
+inline constexpr int kFirstSignSlot = 80;         // sign texts fill the records from 80 downward
+inline constexpr int kFirstProgressiveSlot = 81;  // the three progressives, 81..83
+inline constexpr int kTrainDataSlot = 84;         // braked mass, route length, coaches
+inline constexpr int kScenarioSlot = 85;          // backgrounds, scenario name, header stamps
+inline constexpr int kTrainSlot = 86;             // repeated signals, train number, sand, clock
 inline constexpr int kMountainSlots = 81;  // indices 0..80, stretches in 1..80
 inline constexpr int32_t kMaxRouteLength = 1'000'000;
 inline constexpr int32_t kModelExtension = 7000;  // the model runs 7000 m past the line's end
+inline constexpr int32_t kCellMetres = 50;
 
 // An element of the geometry: never assigned, a 16-bit integer (the two
 // starting points) or a double (the integrated points). The file carries
@@ -127,11 +138,10 @@ struct Modello {
   std::array<int32_t, kMountainSlots> inizi_montagna{};
   std::array<int32_t, kMountainSlots> fini_montagna{};
   int32_t numero_montagne = 0;
-  int32_t slot_cartello = 80;  // next free record for a sign text; signs fill 80 downward
+  int32_t slot_cartello = kFirstSignSlot;  // next free record for a sign text
   int32_t lunghezza_totale = 0;
   int32_t numero_celle = 0;
   int32_t indice_svolta = 0;  // index after the point where the heading first passed ~89 degrees
-  std::string campo;          // the field most recently read
 };
 
 // Sizes the model for a route of `route_length` metres (0..1 000 000, checked

@@ -1,12 +1,9 @@
 // Number rules shared by the whole compiler: the nearest-even conversion, the
-// two cell-index rules, `minimo`, and the checked or wrapping stores into the
-// fixed-width members of the model.
+// two cell-index rules, `minimo`, and the wrapping stores into the
+// fixed-width members of the model (the checked ones are a reading rule).
 #pragma once
 
 #include <cstdint>
-#include <limits>
-
-#include "compiler/model/read_failure.h"
 
 namespace scenario {
 
@@ -27,14 +24,6 @@ int64_t cell_of_stretch(int64_t p);
 template <class T>
 T minimo(T x, T y) {
   return x > y ? y : x;
-}
-
-// A value stored into a member that must hold it: overflow is a reading
-// failure (error 25).
-template <class T>
-T checked(int64_t v) {
-  if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max()) throw ReadFailure{};
-  return static_cast<T>(v);
 }
 
 // A value stored into a member that keeps only its low bits.

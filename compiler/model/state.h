@@ -1,16 +1,25 @@
-// Everything one compilation run owns: the scenario name and train number,
-// whether the geometry is built, the error state and the track model.
+// Everything one compilation owns: the scenario name and train number it
+// compiles, whether it builds the geometry, the track model, the errors it
+// raised, where each object came from and how the readings ended.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "compiler/model/errors.h"
 #include "compiler/model/model.h"
+#include "compiler/model/place.h"
 
 namespace scenario {
 
-// Where the last recorded error was found, so that tools can point at it.
-enum class ErrorSource { kNone, kLineDescription, kTrainDescription, kRouteWalk };
+// The description row that put each object into the model: the cell's
+// object, and each record. Cells the walk marks keep no place.
+struct Origins {
+  std::vector<Place> cella;  // one per cell of the model
+  std::array<Place, kRecordCount> record{};
+};
 
 // Rows the readers took in that leave no count of their own in the model;
 // the author tools report them.
@@ -20,17 +29,39 @@ struct RowCounts {
   int32_t stazioni = 0;
 };
 
+// How the reading of one description ended.
+enum class ReadingEnd : uint8_t {
+  kNotRead,         // not read at all (missing, or the line reading did not allow it)
+  kCompleted,       // to the end of the file, or to a position beyond the track (error 15)
+  kStopped,         // an error ended it at once
+  kReadingFailure,  // error 25: both descriptions are discarded
+};
+
+struct Reading {
+  ReadingEnd end = ReadingEnd::kNotRead;
+  int last_line = 0;  // line of the last row interpreted
+};
+
 struct Stato {
   std::string nome;
   std::string treno;
-  int32_t scrivi_linea = 0;      // non-zero: build and write the line geometry
-  int32_t codice_errore = 0;     // last recorded error, 0 = none
-  int32_t posizione_errore = 0;  // its position in metres
-  std::string chiave_gara;       // working text of the scenario codes
-  ErrorSource origine_errore = ErrorSource::kNone;
-  int riga_errore = 0;           // line of the description row that raised it, 0 = none
+  bool scrivi_linea = true;  // build the line geometry (and read the curve rows)
   Modello modello;
+  RaisedErrors errori;
+  Origins origini;
   RowCounts righe_lette;
+  Reading lettura_linea;
+  Reading lettura_treno;
+
+  int32_t codice_errore() const { return errori.codice_errore(); }
+  int32_t posizione_errore() const { return errori.posizione_errore(); }
 };
+
+// Sizes the model for a route of `route_length` metres (create_model, with
+// the geometry when `scrivi_linea`) and the cells' origins with it.
+inline void create_track(Stato& s, int32_t route_length) {
+  create_model(s.modello, route_length, s.scrivi_linea);
+  s.origini.cella.assign(s.modello.celle.size(), Place{});
+}
 
 }  // namespace scenario

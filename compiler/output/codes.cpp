@@ -20,15 +20,12 @@ char lower_1252(char c) {
   }
 }
 
-// Builds the key into `chiave_gara` and returns its first 25 byte codes'
-// sum, each weighted by `weighted ? i : 1`.
-int32_t key_sum(Stato& stato, bool weighted) {
-  const auto& record = stato.modello.record;
-  stato.chiave_gara = lower_case_1252(record[86].nome_punto + record[85].nome_punto);
-  stato.chiave_gara += kFiller;
+// The first 25 byte codes of the key, each weighted by `weighted ? i : 1`.
+int32_t key_sum(std::string_view treno, std::string_view nome, bool weighted) {
+  const std::string key = chiave_gara(treno, nome);
   int32_t sum = 0;
   for (int i = 1; i <= kKeyLength; ++i) {
-    const int32_t a = static_cast<unsigned char>(stato.chiave_gara[static_cast<size_t>(i - 1)]);
+    const int32_t a = static_cast<unsigned char>(key[static_cast<size_t>(i - 1)]);
     sum += weighted ? a * i : a;
   }
   return sum;
@@ -42,8 +39,14 @@ std::string lower_case_1252(std::string_view text) {
   return out;
 }
 
-int32_t codice_gara_og(Stato& stato) { return key_sum(stato, false); }
+std::string chiave_gara(std::string_view treno, std::string_view nome) {
+  std::string key = lower_case_1252(std::string(treno) + std::string(nome));
+  key += kFiller;
+  return key;
+}
 
-int32_t codice_gara_st(Stato& stato) { return key_sum(stato, true); }
+int32_t codice_gara_og(std::string_view treno, std::string_view nome) { return key_sum(treno, nome, false); }
+
+int32_t codice_gara_st(std::string_view treno, std::string_view nome) { return key_sum(treno, nome, true); }
 
 }  // namespace scenario

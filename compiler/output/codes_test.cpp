@@ -5,13 +5,6 @@
 namespace scenario {
 namespace {
 
-Stato with_texts(const std::string& treno, const std::string& nome) {
-  Stato s;
-  s.modello.record[86].nome_punto = treno;
-  s.modello.record[85].nome_punto = nome;
-  return s;
-}
-
 TEST(ScenarioCodes, FirstTwentyFiveBytesOfTrainNameAndFiller) {
   const struct {
     std::string treno, nome, key;
@@ -26,19 +19,16 @@ TEST(ScenarioCodes, FirstTwentyFiveBytesOfTrainNameAndFiller) {
       {"\xC9", "", "\xE9" "aabbccddeeffgghhiillmmnn", 2705, 34285},  // É -> é, 233 not -23
   };
   for (const auto& c : cases) {
-    Stato s = with_texts(c.treno, c.nome);
-    EXPECT_EQ(codice_gara_og(s), c.og) << c.treno << "|" << c.nome;
-    EXPECT_EQ(s.chiave_gara.substr(0, 25), c.key);
-    EXPECT_EQ(codice_gara_st(s), c.st) << c.treno << "|" << c.nome;
+    EXPECT_EQ(codice_gara_og(c.treno, c.nome), c.og) << c.treno << "|" << c.nome;
+    EXPECT_EQ(chiave_gara(c.treno, c.nome).substr(0, 25), c.key);
+    EXPECT_EQ(codice_gara_st(c.treno, c.nome), c.st) << c.treno << "|" << c.nome;
   }
 }
 
 TEST(ScenarioCodes, IgnoreLetterCase) {
-  Stato upper = with_texts("7395", "MONTEBRISCA_LURNA");
-  Stato lower = with_texts("7395", "montebrisca_lurna");
-  EXPECT_EQ(codice_gara_og(upper), codice_gara_og(lower));
-  EXPECT_EQ(codice_gara_st(upper), codice_gara_st(lower));
-  EXPECT_EQ(upper.chiave_gara, "7395montebrisca_lurnaaabbccddeeffgghhiillmmnnoo");
+  EXPECT_EQ(codice_gara_og("7395", "MONTEBRISCA_LURNA"), codice_gara_og("7395", "montebrisca_lurna"));
+  EXPECT_EQ(codice_gara_st("7395", "MONTEBRISCA_LURNA"), codice_gara_st("7395", "montebrisca_lurna"));
+  EXPECT_EQ(chiave_gara("7395", "MONTEBRISCA_LURNA"), "7395montebrisca_lurnaaabbccddeeffgghhiillmmnnoo");
 }
 
 TEST(LowerCase1252, LettersOnly) {

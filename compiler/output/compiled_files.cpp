@@ -10,16 +10,15 @@
 #include <string_view>
 #include <type_traits>
 
+#include "compiler/output/layouts.h"
+
 namespace scenario {
 namespace {
 
-// Tags of a geometry element.
-constexpr uint16_t kTagEmpty = 0;
-constexpr uint16_t kTagInt16 = 2;
-constexpr uint16_t kTagDouble = 5;
-
-constexpr size_t kCellBytes = 15;
-constexpr size_t kRecordBytes = 34;  // without the characters of its text
+using layout::element_bytes;
+using layout::GeometryTag;
+using layout::kCellBytes;
+using layout::kRecordBytes;
 
 // The readers never produce a text longer than a 16-bit count can hold;
 // should one appear, only its first 65 535 bytes are written, so that the
@@ -38,8 +37,8 @@ class Bytes {
 
   // An integer of any width, lowest byte first.
   template <class T>
+    requires std::is_integral_v<T>
   void put(T value) {
-    static_assert(std::is_integral_v<T>);
     auto bits = static_cast<std::make_unsigned_t<T>>(value);
     // Assembled apart and copied whole: byte stores through at_ could alias
     // at_ itself and would be done one by one.
@@ -52,32 +51,21 @@ class Bytes {
     at_ += sizeof(T);
   }
 
-  void put_double(double value) { put(std::bit_cast<uint64_t>(value)); }
+  void put(double value) { put(std::bit_cast<uint64_t>(value)); }
+  void put(GeometryTag tag) { put(static_cast<uint16_t>(tag)); }
 
   // A 16-bit count, then the bytes.
-  void put_text(std::string_view text) {
-    text = countable(text);
-    put(static_cast<uint16_t>(text.size()));
-    std::copy(text.begin(), text.end(), at_);
-    at_ += text.size();
+  void put(const std::string& text) {
+    const std::string_view bytes = countable(text);
+    put(static_cast<uint16_t>(bytes.size()));
+    std::copy(bytes.begin(), bytes.end(), at_);
+    at_ += bytes.size();
   }
 
  private:
   std::string& out_;
   char* at_ = nullptr;
 };
-
-size_t element_bytes(ElementKind kind) {
-  switch (kind) {
-    case ElementKind::kInt16:
-      return 4;
-    case ElementKind::kDouble:
-      return 10;
-    case ElementKind::kEmpty:
-      break;
-  }
-  return 2;
-}
 
 // Elements of one axis from `first` up to (not including) `end`.
 size_t axis_bytes(const Asse& axis, size_t first, size_t end) {
@@ -89,17 +77,16 @@ size_t axis_bytes(const Asse& axis, size_t first, size_t end) {
 void put_axis(std::string& out, const Asse& axis, size_t first, size_t end) {
   Bytes bytes(out, axis_bytes(axis, first, end));
   for (size_t i = first; i < end; ++i) {
-    switch (axis.kind(i)) {
+    const ElementKind kind = axis.kind(i);
+    bytes.put(layout::tag_of(kind));
+    switch (kind) {
       case ElementKind::kInt16:
-        bytes.put(kTagInt16);
         bytes.put(static_cast<int16_t>(axis.value(i)));
         break;
       case ElementKind::kDouble:
-        bytes.put(kTagDouble);
-        bytes.put_double(axis.value(i));
+        bytes.put(axis.value(i));
         break;
       case ElementKind::kEmpty:
-        bytes.put(kTagEmpty);
         break;
     }
   }
@@ -133,22 +120,7 @@ std::string records_bytes(const std::array<Record, kRecordCount>& record) {
   std::string file;
   Bytes out(file, size);
   for (const Record& r : record) {
-    out.put(r.tipo_punto);
-    out.put(r.inizio_zona);
-    out.put(r.fine_zona);
-    out.put(r.posizione_punto);
-    out.put(r.dato_1);
-    out.put_text(r.nome_punto);
-    out.put(r.dato_4);
-    out.put(r.dato_5);
-    out.put(r.dato_7);
-    out.put(r.dato_8);
-    out.put(r.dato_9);
-    out.put(r.dato_6);
-    out.put(r.dato_10);
-    out.put(r.allungamento);
-    out.put(r.dato_2);
-    out.put(r.orario);
+    layout::record_members([&](auto member) { out.put(r.*member); });
   }
   return file;
 }
@@ -157,30 +129,30 @@ std::string track_bytes(const std::vector<Cella>& celle) {
   std::string file;
   Bytes out(file, celle.size() * kCellBytes);
   for (const Cella& c : celle) {
-    out.put(c.oggetto);
-    out.put(c.valore1);
-    out.put(c.valore2);
-    out.put(c.valore3);
-    out.put(c.valore4);
-    out.put(c.tempo_segnale);
-    out.put(c.preavviso);
-    out.put(c.montagna);
-    out.put(c.velocita);
-    out.put(c.pendenza);
-    out.put(c.dato_treno);
+    layout::cell_members([&](auto member) { out.put(c.*member); });
   }
   return file;
 }
 
-std::optional<IoError> write_compiled_files(const Stato& stato, const FileNames& names) {
+CompileOutcome write_compiled_files(const Stato& stato, const FileNames& names) {
   const Modello& m = stato.modello;
-  if (stato.scrivi_linea != 0) {
+  CompileOutcome outcome;
+  const auto wrote = [&outcome](const std::filesystem::path& file, std::optional<IoError> error) {
+    if (error) {
+      outcome.io_error = std::move(error);
+      return false;
+    }
+    outcome.written.push_back(file);
+    return true;
+  };
+  if (stato.scrivi_linea) {
     FileReplacement geometry(names.linea_dat);
     geometry_pieces(m.tracciato, [&geometry](std::string_view piece) { geometry.write(piece); });
-    if (auto err = geometry.commit()) return err;
+    if (!wrote(names.linea_dat, geometry.commit())) return outcome;
   }
-  if (auto err = replace_file(names.sim, records_bytes(m.record))) return err;
-  return replace_file(names.dat, track_bytes(m.celle));
+  if (!wrote(names.sim, replace_file(names.sim, records_bytes(m.record)))) return outcome;
+  wrote(names.dat, replace_file(names.dat, track_bytes(m.celle)));
+  return outcome;
 }
 
 }  // namespace scenario

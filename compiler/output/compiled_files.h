@@ -14,6 +14,7 @@
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "compiler/model/state.h"
+#include "compiler/output/compile.h"
 
 namespace scenario {
 
@@ -31,10 +32,10 @@ std::string records_bytes(const std::array<Record, kRecordCount>& record);
 // Every cell, index 0 first: 15 bytes each.
 std::string track_bytes(const std::vector<Cella>& celle);
 
-// Writes, in this order, the line geometry (only when `scrivi_linea` is not
-// 0, in pieces), the records and the track, each replaced whole. Stops at the first
-// file that cannot be written and returns its name and the reason; the files
+// Writes, in this order, the line geometry (only with `scrivi_linea`, in
+// pieces), the records and the track, each replaced whole. Stops at the
+// first file that cannot be written, with its name and the reason; the files
 // not yet reached keep their earlier content.
-std::optional<IoError> write_compiled_files(const Stato& stato, const FileNames& names);
+CompileOutcome write_compiled_files(const Stato& stato, const FileNames& names);
 
 }  // namespace scenario

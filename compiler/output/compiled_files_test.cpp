@@ -8,7 +8,8 @@
 #include <iterator>
 #include <set>
 
-#include "common/test_support.h"
+#include "compiler/output/decode.h"
+#include "test_support/files.h"
 
 namespace scenario {
 namespace {
@@ -90,42 +91,20 @@ TEST(RecordsBytes, TextCountNeverDisagreesWithItsBytes) {
   EXPECT_EQ(out.substr(14, 2), bytes({0xFF, 0xFF}));
 }
 
-void set(Asse& axis, size_t i, const Elemento& e) {
-  if (const auto* v = std::get_if<int16_t>(&e)) axis.set(i, *v);
-  if (const auto* v = std::get_if<double>(&e)) axis.set(i, *v);
-}
-
 // Every element, kind and value.
 void expect_same(const Asse& a, const Asse& b) {
   ASSERT_EQ(a.size(), b.size());
   for (size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], b[i]) << i;
 }
 
-// Reads a geometry file back: all x elements, then all y elements.
-Tracciato decode_geometry(const std::string& file) {
-  std::vector<Elemento> all;
-  size_t at = 0;
-  const auto take = [&](size_t n) {
-    uint64_t v = 0;
-    for (size_t i = 0; i < n; ++i) v |= uint64_t{static_cast<unsigned char>(file.at(at + i))} << (8 * i);
-    at += n;
-    return v;
-  };
-  while (at < file.size()) {
-    switch (take(2)) {
-      case 0: all.emplace_back(); break;
-      case 2: all.emplace_back(static_cast<int16_t>(take(2))); break;
-      case 5: all.emplace_back(std::bit_cast<double>(take(8))); break;
-      default: ADD_FAILURE() << "bad tag at " << at - 2; return {};
-    }
+// Reads a geometry file back with the decoder.
+Tracciato decoded(const std::string& file) {
+  auto result = decode_geometry(file);
+  if (const auto* error = std::get_if<DecodeError>(&result)) {
+    ADD_FAILURE() << error->message << " at " << error->offset;
+    return {};
   }
-  const size_t half = all.size() / 2;
-  Tracciato t{Asse(half), Asse(half)};
-  for (size_t i = 0; i < half; ++i) {
-    set(t.x, i, all[i]);
-    set(t.y, i, all[half + i]);
-  }
-  return t;
+  return std::get<DecodedGeometry>(std::move(result));
 }
 
 TEST(GeometryBytes, TagsAndValuesXThenY) {
@@ -165,7 +144,7 @@ TEST(GeometryBytes, DecodesBackToThePoints) {
   const std::string file = geometry_bytes(t);
   // Per axis 2 small integers, doubles for metres 2..6998, 2 empty points.
   EXPECT_EQ(file.size(), 2 * (2 * 4 + 6997 * 10 + 2 * 2u));
-  const Tracciato back = decode_geometry(file);
+  const Tracciato back = decoded(file);
   expect_same(back.x, t.x);
   expect_same(back.y, t.y);
 }
@@ -184,17 +163,16 @@ TEST(GeometryPieces, ALongGeometryGoesOutInBoundedPiecesThatJoinUp) {
     ++pieces;
   });
   EXPECT_GT(pieces, 2);
-  const Tracciato back = decode_geometry(joined);
+  const Tracciato back = decoded(joined);
   expect_same(back.x, t.x);
   expect_same(back.y, t.y);
   EXPECT_EQ(geometry_bytes(t), joined);
 
   TempDir dir;
   Stato s;
-  s.scrivi_linea = 1;
   s.modello = std::move(m);
   const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
-  ASSERT_FALSE(write_compiled_files(s, names));
+  ASSERT_FALSE(write_compiled_files(s, names).io_error);
   EXPECT_EQ(read_file(names.linea_dat), joined);
 }
 
@@ -202,7 +180,6 @@ class WriteCompiledFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     names_ = file_names(dir_.path(), "Montebrisca_Lurna", "7395");
-    stato_.scrivi_linea = 1;
     create_model(stato_.modello, 100, true);
     stato_.modello.tracciato.x.set(0, int16_t{0});
     stato_.modello.tracciato.y.set(1, int16_t{1});
@@ -222,7 +199,9 @@ class WriteCompiledFiles : public ::testing::Test {
 };
 
 TEST_F(WriteCompiledFiles, WritesTheThreeSerialisedFiles) {
-  ASSERT_FALSE(write_compiled_files(stato_, names_));
+  const CompileOutcome outcome = write_compiled_files(stato_, names_);
+  ASSERT_FALSE(outcome.io_error);
+  EXPECT_EQ(outcome.written, (std::vector<fs::path>{names_.linea_dat, names_.sim, names_.dat}));
   EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.modello.tracciato));
   EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.modello.record));
   EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.modello.celle));
@@ -234,8 +213,8 @@ TEST_F(WriteCompiledFiles, WritesTheThreeSerialisedFiles) {
 TEST_F(WriteCompiledFiles, WithoutTheLineOnlyRecordsAndTrackAndEarlierFilesReplacedWhole) {
   write_file(names_.linea_dat, "earlier geometry");
   write_file(names_.dat, std::string(100000, 'x'));
-  stato_.scrivi_linea = 0;
-  ASSERT_FALSE(write_compiled_files(stato_, names_));
+  stato_.scrivi_linea = false;
+  ASSERT_FALSE(write_compiled_files(stato_, names_).io_error);
   EXPECT_EQ(read_file(names_.linea_dat), "earlier geometry");
   EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.modello.record));
   EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.modello.celle));
@@ -250,17 +229,21 @@ TEST_F(WriteCompiledFiles, AFailedWriteNamesTheFileAndStopsThere) {
     names.*failing = dir.path() / too_long_for_a_sibling;
     for (const fs::path* f : {&names.linea_dat, &names.sim, &names.dat}) write_file(*f, "earlier");
 
-    const auto err = write_compiled_files(stato_, names);
+    const CompileOutcome outcome = write_compiled_files(stato_, names);
+    const auto& err = outcome.io_error;
     ASSERT_TRUE(err);
     EXPECT_EQ(err->file, names.*failing);
     EXPECT_FALSE(err->reason.empty());
     // Files before the failing one are new, the failing one and those after
     // it keep their earlier content, and no temporary file is left.
     bool reached = false;
+    size_t written = 0;
     for (const fs::path* f : {&names.linea_dat, &names.sim, &names.dat}) {
       reached |= *f == names.*failing;
       EXPECT_EQ(read_file(*f) == "earlier", reached) << f->filename();
+      written += !reached;
     }
+    EXPECT_EQ(outcome.written.size(), written);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 3);
   }
 }

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "compiler/output/header.h"
 
 namespace scenario {
 namespace {
 
 TEST(TestoErrore, LeadingBlankThenTheNumber) {
-  EXPECT_EQ(testo_errore(kHeaderValuesInUse), " Errore n. 1250");
-  EXPECT_EQ(testo_errore(kHeaderCodesInUse), " Errore n. 1251");
+  EXPECT_EQ(testo_errore(1250), " Errore n. 1250");
+  EXPECT_EQ(testo_errore(1251), " Errore n. 1251");
   EXPECT_EQ(testo_errore(101), " Errore n. 101");
 }
 

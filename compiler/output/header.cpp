@@ -7,25 +7,26 @@
 namespace scenario {
 namespace {
 
-constexpr int kHeaderRecord = 85;
 constexpr int16_t kHeaderValue = 610;
 constexpr int16_t kCellHeaderValue = 5121;
 
 }  // namespace
 
-int stamp_header(Stato& stato) {
-  Record& header = stato.modello.record[kHeaderRecord];
-  Cella& cell1 = stato.modello.celle[1];
+std::optional<ErrorCode> stamp_header(Modello& m) {
+  Record& header = m.record[kScenarioSlot];
+  Cella& cell1 = m.celle[1];
   // Both checks come before any stamp, so a refused model stays untouched;
   // the stamps of the first pair never touch the slots of the second check.
-  if (header.dato_4 != 0 || cell1.valore1 != 0) return kHeaderValuesInUse;
-  if (header.orario != 0 || cell1.valore2 != 0) return kHeaderCodesInUse;
+  if (header.dato_4 != 0 || cell1.valore1 != 0) return ErrorCode::kHeaderValuesInUse;
+  if (header.orario != 0 || cell1.valore2 != 0) return ErrorCode::kHeaderCodesInUse;
 
+  const std::string& treno = m.record[kTrainSlot].nome_punto;
+  const std::string& nome = m.record[kScenarioSlot].nome_punto;
   header.dato_4 = kHeaderValue;
   cell1.valore1 = kCellHeaderValue;
-  header.orario = codice_gara_st(stato);
-  cell1.valore2 = static_cast<int16_t>(codice_gara_og(stato));
-  return 0;
+  header.orario = codice_gara_st(treno, nome);
+  cell1.valore2 = static_cast<int16_t>(codice_gara_og(treno, nome));
+  return std::nullopt;
 }
 
 }  // namespace scenario

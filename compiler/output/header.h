@@ -4,17 +4,18 @@
 // codes.
 #pragma once
 
-#include "compiler/model/state.h"
+#include <optional>
+
+#include "compiler/model/errors.h"
+#include "compiler/model/model.h"
 
 namespace scenario {
 
-inline constexpr int kHeaderValuesInUse = 1250;  // record 85 dato_4 or cell 1 valore1 already set
-inline constexpr int kHeaderCodesInUse = 1251;   // record 85 orario or cell 1 valore2 already set
-
 // Checks the header slots and stamps them: record 85 `dato_4` = 610, cell 1
 // `valore1` = 5121, record 85 `orario` = the weighted code, cell 1 `valore2`
-// = the plain code. Returns 0, or the fatal number 1250 / 1251 with the
-// model left as it was. The track model must exist (cell 1 present).
-int stamp_header(Stato& stato);
+// = the plain code, the codes taken from the texts of records 86 and 85.
+// Returns the fault that refuses the model (1250 or 1251), leaving it as it
+// was. The track model must exist (cell 1 present).
+std::optional<ErrorCode> stamp_header(Modello& m);
 
 }  // namespace scenario

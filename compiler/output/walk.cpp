@@ -57,11 +57,15 @@ class Walk {
     return false;
   }
 
-  void record_error(int32_t numero, int cell_index) {
-    stato_.codice_errore = numero;
-    stato_.posizione_errore = cell_index * 50;
-    stato_.origine_errore = ErrorSource::kRouteWalk;
-    stato_.riga_errore = 0;
+  // A fault about the object in `cell_index` (a signal, or a slowdown's
+  // start): the error records the cell's metres as its position and is
+  // located at the row that placed that object.
+  void raise(ErrorCode code, int cell_index, int object_cell) {
+    const std::vector<Place>& origins = stato_.origini.cella;
+    const Place place = object_cell >= 0 && static_cast<size_t>(object_cell) < origins.size()
+                            ? origins[static_cast<size_t>(object_cell)]
+                            : Place{};
+    stato_.errori.raise({code, Stage::kRouteWalk, place, cell_index * kCellMetres, cell_index, {}});
   }
 
   // Every signal within 20 cells before a warning board gets a marker one or
@@ -72,7 +76,7 @@ class Walk {
       if (!has(d, kSignal)) continue;
       if (plant_first_free({d - 1, d - 2})) continue;
       if (lower_marker(d - 1) || lower_marker(d - 2)) continue;
-      record_error(11, d);
+      raise(ErrorCode::kNoRoomBeforeSignal, d, d);
     }
   }
 
@@ -85,11 +89,11 @@ class Walk {
   void mark_slowdown(int c) {
     for (const int n : kApproachGroups) {
       if (c <= n + 2) continue;
-      if (!plant_first_free({c - n, c - n - 1, c - n - 2})) record_error(12, c);
+      if (!plant_first_free({c - n, c - n - 1, c - n - 2})) raise(ErrorCode::kApproachGroupFull, c, c);
     }
     if (cell(c).valore1 < kFastSlowdown) {
       const int end = mark_inside_slowdown(c);
-      mark_signal_after_end(end);
+      mark_signal_after_end(end, c);
     }
   }
 
@@ -102,7 +106,7 @@ class Walk {
     do {
       ++p;
       ++spacing;
-      if (spacing == kMarkerSpacing) spacing = plant_interval_marker(p);
+      if (spacing == kMarkerSpacing) spacing = plant_interval_marker(p, c);
     } while (!has(p, kSlowdownEnd) && p < last_);
     return p;
   }
@@ -111,7 +115,7 @@ class Walk {
   // counted from the cell actually used. When p and both neighbours are
   // taken, the counter stays at 8 and so passes it: no more markers in this
   // slowdown.
-  int plant_interval_marker(int p) {
+  int plant_interval_marker(int p, int start) {
     if (free_at(p)) {
       plant(p);
       return 0;
@@ -124,16 +128,16 @@ class Walk {
       plant(p + 1);
       return -1;
     }
-    record_error(13, p);
+    raise(ErrorCode::kNoRoomForSlowdownMarker, p, start);
     return kMarkerSpacing;
   }
 
   // The first signal within 12 cells from the end gets a marker one or two
   // cells before it. Cells past the last hold nothing.
-  void mark_signal_after_end(int p) {
+  void mark_signal_after_end(int p, int start) {
     for (int q = p; q <= p + kAfterEndReach; ++q) {
       if (!has(q, kSignal)) continue;
-      if (!plant_first_free({q - 1, q - 2})) record_error(13, p);
+      if (!plant_first_free({q - 1, q - 2})) raise(ErrorCode::kNoRoomForSlowdownMarker, p, start);
       return;
     }
   }

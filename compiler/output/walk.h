@@ -9,9 +9,9 @@
 namespace scenario {
 
 // Walks cells 1 .. upper bound - 2 once, in ascending order. Faults are
-// recorded in the error state (the last one wins, origin kRouteWalk) and
-// never stop the walk. Nothing outside `celle` is read or written: cells
-// beyond either end count as occupied.
+// raised into the error list, at the row that placed the signal or the
+// slowdown concerned, and never stop the walk. Nothing outside `celle` is
+// read or written: cells beyond either end count as occupied.
 void walk_track(Stato& stato);
 
 }  // namespace scenario

@@ -17,12 +17,15 @@ struct Placed {
 
 constexpr int kLast = 140;  // a route of length 0 has cells 0..140
 
+// Each object is placed by the train description's row numbered as its cell.
 Stato walked(const std::vector<Placed>& track) {
   Stato s;
-  create_model(s.modello, 0, false);
+  s.scrivi_linea = false;
+  create_track(s, 0);
   for (const Placed& p : track) {
     s.modello.celle[static_cast<size_t>(p.cell)].oggetto = p.code;
     s.modello.celle[static_cast<size_t>(p.cell)].valore1 = p.value;
+    s.origini.cella[static_cast<size_t>(p.cell)] = Place{Description::kTrain, p.cell, 1};
   }
   walk_track(s);
   return s;
@@ -49,6 +52,7 @@ struct WalkCase {
   std::vector<int> markers;
   int error = 0;
   int error_cell = 0;
+  int object_cell = 0;  // the signal or slowdown start the error is about
 };
 
 constexpr uint8_t S = kSignal, E = kSlowdownEnd, B = kSlowdownStart, W = kSlowdownWarning,
@@ -59,9 +63,16 @@ void check(const std::vector<WalkCase>& cases) {
     SCOPED_TRACE(c.name);
     const Stato s = walked(c.track);
     EXPECT_EQ(new_markers(s, c.track), c.markers);
-    EXPECT_EQ(s.codice_errore, c.error);
-    EXPECT_EQ(s.posizione_errore, c.error_cell * 50);
-    EXPECT_EQ(s.origine_errore, c.error ? ErrorSource::kRouteWalk : ErrorSource::kNone);
+    EXPECT_EQ(s.codice_errore(), c.error);
+    EXPECT_EQ(s.posizione_errore(), c.error_cell * 50);
+    ASSERT_EQ(s.errori.all().size(), c.error ? 1u : 0u);
+    if (c.error) {
+      const RaisedError& e = s.errori.all().back();
+      EXPECT_EQ(e.stage, Stage::kRouteWalk);
+      EXPECT_EQ(e.cell, c.error_cell);
+      // Located at the row that placed the object concerned.
+      EXPECT_EQ(e.place, (Place{Description::kTrain, c.object_cell, 1}));
+    }
   }
 }
 
@@ -74,7 +85,7 @@ TEST(WalkWarning, SignalsUpToTwentyCellsBackGetAMarker) {
       {"one cell before occupied: two before", {{19, I}, {20, S}, {30, W}}, {18}},
       {"a mountain marker is free", {{19, F}, {20, S}, {30, W}}, {19}},
       {"a free cell beats an existing marker", {{19, M, 200}, {20, S}, {30, W}}, {18}},
-      {"both occupied: error 11 at the signal", {{18, I}, {19, I}, {20, S}, {30, W}}, {}, 11, 20},
+      {"both occupied: error 11 at the signal", {{18, I}, {19, I}, {20, S}, {30, W}}, {}, 11, 20, 20},
       {"upper bound - 2 is walked", {{130, S}, {138, W}}, {129}},
       {"upper bound - 1 is not", {{130, S}, {139, W}}, {}},
   });
@@ -95,7 +106,7 @@ TEST(WalkWarning, ExistingMarkerIsLoweredTo180NeverRaised) {
   for (const auto& c : cases) {
     const Stato s = walked(c.track);
     EXPECT_EQ(s.modello.celle[static_cast<size_t>(c.cell)].valore1, c.value) << c.cell;
-    EXPECT_EQ(s.codice_errore, 0);
+    EXPECT_EQ(s.codice_errore(), 0);
   }
 }
 
@@ -109,7 +120,7 @@ TEST(WalkSlowdown, ApproachGroupsBeforeTheStart) {
       {"start at 20: no far", {{20, B, 110}}, {9, 15}},
       {"start at 21: all three", {{21, B, 110}}, {3, 10, 16}},
       {"first free cell of the group", {{25, I}, {24, F}, {30, B, 110}}, {12, 19, 24}},
-      {"group full: error 12 at the start", {{23, I}, {24, I}, {25, M, 180}, {30, B, 110}}, {12, 19}, 12, 30},
+      {"group full: error 12 at the start", {{23, I}, {24, I}, {25, M, 180}, {30, B, 110}}, {12, 19}, 12, 30, 30},
   });
 }
 
@@ -120,10 +131,10 @@ TEST(WalkSlowdown, IntervalMarkersOnlyBelow110) {
       {"p taken: p - 1, counting from it", {{30, B, 109}, {38, I}, {50, E}}, {12, 19, 25, 37, 45}},
       {"p, p - 1 taken: p + 1", {{30, B, 109}, {37, I}, {38, I}, {50, E}}, {12, 19, 25, 39, 47}},
       {"all taken: error 13, no more markers",
-       {{30, B, 109}, {37, I}, {38, I}, {39, I}, {60, E}}, {12, 19, 25}, 13, 38},
+       {{30, B, 109}, {37, I}, {38, I}, {39, I}, {60, E}}, {12, 19, 25}, 13, 38, 30},
       {"end cell at p: marker just before it", {{30, B, 50}, {38, E}}, {12, 19, 25, 37}},
       {"no end: stops at the last cell", {{120, B, 50}}, {102, 109, 115, 128, 136}},
-      {"no cell past the last", {{124, B, 50}, {139, I}, {140, I}}, {106, 113, 119, 132}, 13, 140},
+      {"no cell past the last", {{124, B, 50}, {139, I}, {140, I}}, {106, 113, 119, 132}, 13, 140, 124},
   });
 }
 
@@ -134,24 +145,25 @@ TEST(WalkSlowdown, SignalAfterTheEnd) {
       {"only the first signal", {{30, B, 50}, {35, E}, {40, S}, {45, S}}, {12, 19, 25, 39}},
       {"one cell before taken", {{30, B, 50}, {35, E}, {39, I}, {40, S}}, {12, 19, 25, 38}},
       {"both taken: error 13 at the end cell",
-       {{30, B, 50}, {35, E}, {38, I}, {39, I}, {40, S}}, {12, 19, 25}, 13, 35},
+       {{30, B, 50}, {35, E}, {38, I}, {39, I}, {40, S}}, {12, 19, 25}, 13, 35, 30},
       {"not for 110 and above", {{30, B, 110}, {35, E}, {40, S}}, {12, 19, 25}},
       {"search reaches the last cell", {{120, B, 50}, {135, E}, {140, S}}, {102, 109, 115, 128, 139}},
   });
 }
 
-TEST(Walk, LastErrorWins) {
+TEST(Walk, EveryErrorIsKeptAndTheLastIsReported) {
   const Stato s = walked({{18, I}, {19, I}, {20, S}, {30, W}, {53, I}, {54, I}, {55, I}, {60, B, 110}});
-  EXPECT_EQ(s.codice_errore, 12);
-  EXPECT_EQ(s.posizione_errore, 3000);
-  EXPECT_EQ(s.riga_errore, 0);
+  ASSERT_EQ(s.errori.all().size(), 2u);
+  EXPECT_EQ(s.errori.all()[0].code, ErrorCode::kNoRoomBeforeSignal);
+  EXPECT_EQ(s.codice_errore(), 12);
+  EXPECT_EQ(s.posizione_errore(), 3000);
 }
 
 TEST(Walk, NoTrackNothingToDo) {
   Stato s;
   walk_track(s);
   EXPECT_TRUE(s.modello.celle.empty());
-  EXPECT_EQ(s.codice_errore, 0);
+  EXPECT_EQ(s.codice_errore(), 0);
 }
 
 }  // namespace

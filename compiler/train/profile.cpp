@@ -1,6 +1,7 @@
 #include "compiler/train/profile.h"
 
 #include "compiler/model/numbers.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -16,32 +17,25 @@ void write_adhesion(Cella& cell, int32_t value) { cell.dato_treno = low_bits<uin
 
 }  // namespace
 
-RowOutcome SpeedAndAdhesion::read_speed_row(FieldReader& in, Stato& s, int riga) {
-  return read_row(in, s, riga, speed_, write_speed);
-}
+Next SpeedAndAdhesion::read_speed_row(const TrainRow& row) { return read_row(row, speed_, write_speed); }
 
-RowOutcome SpeedAndAdhesion::read_adhesion_row(FieldReader& in, Stato& s, int riga) {
-  return read_row(in, s, riga, adhesion_, write_adhesion);
-}
+Next SpeedAndAdhesion::read_adhesion_row(const TrainRow& row) { return read_row(row, adhesion_, write_adhesion); }
 
 void SpeedAndAdhesion::fill_to_end(Modello& m) {
   finish(m, speed_, write_speed);
   finish(m, adhesion_, write_adhesion);
 }
 
-RowOutcome SpeedAndAdhesion::read_row(FieldReader& in, Stato& s, int riga, Fill& fill, Writer write) {
-  const int32_t position = in.number();
-  const int32_t value = in.number();
-  Modello& m = s.modello;
-  if (beyond_track(m, position, 100)) {
-    record_error(s, 15, position, riga);
-    return RowOutcome::kLeaveLoop;
-  }
+Next SpeedAndAdhesion::read_row(const TrainRow& row, Fill& fill, Writer write) {
+  const int32_t position = row.in.number();
+  const int32_t value = row.in.number();
+  Modello& m = row.s.modello;
+  if (beyond_track(m, position, 100)) return row.end_beyond_track(position);
   // The range check keeps `until` at or below the third-last cell.
   const int64_t until = cell_of_stretch(position);
   while (fill.next_cell < until) write(m.celle[fill.next_cell++], fill.value);
   fill.value = value;
-  return RowOutcome::kNext;
+  return Next::kRow;
 }
 
 // A row at the last position leaves the fill at the third-last cell, which

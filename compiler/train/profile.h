@@ -6,17 +6,16 @@
 
 #include <cstdint>
 
-#include "compiler/line/field_reader.h"
-#include "compiler/model/state.h"
-#include "compiler/train/row_outcome.h"
+#include "compiler/model/model.h"
+#include "compiler/train/train_row.h"
 
 namespace scenario {
 
 class SpeedAndAdhesion {
  public:
   // Read the row's position and value (the keyword is already read).
-  RowOutcome read_speed_row(FieldReader& in, Stato& s, int riga);
-  RowOutcome read_adhesion_row(FieldReader& in, Stato& s, int riga);
+  Next read_speed_row(const TrainRow& row);
+  Next read_adhesion_row(const TrainRow& row);
 
   // Fills `velocita` and `dato_treno` from where each fill stopped up to the
   // fourth-last cell, and at least one cell.
@@ -29,7 +28,7 @@ class SpeedAndAdhesion {
   };
   using Writer = void (*)(Cella& cell, int32_t value);
 
-  static RowOutcome read_row(FieldReader& in, Stato& s, int riga, Fill& fill, Writer write);
+  static Next read_row(const TrainRow& row, Fill& fill, Writer write);
   static void finish(Modello& m, Fill& fill, Writer write);
 
   Fill speed_;  // km/h

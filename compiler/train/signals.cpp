@@ -4,54 +4,39 @@
 
 namespace scenario {
 
-void memo_segnale(Stato& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2, int32_t& s3, int32_t& rapp,
-                  int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3, int32_t& tempo) {
-  Modello& m = s.modello;
-  const int64_t c = cell_of_object(posizione);
-  Cella& cell = m.celle[c];
-  if (!is_free(cell)) {
-    s.codice_errore = 16;
-    return;
-  }
+bool memo_segnale(Modello& m, const Segnale& g) {
+  const int64_t c = cell_of_object(g.posizione);
+  Cella& cell = m.celle[static_cast<size_t>(c)];
+  if (!is_free(cell)) return false;
   // Sums in 64 bits; the members keep the low bits, as 16-bit sums would.
-  const int64_t kind = int64_t{sx} * 3 + dx;
+  const int64_t kind = int64_t{g.sx} * 3 + g.dx;
   cell.oggetto = kSignal;
-  cell.valore1 = low_bits<int16_t>(int64_t{s1} * 10 + d1);
-  cell.valore2 = low_bits<int16_t>(int64_t{s2} * 10 + d2);
-  cell.valore3 = low_bits<int16_t>(int64_t{s3} * 10 + d3);
-  cell.valore4 = low_bits<int16_t>(int64_t{rapp} * 10 + kind);
-  if (tempo >= 1 && tempo <= 100) tempo = 101;
-  cell.tempo_segnale = sx == 2 ? low_bits<uint8_t>(tempo) : 0;
+  cell.valore1 = low_bits<int16_t>(int64_t{g.s1} * 10 + g.d1);
+  cell.valore2 = low_bits<int16_t>(int64_t{g.s2} * 10 + g.d2);
+  cell.valore3 = low_bits<int16_t>(int64_t{g.s3} * 10 + g.d3);
+  cell.valore4 = low_bits<int16_t>(int64_t{g.rapp} * 10 + kind);
+  const int32_t tempo = g.tempo >= 1 && g.tempo <= 100 ? 101 : g.tempo;
+  cell.tempo_segnale = g.sx == 2 ? low_bits<uint8_t>(tempo) : 0;
   // Approach codes 100, 200, 300 and 400 m before the signal, overwriting
   // whatever is there; cells before the start of the track are skipped.
   for (int k = 1; k <= 4; ++k) {
     const int64_t before = c - 2 * k;
-    if (before >= 0) m.celle[before].preavviso = low_bits<uint8_t>(kind * 10 + k);
+    if (before >= 0) m.celle[static_cast<size_t>(before)].preavviso = low_bits<uint8_t>(kind * 10 + k);
   }
+  return true;
 }
 
-RowOutcome read_signal_row(FieldReader& in, Stato& s, int riga) {
-  const int32_t posizione = in.number();
-  int32_t sx = in.number();
-  int32_t s1 = in.number();
-  int32_t s2 = in.number();
-  int32_t s3 = in.number();
-  int32_t rapp = in.number();
-  int32_t dx = in.number();
-  int32_t d1 = in.number();
-  int32_t d2 = in.number();
-  int32_t d3 = in.number();
-  int32_t tempo = in.number();
-  if (beyond_track(s.modello, posizione, 100) || !in_track(s.modello, cell_of_object(posizione))) {
-    record_error(s, 15, posizione, riga);
-    return RowOutcome::kLeaveLoop;
+Next read_signal_row(const TrainRow& row) {
+  Segnale g;
+  for (int32_t* value : {&g.posizione, &g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3, &g.tempo}) {
+    *value = row.in.number();
   }
-  memo_segnale(s, posizione, sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo);
-  if (s.codice_errore > 0) {
-    record_error(s, s.codice_errore, posizione, riga);
-    return RowOutcome::kStop;
-  }
-  return RowOutcome::kNext;
+  const Modello& m = row.s.modello;
+  const int64_t cell = cell_of_object(g.posizione);
+  if (beyond_track(m, g.posizione, 100) || !in_track(m, cell)) return row.end_beyond_track(g.posizione);
+  if (!memo_segnale(row.s.modello, g)) return row.stop(ErrorCode::kSignalCellOccupied, g.posizione, cell);
+  row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
+  return row.stop_if_an_error_stands(g.posizione);
 }
 
 }  // namespace scenario

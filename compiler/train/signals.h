@@ -5,25 +5,29 @@
 
 #include <cstdint>
 
-#include "compiler/line/field_reader.h"
-#include "compiler/model/state.h"
-#include "compiler/train/row_outcome.h"
+#include "compiler/model/model.h"
+#include "compiler/train/train_row.h"
 
 namespace scenario {
 
-// Places the signal at `posizione` in cell nearest-even(posizione / 50 + 1),
-// which must lie inside the track. An occupied cell (not 0 or 11) sets
-// `codice_errore` = 16 and writes nothing. Otherwise the cell gets code 1 and
-// the packed aspects, and the cells 2, 4, 6 and 8 before it (those that
-// exist) get the approach codes. A `tempo` of 1..100 is raised to 101, in the
-// caller's variable too. Packed values keep their low 16 (words) or 8
-// (bytes) bits.
-void memo_segnale(Stato& s, int32_t posizione, int32_t& sx, int32_t& s1, int32_t& s2, int32_t& s3, int32_t& rapp,
-                  int32_t& dx, int32_t& d1, int32_t& d2, int32_t& d3, int32_t& tempo);
+// The values of a "segnale" row, in row order.
+struct Segnale {
+  int32_t posizione = 0;
+  int32_t sx = 0, s1 = 0, s2 = 0, s3 = 0, rapp = 0;
+  int32_t dx = 0, d1 = 0, d2 = 0, d3 = 0, tempo = 0;
+};
+
+// Places the signal in cell nearest-even(posizione / 50 + 1), which must lie
+// inside the track. Returns false, writing nothing, when the cell holds an
+// object other than a mountain marker (error 16). Otherwise the cell gets
+// code 1 and the packed aspects, and the cells 2, 4, 6 and 8 before it
+// (those that exist) get the approach codes. A `tempo` of 1..100 is stored
+// as 101. Packed values keep their low 16 (words) or 8 (bytes) bits.
+bool memo_segnale(Modello& m, const Segnale& g);
 
 // Reads the eleven values of a "segnale" row (the keyword is already read),
-// checks the position and places the signal. Any error code standing after
-// the placement, whoever set it, ends the reading at this row's position.
-RowOutcome read_signal_row(FieldReader& in, Stato& s, int riga);
+// checks the position and places the signal. An error that stands after the
+// placement, whoever raised it, ends the reading at this row's position.
+Next read_signal_row(const TrainRow& row);
 
 }  // namespace scenario

@@ -11,6 +11,8 @@
 namespace scenario {
 namespace {
 
+using testing::error_line;
+using testing::read_train_text;
 using testing::route_state;
 
 // The row's values after the position, in row order.
@@ -18,8 +20,8 @@ struct SignalValues {
   int32_t sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo;
 };
 
-void place(Stato& s, int32_t posizione, SignalValues& v) {
-  memo_segnale(s, posizione, v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo);
+bool place(Stato& s, int32_t posizione, const SignalValues& v) {
+  return memo_segnale(s.modello, {posizione, v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo});
 }
 
 TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
@@ -46,9 +48,7 @@ TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    SignalValues v = c.values;
-    place(s, c.posizione, v);
-    EXPECT_EQ(s.codice_errore, 0) << c.name;
+    EXPECT_TRUE(place(s, c.posizione, c.values)) << c.name;
     const Cella& cell = s.modello.celle[c.cell];
     EXPECT_EQ(cell.oggetto, kSignal) << c.name;
     EXPECT_EQ(cell.valore1, c.valori[0]) << c.name;
@@ -61,17 +61,15 @@ TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
 
 TEST(MemoSegnale, TempoIsRaisedTo101AndKeptOnlyForKind2) {
   const struct {
-    int32_t sx, tempo, tempo_after;
+    int32_t sx, tempo;
     uint8_t tempo_segnale;
   } cases[] = {
-      {2, 50, 101, 101}, {2, 1, 101, 101},  {2, 100, 101, 101}, {2, 210, 210, 210}, {2, 0, 0, 0},
-      {2, -5, -5, 251},  {2, 300, 300, 44}, {1, 50, 101, 0},    {1, 210, 210, 0},
+      {2, 50, 101}, {2, 1, 101},  {2, 100, 101}, {2, 210, 210}, {2, 0, 0},
+      {2, -5, 251}, {2, 300, 44}, {1, 50, 0},    {1, 210, 0},
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    SignalValues v{c.sx, 4, 0, 0, 0, 0, 0, 0, 0, c.tempo};
-    place(s, 2800, v);
-    EXPECT_EQ(v.tempo, c.tempo_after) << c.sx << " " << c.tempo;
+    place(s, 2800, {c.sx, 4, 0, 0, 0, 0, 0, 0, 0, c.tempo});
     EXPECT_EQ(s.modello.celle[57].tempo_segnale, c.tempo_segnale) << c.sx << " " << c.tempo;
   }
 }
@@ -82,10 +80,8 @@ TEST(MemoSegnale, OnlyFreeCellsTakeASignal) {
     Stato s = route_state();
     s.modello.celle[57].oggetto = code;
     s.modello.celle[57].valore1 = 7;
-    SignalValues v{1, 4, 0, 0, 0, 0, 0, 0, 0, 0};
-    place(s, 2800, v);
     const bool free = code == kMountainMarker;
-    EXPECT_EQ(s.codice_errore, free ? 0 : 16) << int{code};
+    EXPECT_EQ(place(s, 2800, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}), free) << int{code};
     EXPECT_EQ(s.modello.celle[57].oggetto, free ? uint8_t{kSignal} : code) << int{code};
     EXPECT_EQ(s.modello.celle[57].valore1, free ? 40 : 7) << int{code};
     EXPECT_EQ(s.modello.celle[55].preavviso, free ? 31 : 0) << int{code};
@@ -96,9 +92,7 @@ TEST(MemoSegnale, ApproachCodesOverwriteWhateverIsThere) {
   Stato s = route_state();
   s.modello.celle[55].oggetto = kSignal;
   s.modello.celle[55].preavviso = 84;
-  SignalValues v{1, 4, 0, 0, 0, 0, 0, 0, 0, 0};
-  place(s, 2800, v);
-  EXPECT_EQ(s.codice_errore, 0);
+  EXPECT_TRUE(place(s, 2800, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(s.modello.celle[55].preavviso, 31);
 }
 
@@ -107,10 +101,10 @@ TEST(SignalRow, OccupiedCellEndsTheReadingAtTheSignal) {
   const auto result = read_train_text(
       s, testing::train_text({"velocita, 0, 80", "segnale, 2800, 1,4,0, 0,0, 0, 0,0,0, 0",
                               "segnale, 2790, 2,2,0, 0,0, 0, 0,0,0, 0", "vetture, 5"}));
-  EXPECT_EQ(result, TrainReadResult::kStopped);
-  EXPECT_EQ(s.codice_errore, 16);
-  EXPECT_EQ(s.posizione_errore, 2790);
-  EXPECT_EQ(s.riga_errore, 4);
+  EXPECT_EQ(result, ReadingEnd::kStopped);
+  EXPECT_EQ(s.codice_errore(), 16);
+  EXPECT_EQ(s.posizione_errore(), 2790);
+  EXPECT_EQ(error_line(s), 4);
   EXPECT_EQ(s.modello.celle[57].valore1, 40);          // the first signal stays
   EXPECT_EQ(s.modello.record[84].posizione_punto, 0);  // later rows are not read
   EXPECT_EQ(s.modello.celle[0].velocita, 0);           // no fills

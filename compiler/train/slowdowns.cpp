@@ -1,7 +1,5 @@
 #include "compiler/train/slowdowns.h"
 
-#include <vector>
-
 #include "compiler/model/numbers.h"
 
 namespace scenario {
@@ -19,97 +17,82 @@ void mark(Cella& cell, ObjectCode code, int32_t v, int32_t d_v) {
   if (d_v != 0) cell.valore2 = low_bits<int16_t>(d_v);
 }
 
+SlowdownPlacement refused(ErrorCode code, int64_t cell, std::vector<int64_t> placed = {}) {
+  return {code, cell, std::move(placed)};
+}
+
 }  // namespace
 
-void memo_rallentamento(Stato& s, int32_t x, int32_t& v, int32_t& l, int32_t& f_tt, int32_t f_ta, int32_t& d_v) {
-  std::vector<Cella>& celle = s.modello.celle;
-  const bool warned = x > kWarningFrom;
-  const int64_t start = cell_of_object(x);
-  const int64_t end = cell_of_object(int64_t{x} + l);
-  const int64_t warning = cell_of_object(int64_t{x} - kWarningDistance);
-  if (warned) {
-    if (!is_free(celle[warning])) {
-      s.codice_errore = 17;
-      return;
-    }
-  } else {
-    f_ta = 0;
-  }
-  if (!is_free(celle[start])) {
-    s.codice_errore = 18;
-    return;
-  }
-  if (!is_free(celle[end])) {
-    s.codice_errore = 19;
-    return;
-  }
+SlowdownPlacement memo_rallentamento(Modello& m, const Rallentamento& r) {
+  std::vector<Cella>& celle = m.celle;
+  const auto at = [&](int64_t i) -> Cella& { return celle[static_cast<size_t>(i)]; };
+  const bool warned = r.x > kWarningFrom;
+  const int64_t start = cell_of_object(r.x);
+  const int64_t end = cell_of_object(int64_t{r.x} + r.l);
+  const int64_t warning = cell_of_object(int64_t{r.x} - kWarningDistance);
+  if (warned && !is_free(at(warning))) return refused(ErrorCode::kWarningCellOccupied, warning);
+  if (!is_free(at(start))) return refused(ErrorCode::kSlowdownStartOccupied, start);
+  if (!is_free(at(end))) return refused(ErrorCode::kSlowdownEndOccupied, end);
   // End first: a slowdown shorter than a cell leaves only its start.
-  mark(celle[end], kSlowdownEnd, v, d_v);
-  mark(celle[start], kSlowdownStart, v, d_v);
-  if (warned) mark(celle[warning], kSlowdownWarning, v, d_v);
-  celle[start].valore3 = low_bits<int16_t>(f_tt);
-  celle[end].valore3 = low_bits<int16_t>(f_tt);
+  mark(at(end), kSlowdownEnd, r.v, r.d_v);
+  mark(at(start), kSlowdownStart, r.v, r.d_v);
+  std::vector<int64_t> placed = {end};
+  if (start != end) placed.push_back(start);
+  if (warned) {
+    mark(at(warning), kSlowdownWarning, r.v, r.d_v);
+    placed.push_back(warning);
+  }
+  at(start).valore3 = low_bits<int16_t>(r.f_tt);
+  at(end).valore3 = low_bits<int16_t>(r.f_tt);
 
-  if (f_ta == 0) return;
+  if (!warned || r.f_ta == 0) return {std::nullopt, 0, std::move(placed)};
   // The approach cells end in the cell before the board; when (x - 1200) / 50
   // ends in .5 the two roundings part and h is the board's own cell
   // (occupied: error 20) or the cell two before it.
-  const int64_t h = cell_of_stretch(int64_t{x} - kWarningDistance);
+  const int64_t h = cell_of_stretch(int64_t{r.x} - kWarningDistance);
   for (int64_t i = 0; i < 4; ++i) {
-    if (!is_free(celle[h - i])) {
-      s.codice_errore = 20;
-      return;
-    }
+    if (!is_free(at(h - i))) return refused(ErrorCode::kApproachCellsOccupied, h - i, std::move(placed));
   }
   for (int16_t i = 0; i < 4; ++i) {
-    Cella& cell = celle[h - i];
+    Cella& cell = at(h - i);
     cell.oggetto = kSlowdownApproach;
     cell.valore1 = static_cast<int16_t>(i + 1);
-    if (d_v != 0) cell.valore2 = static_cast<int16_t>(i + 1);
+    if (r.d_v != 0) cell.valore2 = static_cast<int16_t>(i + 1);
+    placed.push_back(h - i);
   }
+  return {std::nullopt, 0, std::move(placed)};
 }
 
-RowOutcome read_slowdown_row(FieldReader& in, Stato& s, int riga) {
-  const int32_t x = in.number();
-  int32_t v = in.number();
-  int32_t l = in.number();
-  int32_t f_tt = in.number();
-  const int32_t f_ta = in.number();
-  int32_t d_v = in.number();
-  const Modello& m = s.modello;
-  if (beyond_track(m, x, 100) || !in_track(m, cell_of_object(x)) || !in_track(m, cell_of_object(int64_t{x} + l))) {
-    record_error(s, 15, x, riga);
-    return RowOutcome::kLeaveLoop;
+Next read_slowdown_row(const TrainRow& row) {
+  Rallentamento r;
+  for (int32_t* value : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v}) *value = row.in.number();
+  Modello& m = row.s.modello;
+  if (beyond_track(m, r.x, 100) || !in_track(m, cell_of_object(r.x)) ||
+      !in_track(m, cell_of_object(int64_t{r.x} + r.l))) {
+    return row.end_beyond_track(r.x);
   }
-  memo_rallentamento(s, x, v, l, f_tt, f_ta, d_v);
-  if (s.codice_errore > 0) {
-    record_error(s, s.codice_errore, x, riga);
-    return RowOutcome::kStop;
-  }
-  return RowOutcome::kNext;
+  const SlowdownPlacement placement = memo_rallentamento(m, r);
+  for (const int64_t cell : placement.placed) row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
+  if (placement.error) return row.stop(*placement.error, r.x, placement.error_cell);
+  return row.stop_if_an_error_stands(r.x);
 }
 
-RowOutcome read_abbattimento_row(FieldReader& in, Stato& s, int riga) {
-  const int32_t position = in.number();
-  const int32_t value = in.number();
-  Modello& m = s.modello;
+Next read_abbattimento_row(const TrainRow& row) {
+  const int32_t position = row.in.number();
+  const int32_t value = row.in.number();
+  Modello& m = row.s.modello;
   const int64_t c = cell_of_stretch(position);
-  if (beyond_track(m, position, 100) || !in_track(m, c)) {
-    record_error(s, 15, position, riga);
-    return RowOutcome::kLeaveLoop;
-  }
-  Cella& cell = m.celle[c];
-  if (!is_free(cell)) {
-    record_error(s, 7, position, riga);
-    return RowOutcome::kStop;
-  }
+  if (beyond_track(m, position, 100) || !in_track(m, c)) return row.end_beyond_track(position);
+  Cella& cell = m.celle[static_cast<size_t>(c)];
+  if (!is_free(cell)) return row.stop(ErrorCode::kReductionCellOccupied, position, c);
   if (value > 0) {
     cell.oggetto = kReductionPositive;
     cell.valore1 = low_bits<int16_t>(value);
   } else {
     cell.oggetto = kReductionZero;
   }
-  return RowOutcome::kNext;
+  row.s.origini.cella[static_cast<size_t>(c)] = row.place;
+  return Next::kRow;
 }
 
 }  // namespace scenario

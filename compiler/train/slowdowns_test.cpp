@@ -12,6 +12,8 @@
 namespace scenario {
 namespace {
 
+using testing::error_line;
+using testing::read_train_text;
 using testing::route_state;
 using testing::train_text;
 
@@ -19,7 +21,12 @@ struct Slowdown {
   int32_t x, v, l, f_tt, f_ta, d_v;
 };
 
-void place(Stato& s, Slowdown w) { memo_rallentamento(s, w.x, w.v, w.l, w.f_tt, w.f_ta, w.d_v); }
+SlowdownPlacement place(Stato& s, Slowdown w) {
+  return memo_rallentamento(s.modello, {w.x, w.v, w.l, w.f_tt, w.f_ta, w.d_v});
+}
+
+// The number of the error a placement found, 0 for none.
+int32_t error_of(const SlowdownPlacement& p) { return p.error ? number(*p.error) : 0; }
 
 struct Placed {
   int64_t cell;
@@ -85,8 +92,9 @@ TEST(MemoRallentamento, PlacesBoardsStartEndAndApproach) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    place(s, c.slowdown);
-    EXPECT_EQ(s.codice_errore, 0) << c.name;
+    const SlowdownPlacement placed = place(s, c.slowdown);
+    EXPECT_EQ(error_of(placed), 0) << c.name;
+    EXPECT_EQ(placed.placed.size(), c.cells.size()) << c.name;
     expect_cells(s, c.cells, c.name);
   }
 }
@@ -112,8 +120,11 @@ TEST(MemoRallentamento, OccupiedCells) {
   for (const auto& c : cases) {
     Stato s = route_state();
     s.modello.celle[c.occupied].oggetto = c.code;
-    place(s, c.slowdown);
-    EXPECT_EQ(s.codice_errore, c.error) << c.name;
+    const SlowdownPlacement placed = place(s, c.slowdown);
+    EXPECT_EQ(error_of(placed), c.error) << c.name;
+    if (c.error != 0 && c.code != kNothing) {
+      EXPECT_EQ(placed.error_cell, c.occupied) << c.name;
+    }
     std::vector<int64_t> written;
     for (int64_t i = 0; i <= s.modello.numero_celle; ++i) {
       const uint8_t o = s.modello.celle[i].oggetto;
@@ -123,6 +134,9 @@ TEST(MemoRallentamento, OccupiedCells) {
     std::vector<int64_t> expected = c.written;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(written, expected) << c.name;
+    std::vector<int64_t> reported = placed.placed;
+    std::sort(reported.begin(), reported.end());
+    EXPECT_EQ(reported, expected) << c.name;
   }
 }
 
@@ -131,10 +145,10 @@ TEST(SlowdownRow, OccupiedCellEndsTheReadingAtX) {
   const auto result = read_train_text(
       s, train_text({"velocita, 0, 80", "segnale, 93650, 1,4,0, 0,0, 0, 0,0,0, 0",
                      "rallentamento, 93650, 40, 200, 0, 1, 0", "vetture, 5"}));
-  EXPECT_EQ(result, TrainReadResult::kStopped);
-  EXPECT_EQ(s.codice_errore, 18);
-  EXPECT_EQ(s.posizione_errore, 93650);
-  EXPECT_EQ(s.riga_errore, 4);
+  EXPECT_EQ(result, ReadingEnd::kStopped);
+  EXPECT_EQ(s.codice_errore(), 18);
+  EXPECT_EQ(s.posizione_errore(), 93650);
+  EXPECT_EQ(error_line(s), 4);
   EXPECT_EQ(s.modello.record[84].posizione_punto, 0);
   EXPECT_EQ(s.modello.celle[0].velocita, 0);
 }
@@ -157,8 +171,8 @@ TEST(AbbattimentoRow, PlacesASpeedReductionPointWithoutTheExtraCell) {
     Stato s = route_state();
     s.modello.celle[c.cell].oggetto = kMountainMarker;
     s.modello.celle[c.cell].valore1 = 9;
-    EXPECT_EQ(read_train_text(s, train_text({c.row})), TrainReadResult::kCompleted) << c.row;
-    EXPECT_EQ(s.codice_errore, 0) << c.row;
+    EXPECT_EQ(read_train_text(s, train_text({c.row})), ReadingEnd::kCompleted) << c.row;
+    EXPECT_EQ(s.codice_errore(), 0) << c.row;
     EXPECT_EQ(s.modello.celle[c.cell].oggetto, c.oggetto) << c.row;
     EXPECT_EQ(s.modello.celle[c.cell].valore1, c.valore1) << c.row;
   }
@@ -168,10 +182,10 @@ TEST(AbbattimentoRow, OccupiedCellIsError7) {
   Stato s = route_state();
   const auto result =
       read_train_text(s, train_text({"segnale, 1950, 1,4,0, 0,0, 0, 0,0,0, 0", "abbattimento, 2000, 5", "vetture, 5"}));
-  EXPECT_EQ(result, TrainReadResult::kStopped);
-  EXPECT_EQ(s.codice_errore, 7);
-  EXPECT_EQ(s.posizione_errore, 2000);
-  EXPECT_EQ(s.riga_errore, 3);
+  EXPECT_EQ(result, ReadingEnd::kStopped);
+  EXPECT_EQ(s.codice_errore(), 7);
+  EXPECT_EQ(s.posizione_errore(), 2000);
+  EXPECT_EQ(error_line(s), 3);
   EXPECT_EQ(s.modello.celle[40].oggetto, kSignal);
   EXPECT_EQ(s.modello.record[84].posizione_punto, 0);
 }
@@ -180,9 +194,9 @@ TEST(AbbattimentoRow, OccupiedCellIsError7) {
 // error left by the line reader.
 TEST(AbbattimentoRow, EarlierErrorDoesNotStopIt) {
   Stato s = route_state();
-  s.codice_errore = 15;
-  EXPECT_EQ(read_train_text(s, train_text({"abbattimento, 2000, 5", "vetture, 5"})), TrainReadResult::kCompleted);
-  EXPECT_EQ(s.codice_errore, 15);
+  testing::raise_line_error(s, 109950);
+  EXPECT_EQ(read_train_text(s, train_text({"abbattimento, 2000, 5", "vetture, 5"})), ReadingEnd::kCompleted);
+  EXPECT_EQ(s.codice_errore(), 15);
   EXPECT_EQ(s.modello.celle[40].oggetto, kReductionPositive);
   EXPECT_EQ(s.modello.record[84].posizione_punto, 5);
 }

@@ -1,6 +1,7 @@
 #include "compiler/train/stations.h"
 
 #include "compiler/model/numbers.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -59,32 +60,22 @@ void read_columns(FieldReader& in, Record& r) {
 
 }  // namespace
 
-RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga) {
-  Modello& m = s.modello;
+Next read_station(const TrainRow& row, int32_t& indice) {
+  FieldReader& in = row.in;
+  Modello& m = row.s.modello;
   // Stations and sign texts share the records; a station never takes a sign's.
-  if (indice >= m.slot_cartello) {
-    record_error_code(s, 10, riga);
-    return RowOutcome::kStop;
-  }
-  Record& r = m.record[indice];
+  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, std::nullopt);
+  Record& r = m.record[static_cast<size_t>(indice)];
+  row.s.origini.record[static_cast<size_t>(indice)] = row.place;
 
   const int32_t position = in.number();
   r.posizione_punto = position;
-  if (beyond_track(m, position, kStationMargin)) {
-    record_error(s, 15, position, riga);
-    return RowOutcome::kLeaveLoop;
-  }
-  if (position % 50 != 0) {
-    record_error(s, 8, position, riga);
-    return RowOutcome::kStop;
-  }
+  if (beyond_track(m, position, kStationMargin)) return row.end_beyond_track(position);
+  if (position % 50 != 0) return row.stop(ErrorCode::kStationOffGrid, position);
 
   r.tipo_punto = checked<uint8_t>(in.number());
   const int32_t length = in.number();  // not kept in the record
-  if (length % 100 != 0) {
-    record_error(s, 9, position, riga);
-    return RowOutcome::kStop;
-  }
+  if (length % 100 != 0) return row.stop(ErrorCode::kStationLengthOffGrid, position);
   read_columns(in, r);
 
   set_zone(r, position, length);
@@ -99,37 +90,28 @@ RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga) {
   if (r.tipo_punto < kFirstPassedCategory) {
     const double zone_end_cell = r.fine_zona / 50.0;
     const int64_t stop = static_cast<int64_t>(nearest_even(zone_end_cell - 1));
-    if (stop > m.numero_celle) {
-      record_error(s, 15, position, riga);
-      return RowOutcome::kLeaveLoop;
-    }
+    if (stop > m.numero_celle) return row.end_beyond_track(position);
     if (r.tipo_punto != 5 && r.tipo_punto != 6) {
       for (int k = 1; k <= 4; ++k) {
         const double c = zone_end_cell - k - 1;
-        if (c > 1) m.celle[static_cast<int64_t>(nearest_even(c))].preavviso = static_cast<uint8_t>(80 + k);
+        if (c > 1) m.celle[static_cast<size_t>(nearest_even(c))].preavviso = static_cast<uint8_t>(80 + k);
       }
     }
     // Tested on the rounded cell: cell 1 must keep its header values free.
-    if (stop <= 1) {
-      record_error_code(s, 24, riga);
-      return RowOutcome::kStop;
-    }
-    m.celle[stop].oggetto = kStationStop;
-    m.celle[stop].valore1 = static_cast<int16_t>(indice);
+    if (stop <= 1) return row.stop(ErrorCode::kStopCellAtStart, std::nullopt, stop);
+    m.celle[static_cast<size_t>(stop)].oggetto = kStationStop;
+    m.celle[static_cast<size_t>(stop)].valore1 = static_cast<int16_t>(indice);
+    row.s.origini.cella[static_cast<size_t>(stop)] = row.place;
   }
 
-  if (indice > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[indice - 1].fine_zona) {
-    record_error(s, 22, position, riga);
-    return RowOutcome::kStop;
+  if (indice > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[static_cast<size_t>(indice) - 1].fine_zona) {
+    return row.stop(ErrorCode::kStationsTooClose, position);
   }
 
   ++indice;
-  ++s.righe_lette.stazioni;
-  if (indice >= m.slot_cartello) {
-    record_error_code(s, 10, riga);
-    return RowOutcome::kStop;
-  }
-  return RowOutcome::kNext;
+  ++row.s.righe_lette.stazioni;
+  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, std::nullopt);
+  return Next::kRow;
 }
 
 }  // namespace scenario

@@ -5,9 +5,7 @@
 
 #include <cstdint>
 
-#include "compiler/line/field_reader.h"
-#include "compiler/model/state.h"
-#include "compiler/train/row_outcome.h"
+#include "compiler/train/train_row.h"
 
 namespace scenario {
 
@@ -18,6 +16,6 @@ namespace scenario {
 // `slot_cartello`, the next free sign slot, bounds it: a station whose own
 // slot is at or above it is refused, and an index that reaches it after the
 // increase ends the reading; both are error 10.
-RowOutcome read_station(FieldReader& in, Stato& s, int32_t& indice, int riga);
+Next read_station(const TrainRow& row, int32_t& indice);
 
 }  // namespace scenario

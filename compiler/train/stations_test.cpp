@@ -12,6 +12,8 @@
 namespace scenario {
 namespace {
 
+using testing::error_line;
+using testing::read_train_text;
 using testing::route_state;
 using testing::train_text;
 
@@ -41,8 +43,8 @@ TEST(Station, FirstStationOfTheDataSet) {
   Stato s = route_state();
   const auto result = read_train_text(
       s, train_text({"stazione,       0,  2, 1000,  0, 0, 0,  1,1,0,  4,1,1,    1,  23,50, 0, MONTEBRISCA"}));
-  EXPECT_EQ(result, TrainReadResult::kCompleted);
-  EXPECT_EQ(s.codice_errore, 0);
+  EXPECT_EQ(result, ReadingEnd::kCompleted);
+  EXPECT_EQ(s.codice_errore(), 0);
   const Record& r = s.modello.record[1];
   EXPECT_EQ(r.tipo_punto, 2);
   EXPECT_EQ(r.inizio_zona, -500);
@@ -100,8 +102,8 @@ TEST(Station, ZoneStopAndApproachByCategory) {
         read_train_text(s, train_text({station(0, 28, 200), station(10000, c.category, c.length, c.dato_2,
                                                                         c.allungamento)}));
     const std::string name = "category " + std::to_string(c.category) + " length " + std::to_string(c.length);
-    EXPECT_EQ(result, TrainReadResult::kCompleted) << name;
-    EXPECT_EQ(s.codice_errore, 0) << name;
+    EXPECT_EQ(result, ReadingEnd::kCompleted) << name;
+    EXPECT_EQ(s.codice_errore(), 0) << name;
     const Record& r = s.modello.record[2];
     EXPECT_EQ(r.inizio_zona, c.inizio) << name;
     EXPECT_EQ(r.fine_zona, c.fine) << name;
@@ -122,34 +124,33 @@ TEST(Station, ErrorsKeepWhatWasStored) {
     const char* name;
     std::vector<std::string> rows;
     int32_t code, position;
-    TrainReadResult result;
+    ReadingEnd result;
     int32_t stored_position, stored_category;  // of the last station's record
     std::string stored_name;
     int64_t stop;  // of the last station, -1: none
   } cases[] = {
-      {"8: position off the grid", {station(1025, 2, 1000)}, 8, 1025, TrainReadResult::kStopped, 1025, 0, "", -1},
-      {"9: length off the grid", {station(1000, 2, 250)}, 9, 1000, TrainReadResult::kStopped, 1000, 2, "", -1},
-      {"15: position + 800 past the track", {station(109250, 2, 200)}, 15, 109250, TrainReadResult::kCompleted,
+      {"8: position off the grid", {station(1025, 2, 1000)}, 8, 1025, ReadingEnd::kStopped, 1025, 0, "", -1},
+      {"9: length off the grid", {station(1000, 2, 250)}, 9, 1000, ReadingEnd::kStopped, 1000, 2, "", -1},
+      {"15: position + 800 past the track", {station(109250, 2, 200)}, 15, 109250, ReadingEnd::kCompleted,
        109250, 0, "", -1},
-      {"last position on the track", {station(109200, 2, 200)}, 0, 77, TrainReadResult::kCompleted, 109200, 2, "S",
+      {"last position on the track", {station(109200, 2, 200)}, 0, 77, ReadingEnd::kCompleted, 109200, 2, "S",
        2185},
       {"15: stop cell past the track, no approach codes", {station(109200, 4, 1800)}, 15, 109200,
-       TrainReadResult::kCompleted, 109200, 4, "S", -1},
-      {"24: stop cell 1", {station(0, 2, 200)}, 24, 77, TrainReadResult::kStopped, 0, 2, "S", -1},
+       ReadingEnd::kCompleted, 109200, 4, "S", -1},
+      {"24: stop cell 1", {station(0, 2, 200)}, 24, 77, ReadingEnd::kStopped, 0, 2, "S", -1},
       {"22: zone 300 m after the previous one", {station(0, 2, 1000), station(900, 2, 200)}, 22, 900,
-       TrainReadResult::kStopped, 900, 2, "S", 19},
+       ReadingEnd::kStopped, 900, 2, "S", 19},
       {"zone 350 m after the previous one", {station(0, 2, 1000), station(950, 2, 200)}, 0, 77,
-       TrainReadResult::kCompleted, 950, 2, "S", 20},
+       ReadingEnd::kCompleted, 950, 2, "S", 20},
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    s.posizione_errore = 77;
     const std::vector<std::string_view> rows(c.rows.begin(), c.rows.end());
     EXPECT_EQ(read_train_text(s, train_text(rows)), c.result) << c.name;
-    EXPECT_EQ(s.codice_errore, c.code) << c.name;
-    EXPECT_EQ(s.posizione_errore, c.position) << c.name;
+    EXPECT_EQ(s.codice_errore(), c.code) << c.name;
+    EXPECT_EQ(testing::own_position(s).value_or(77), c.position) << c.name;  // 77: no position of its own
     if (c.code != 0) {
-      EXPECT_EQ(s.riga_errore, static_cast<int>(rows.size()) + 1) << c.name;
+      EXPECT_EQ(error_line(s), static_cast<int>(rows.size()) + 1) << c.name;
     }
     const Record& r = s.modello.record[rows.size()];
     EXPECT_EQ(r.posizione_punto, c.stored_position) << c.name;
@@ -182,8 +183,8 @@ TEST(Station, WideColumnsAreReadingFailures) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    EXPECT_EQ(read_train_text(s, c.text) == TrainReadResult::kReadFailure, c.fails) << c.text;
-    EXPECT_EQ(s.codice_errore, c.fails ? 25 : 0) << c.text;
+    EXPECT_EQ(read_train_text(s, c.text) == ReadingEnd::kReadingFailure, c.fails) << c.text;
+    EXPECT_EQ(s.codice_errore(), c.fails ? 25 : 0) << c.text;
   }
 }
 
@@ -207,15 +208,14 @@ TEST(Station, StationsStayClearOfTheSignTexts) {
   for (const auto& c : cases) {
     Stato s = route_state();
     s.modello.slot_cartello = c.slot_cartello;
-    s.posizione_errore = 77;
     std::vector<std::string> rows;
     for (int i = 1; i <= c.stations; ++i) rows.push_back(station(1000 * i, 28, 200));
     std::vector<std::string_view> views(rows.begin(), rows.end());
     const auto result = read_train_text(s, train_text(views));
     const std::string name = std::to_string(c.slot_cartello) + "/" + std::to_string(c.stations);
-    EXPECT_EQ(result, c.code == 0 ? TrainReadResult::kCompleted : TrainReadResult::kStopped) << name;
-    EXPECT_EQ(s.codice_errore, c.code) << name;
-    EXPECT_EQ(s.posizione_errore, 77) << name;
+    EXPECT_EQ(result, c.code == 0 ? ReadingEnd::kCompleted : ReadingEnd::kStopped) << name;
+    EXPECT_EQ(s.codice_errore(), c.code) << name;
+    EXPECT_EQ(testing::own_position(s), std::nullopt) << name;
     for (int i = 1; i <= 79; ++i) {
       EXPECT_EQ(s.modello.record[i].posizione_punto, i <= c.stored ? 1000 * i : 0) << name << " record " << i;
     }

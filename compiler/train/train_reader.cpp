@@ -1,157 +1,129 @@
 #include "compiler/train/train_reader.h"
 
-#include <filesystem>
-#include <optional>
-#include <string_view>
 #include <utility>
 
-#include "common/read_whole_file.h"
-#include "compiler/line/field_reader.h"
-#include "compiler/model/numbers.h"
-#include "compiler/model/read_failure.h"
+#include "compiler/text/read_failure.h"
+#include "compiler/text/rows.h"
 #include "compiler/train/profile.h"
-#include "compiler/train/row_outcome.h"
 #include "compiler/train/signals.h"
 #include "compiler/train/slowdowns.h"
 #include "compiler/train/stations.h"
+#include "compiler/train/train_row.h"
 
 namespace scenario {
 namespace {
 
-bool has(std::string_view field, std::string_view word) { return field.find(word) != std::string_view::npos; }
+// Separator fields passed over in a row before a keyword field.
+constexpr int kSeparators = 2;
 
 class TrainReader {
  public:
   TrainReader(Stato& s, std::string bytes) : s_(s), in_(std::move(bytes)) {}
 
-  TrainReadResult run();
-  int row_line() const { return row_line_; }
+  ReadingEnd run();
+  const FieldReader& in() const { return in_; }
 
  private:
-  void skip_to_general_section();
-  bool read_field();
-  bool next_keyword();
-  RowOutcome interpret();
+  Next interpret(const Keyword& row);
   void check_progressives();
 
   Stato& s_;
   FieldReader in_;
   SpeedAndAdhesion profile_;
   int32_t station_ = 1;
-  int row_line_ = 0;  // line of the keyword field being interpreted
 };
-
-TrainReadResult TrainReader::run() {
-  skip_to_general_section();
-  RowOutcome outcome = RowOutcome::kNext;
-  while (outcome == RowOutcome::kNext && next_keyword()) outcome = interpret();
-  if (outcome == RowOutcome::kStop) return TrainReadResult::kStopped;
-  profile_.fill_to_end(s_.modello);
-  check_progressives();
-  return TrainReadResult::kCompleted;
-}
 
 // Nothing before "[generale]" is interpreted; a file without it is read to
 // its end and nothing at all is.
-void TrainReader::skip_to_general_section() {
-  while (read_field()) {
-    if (has(s_.modello.campo, "[generale]")) return;
+ReadingEnd TrainReader::run() {
+  Next next = Next::kRow;
+  if (find_general_section(in_, false)) {
+    while (next == Next::kRow) {
+      const std::optional<Keyword> row = next_keyword(in_, kSeparators);
+      if (!row) break;
+      s_.lettura_treno.last_line = row->line;
+      next = interpret(*row);
+    }
   }
-}
-
-// Reads a field in keyword position; false when none is left to interpret,
-// so that the last field of the file never is.
-bool TrainReader::read_field() {
-  if (in_.eof()) return false;
-  s_.modello.campo = in_.text();
-  row_line_ = in_.line();
-  return !in_.eof();
-}
-
-// The next keyword field, past at most two separator fields (those holding
-// a "-").
-bool TrainReader::next_keyword() {
-  if (!read_field()) return false;
-  for (int skipped = 0; skipped < 2 && has(s_.modello.campo, "-"); ++skipped) {
-    if (!read_field()) return false;
-  }
-  return true;
+  if (next == Next::kStop) return ReadingEnd::kStopped;
+  profile_.fill_to_end(s_.modello);
+  check_progressives();
+  return ReadingEnd::kCompleted;
 }
 
 // Every keyword is tested, case-sensitively and in this order, so a field
 // holding two keywords is two rows; a field holding none is passed over.
-RowOutcome TrainReader::interpret() {
-  const std::string& campo = s_.modello.campo;
-  Record& header84 = s_.modello.record[84];
-  Record& header86 = s_.modello.record[86];
-  RowOutcome outcome = RowOutcome::kNext;
-  const auto when = [&](bool matches, auto&& row) {
-    if (outcome == RowOutcome::kNext && matches) outcome = row();
+Next TrainReader::interpret(const Keyword& keyword) {
+  const std::string& campo = keyword.text;
+  const TrainRow row{in_, s_, Place{Description::kTrain, keyword.line, keyword.column}};
+  Record& train_data = s_.modello.record[kTrainDataSlot];
+  Record& train = s_.modello.record[kTrainSlot];
+  Next next = Next::kRow;
+  const auto when = [&](bool matches, auto&& read) {
+    if (next == Next::kRow && matches) next = read();
   };
 
   when(has(campo, "massa") && has(campo, "frenata"), [&] {
-    header84.inizio_zona = in_.number();
-    return RowOutcome::kNext;
+    train_data.inizio_zona = in_.number();
+    return Next::kRow;
   });
   when(has(campo, "vetture"), [&] {
-    header84.posizione_punto = in_.number();
-    return RowOutcome::kNext;
+    train_data.posizione_punto = in_.number();
+    return Next::kRow;
   });
-  when(has(campo, "velocit"), [&] { return profile_.read_speed_row(in_, s_, row_line_); });
-  when(has(campo, "aderenza"), [&] { return profile_.read_adhesion_row(in_, s_, row_line_); });
+  when(has(campo, "velocit"), [&] { return profile_.read_speed_row(row); });
+  when(has(campo, "aderenza"), [&] { return profile_.read_adhesion_row(row); });
   when(has(campo, "orologio"), [&] {
-    header86.dato_7 = checked<int16_t>(in_.number());
-    header86.dato_8 = checked<int16_t>(in_.number());
-    header86.dato_9 = checked<int16_t>(in_.number());
-    return RowOutcome::kNext;
+    train.dato_7 = checked<int16_t>(in_.number());
+    train.dato_8 = checked<int16_t>(in_.number());
+    train.dato_9 = checked<int16_t>(in_.number());
+    return Next::kRow;
   });
   when(has(campo, "sabbia"), [&] {
-    header86.dato_4 = checked<int16_t>(in_.number());
-    return RowOutcome::kNext;
+    train.dato_4 = checked<int16_t>(in_.number());
+    return Next::kRow;
   });
-  when(has(campo, "segnale"), [&] { return read_signal_row(in_, s_, row_line_); });
-  when(has(campo, "rallentamento"), [&] { return read_slowdown_row(in_, s_, row_line_); });
-  when(has(campo, "abbattimento"), [&] { return read_abbattimento_row(in_, s_, row_line_); });
-  when(has(campo, "stazione"), [&] { return read_station(in_, s_, station_, row_line_); });
-  return outcome;
+  when(has(campo, "segnale"), [&] { return read_signal_row(row); });
+  when(has(campo, "rallentamento"), [&] { return read_slowdown_row(row); });
+  when(has(campo, "abbattimento"), [&] { return read_abbattimento_row(row); });
+  when(has(campo, "stazione"), [&] { return read_station(row, station_); });
+  return next;
 }
 
-// The bounds of the three progressive records must lie on the cell grid.
+// The bounds of the three progressive records must lie on the cell grid. The
+// progressives are rows of the line description: the fault is there.
 void TrainReader::check_progressives() {
-  for (int slot = 81; slot <= 83; ++slot) {
-    const Record& r = s_.modello.record[slot];
-    if (r.inizio_zona % 50 != 0 || r.fine_zona % 50 != 0) record_error_code(s_, 2, 0);
+  for (int slot = kFirstProgressiveSlot; slot < kFirstProgressiveSlot + 3; ++slot) {
+    const Record& r = s_.modello.record[static_cast<size_t>(slot)];
+    if (r.inizio_zona % 50 != 0 || r.fine_zona % 50 != 0) {
+      s_.errori.raise({ErrorCode::kProgressiveOffGrid, Stage::kTrainReading,
+                       s_.origini.record[static_cast<size_t>(slot)], std::nullopt, std::nullopt, {}});
+    }
   }
 }
 
-// Only a regular file is read: a directory or a pipe is no description.
-std::optional<std::string> read_description(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  return read_whole_file(path);
+void raise_reading_failure(Stato& s, Place place, std::string detail) {
+  s.errori.raise({ErrorCode::kReadingFailure, Stage::kTrainReading, place, std::nullopt, std::nullopt,
+                  std::move(detail)});
 }
 
 }  // namespace
 
-TrainReadResult read_train_text(Stato& s, std::string bytes) {
-  TrainReader reader(s, std::move(bytes));
+void read_train(Stato& s, const DescriptionText& text) {
+  if (text.found != DescriptionText::Found::kRead) {
+    raise_reading_failure(s, Place{Description::kTrain, 0, 0},
+                          text.found == DescriptionText::Found::kMissing ? "la descrizione del treno non esiste"
+                                                                        : "il file non si può leggere");
+    s.lettura_treno.end = ReadingEnd::kReadingFailure;
+    return;
+  }
+  TrainReader reader(s, text.bytes);
   try {
-    return reader.run();
-  } catch (const ReadFailure&) {
-    record_error_code(s, 25, reader.row_line());
-    return TrainReadResult::kReadFailure;
+    s.lettura_treno.end = reader.run();
+  } catch (const ReadFailure& failure) {
+    raise_reading_failure(s, Place{Description::kTrain, reader.in().line(), reader.in().column()}, failure.detail);
+    s.lettura_treno.end = ReadingEnd::kReadingFailure;
   }
-}
-
-void read_train_description(Stato& s, const DescriptionFiles& files) {
-  std::optional<std::string> bytes = read_description(files.treno);
-  TrainReadResult result = TrainReadResult::kReadFailure;
-  if (bytes) {
-    result = read_train_text(s, std::move(*bytes));
-  } else {
-    record_error_code(s, 25, 0);
-  }
-  discard_after_reading(files, files.treno, result == TrainReadResult::kReadFailure);
 }
 
 }  // namespace scenario

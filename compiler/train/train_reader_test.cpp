@@ -7,12 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 #include "compiler/train/train_test_support.h"
 
 namespace scenario {
 namespace {
 
+using testing::error_line;
+using testing::raise_line_error;
+using testing::read_train_text;
 using testing::route_state;
 using testing::train_text;
 
@@ -21,8 +24,8 @@ TEST(TrainReader, GeneralRowsGoToTheHeaderRecords) {
   const auto result = read_train_text(s, train_text({"numero vetture,    14", "percentuale massa frenata,    125",
                                                      "sabbia,    300",
                                                      "orologio,    23              49            40 "}));
-  EXPECT_EQ(result, TrainReadResult::kCompleted);
-  EXPECT_EQ(s.codice_errore, 0);
+  EXPECT_EQ(result, ReadingEnd::kCompleted);
+  EXPECT_EQ(s.codice_errore(), 0);
   const Record& r84 = s.modello.record[84];
   EXPECT_EQ(r84.inizio_zona, 125);
   EXPECT_EQ(r84.posizione_punto, 14);
@@ -58,8 +61,8 @@ TEST(TrainReader, FieldsInKeywordPosition) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    EXPECT_EQ(read_train_text(s, c.text), TrainReadResult::kCompleted) << c.name;
-    EXPECT_EQ(s.codice_errore, 0) << c.name;
+    EXPECT_EQ(read_train_text(s, c.text), ReadingEnd::kCompleted) << c.name;
+    EXPECT_EQ(s.codice_errore(), 0) << c.name;
     EXPECT_EQ(s.modello.record[84].posizione_punto, c.coaches) << c.name;
   }
 }
@@ -99,7 +102,7 @@ TEST(TrainReader, SpeedAndAdhesionApplyFromTheirRowOnward) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    ASSERT_EQ(read_train_text(s, train_text(c.rows)), TrainReadResult::kCompleted) << c.name;
+    ASSERT_EQ(read_train_text(s, train_text(c.rows)), ReadingEnd::kCompleted) << c.name;
     for (const Profile& p : c.expected) {
       for (int32_t i = p.first; i <= p.last; ++i) {
         ASSERT_EQ(s.modello.celle[i].velocita, p.velocita) << c.name << " cell " << i;
@@ -125,12 +128,12 @@ TEST(TrainReader, ValuesTooWideForTheirMembersAreReadingFailures) {
   for (const auto& c : cases) {
     Stato s = route_state();
     const auto result = read_train_text(s, train_text({"vetture, 3", c.row}));
-    EXPECT_EQ(result == TrainReadResult::kReadFailure, c.fails) << c.row;
-    EXPECT_EQ(s.codice_errore, c.fails ? 25 : 0) << c.row;
+    EXPECT_EQ(result == ReadingEnd::kReadingFailure, c.fails) << c.row;
+    EXPECT_EQ(s.codice_errore(), c.fails ? 25 : 0) << c.row;
   }
 }
 
-TEST(TrainReader, ReadingFailureRecordsTheRowAndSkipsTheFills) {
+TEST(TrainReader, ReadingFailureRecordsTheFieldAndSkipsTheFills) {
   const struct {
     std::string text;
     int riga;
@@ -141,12 +144,13 @@ TEST(TrainReader, ReadingFailureRecordsTheRowAndSkipsTheFills) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    s.posizione_errore = 77;
-    EXPECT_EQ(read_train_text(s, c.text), TrainReadResult::kReadFailure) << c.text;
-    EXPECT_EQ(s.codice_errore, 25);
-    EXPECT_EQ(s.posizione_errore, 77);
-    EXPECT_EQ(s.origine_errore, ErrorSource::kTrainDescription);
-    EXPECT_EQ(s.riga_errore, c.riga) << c.text;
+    raise_line_error(s, 77);
+    EXPECT_EQ(read_train_text(s, c.text), ReadingEnd::kReadingFailure) << c.text;
+    EXPECT_EQ(s.codice_errore(), 25);
+    EXPECT_EQ(s.posizione_errore(), 77);  // error 25 keeps the position an earlier error set
+    EXPECT_EQ(s.errori.all().back().place.file, Description::kTrain);
+    EXPECT_FALSE(s.errori.all().back().detail.empty()) << c.text;
+    EXPECT_EQ(error_line(s), c.riga) << c.text;
     EXPECT_EQ(s.modello.celle[0].velocita, 0) << c.text;
   }
 }
@@ -169,10 +173,10 @@ TEST(TrainReader, PositionPastTheTrackEndsTheRowsButFillsTheCells) {
   for (const auto& c : cases) {
     Stato s = route_state();
     const auto result = read_train_text(s, train_text({"velocita, 0, 80", c.row, "vetture, 5"}));
-    EXPECT_EQ(result, TrainReadResult::kCompleted) << c.row;
-    EXPECT_EQ(s.codice_errore, 15) << c.row;
-    EXPECT_EQ(s.posizione_errore, c.position) << c.row;
-    EXPECT_EQ(s.riga_errore, 3) << c.row;
+    EXPECT_EQ(result, ReadingEnd::kCompleted) << c.row;
+    EXPECT_EQ(s.codice_errore(), 15) << c.row;
+    EXPECT_EQ(s.posizione_errore(), c.position) << c.row;
+    EXPECT_EQ(error_line(s), 3) << c.row;
     EXPECT_EQ(s.modello.record[84].posizione_punto, 0) << c.row;  // later rows are not read
     EXPECT_EQ(s.modello.celle[2197].velocita, 16) << c.row;       // the fills ran
   }
@@ -181,11 +185,12 @@ TEST(TrainReader, PositionPastTheTrackEndsTheRowsButFillsTheCells) {
 TEST(TrainReader, LastPositionOnTheTrackIsAccepted) {
   Stato s = route_state();
   read_train_text(s, train_text({"velocita, 109900, 100", "abbattimento, 109900, 10"}));
-  EXPECT_EQ(s.codice_errore, 0);
+  EXPECT_EQ(s.codice_errore(), 0);
   EXPECT_EQ(s.modello.celle[2198].oggetto, kReductionPositive);
 }
 
-// After the rows, the bounds of records 81..83 must be multiples of 50.
+// After the rows, the bounds of records 81..83 must be multiples of 50. The
+// progressives are rows of the line description: the error is located there.
 TEST(TrainReader, ProgressiveBoundsOffTheGridAreError2) {
   const struct {
     const char* name;
@@ -194,8 +199,8 @@ TEST(TrainReader, ProgressiveBoundsOffTheGridAreError2) {
     std::string text;
     int32_t code, position;
   } cases[] = {
-      {"start of 81", 81, &Record::inizio_zona, train_text({}), 2, 1234},
-      {"end of 83", 83, &Record::fine_zona, train_text({}), 2, 1234},
+      {"start of 81", 81, &Record::inizio_zona, train_text({}), 2, 0},
+      {"end of 83", 83, &Record::fine_zona, train_text({}), 2, 0},
       {"replaces error 15, keeps its position", 82, &Record::fine_zona, train_text({"velocita, 200000, 1"}), 2,
        200000},
       {"not checked after a stopping error", 82, &Record::inizio_zona,
@@ -203,20 +208,26 @@ TEST(TrainReader, ProgressiveBoundsOffTheGridAreError2) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    s.posizione_errore = 1234;
     s.modello.record[81].inizio_zona = 1500;
     s.modello.record[81].fine_zona = -1500;
     s.modello.record[c.slot].*c.bound += 25;
+    s.origini.record[c.slot] = Place{Description::kLine, 7, 1};
     read_train_text(s, c.text);
-    EXPECT_EQ(s.codice_errore, c.code) << c.name;
-    EXPECT_EQ(s.posizione_errore, c.position) << c.name;
-    EXPECT_EQ(s.riga_errore, c.code == 2 ? 0 : 3) << c.name;
-    EXPECT_EQ(s.origine_errore, ErrorSource::kTrainDescription) << c.name;
+    EXPECT_EQ(s.codice_errore(), c.code) << c.name;
+    EXPECT_EQ(s.posizione_errore(), c.position) << c.name;
+    const RaisedError& last = s.errori.all().back();
+    if (c.code == 2) {
+      EXPECT_EQ(last.place, (Place{Description::kLine, 7, 1})) << c.name;
+    } else {
+      EXPECT_EQ(last.place.file, Description::kTrain) << c.name;
+      EXPECT_EQ(last.place.line, 3) << c.name;
+    }
   }
 }
 
 // An error left by the line reader (15) ends the reading at the first signal
-// or slowdown row, at that row's position.
+// or slowdown row, recorded again at that row's position; the line's own
+// error keeps its place and position.
 TEST(TrainReader, EarlierErrorEndsTheReadingAtASignalOrSlowdownRow) {
   const struct {
     std::string row;
@@ -227,17 +238,22 @@ TEST(TrainReader, EarlierErrorEndsTheReadingAtASignalOrSlowdownRow) {
   };
   for (const auto& c : cases) {
     Stato s = route_state();
-    s.codice_errore = 15;
-    s.posizione_errore = 109950;
-    s.origine_errore = ErrorSource::kLineDescription;
+    raise_line_error(s, 109950);
     const auto result = read_train_text(
         s, train_text({"velocita, 0, 80", "stazione, 0, 2, 1000, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, A", c.row,
                        "vetture, 5"}));
-    EXPECT_EQ(result, TrainReadResult::kStopped) << c.row;
-    EXPECT_EQ(s.codice_errore, 15);
-    EXPECT_EQ(s.posizione_errore, c.position);
-    EXPECT_EQ(s.origine_errore, ErrorSource::kTrainDescription);
-    EXPECT_EQ(s.riga_errore, 4);
+    EXPECT_EQ(result, ReadingEnd::kStopped) << c.row;
+    EXPECT_EQ(s.codice_errore(), 15);
+    EXPECT_EQ(s.posizione_errore(), c.position);
+    ASSERT_EQ(s.errori.all().size(), 2u);
+    const RaisedError& fault = s.errori.all()[0];
+    const RaisedError& stop = s.errori.all()[1];
+    EXPECT_EQ(fault.place, (Place{Description::kLine, 9, 1}));
+    EXPECT_EQ(fault.position, 109950);
+    EXPECT_FALSE(fault.consequence);
+    EXPECT_TRUE(stop.consequence);
+    EXPECT_EQ(stop.place.file, Description::kTrain);
+    EXPECT_EQ(error_line(s), 4);
     EXPECT_EQ(s.modello.record[1].nome_punto, "A");  // the station row went on
     EXPECT_EQ(s.modello.record[84].posizione_punto, 0);
     EXPECT_EQ(s.modello.celle[0].velocita, 0);  // no fills
@@ -245,17 +261,11 @@ TEST(TrainReader, EarlierErrorEndsTheReadingAtASignalOrSlowdownRow) {
 }
 
 TEST(TrainReader, ReadsAShortRunOfTheScenario) {
-  testing::TempDir dir;
-  const DescriptionFiles files{dir.path() / "l.txt", dir.path() / "t.txt"};
-  std::filesystem::copy_file(TESTDATA_DIR "/train/short_run.txt", files.treno);
-  testing::write_file(files.linea, "line");
   Stato s = route_state();
+  read_train(s, load_description(TESTDATA_DIR "/train/short_run.txt"));
 
-  read_train_description(s, files);
-
-  EXPECT_EQ(s.codice_errore, 0);
-  EXPECT_FALSE(std::filesystem::exists(files.treno));
-  EXPECT_TRUE(std::filesystem::exists(files.linea));  // the line reader deletes its own file
+  EXPECT_EQ(s.codice_errore(), 0);
+  EXPECT_EQ(s.lettura_treno.end, ReadingEnd::kCompleted);
   const Modello& m = s.modello;
   EXPECT_EQ(m.record[84].posizione_punto, 14);
   EXPECT_EQ(m.record[86].dato_8, 49);
@@ -272,31 +282,15 @@ TEST(TrainReader, ReadsAShortRunOfTheScenario) {
   EXPECT_EQ(m.celle[2197].dato_treno, 90);
 }
 
-TEST(TrainReader, FilesLeftAfterReading) {
-  const struct {
-    const char* name;
-    const char* train;  // nullptr: no train description
-    bool delete_after_reading;
-    int32_t code;
-    bool line_left, train_left;
-  } cases[] = {
-      {"read", "[generale]\r\nvetture, 1\r\n", true, 0, true, false},
-      {"stopped", "[generale]\r\nstazione, 25\r\n[fine]\r\n", true, 8, true, false},
-      {"reading failure", "[generale]\r\nvetture, x\r\n[fine]\r\n", true, 25, false, false},
-      {"missing", nullptr, true, 25, false, false},
-      {"kept on request", "[generale]\r\nvetture, x\r\n[fine]\r\n", false, 25, true, true},
-  };
-  for (const auto& c : cases) {
-    testing::TempDir dir;
-    const DescriptionFiles files{dir.path() / "l.txt", dir.path() / "t.txt", c.delete_after_reading};
-    testing::write_file(files.linea, "line");
-    if (c.train != nullptr) testing::write_file(files.treno, c.train);
+// A train description that is not there, or cannot be read, is error 25 of
+// the whole file.
+TEST(TrainReader, AMissingOrUnreadableFileIsAReadingFailure) {
+  for (const std::filesystem::path file : {std::filesystem::path("/nonexistent/t.txt"), std::filesystem::path("/proc/self/mem")}) {
     Stato s = route_state();
-    read_train_description(s, files);
-    EXPECT_EQ(s.codice_errore, c.code) << c.name;
-    EXPECT_EQ(s.origine_errore, c.code == 0 ? ErrorSource::kNone : ErrorSource::kTrainDescription) << c.name;
-    EXPECT_EQ(std::filesystem::exists(files.linea), c.line_left) << c.name;
-    EXPECT_EQ(std::filesystem::exists(files.treno), c.train_left) << c.name;
+    read_train(s, load_description(file));
+    EXPECT_EQ(s.lettura_treno.end, ReadingEnd::kReadingFailure) << file;
+    EXPECT_EQ(s.codice_errore(), 25) << file;
+    EXPECT_EQ(s.errori.all().back().place, (Place{Description::kTrain, 0, 0})) << file;
   }
 }
 

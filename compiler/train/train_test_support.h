@@ -1,14 +1,15 @@
-// Helpers for the train reader's tests: a state with a sized model, and a
-// train description built from rows.
+// Helpers for the train reader's tests: a state with a sized model, a train
+// description built from rows, and the reading of a text.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "compiler/model/model.h"
 #include "compiler/model/state.h"
+#include "compiler/train/train_reader.h"
 
 namespace scenario::testing {
 
@@ -16,7 +17,8 @@ namespace scenario::testing {
 // (103 000 m: cells 0..2200), as the line reader leaves it.
 inline Stato route_state(int32_t route_length = 103000) {
   Stato s;
-  create_model(s.modello, route_length, false);
+  s.scrivi_linea = false;
+  create_track(s, route_length);
   return s;
 }
 
@@ -27,5 +29,27 @@ inline std::string train_text(const std::vector<std::string_view>& rows) {
   for (std::string_view row : rows) text.append(row).append("\r\n");
   return text + "[fine]\r\n";
 }
+
+// Reads `text` as the train description and tells how the reading ended.
+inline ReadingEnd read_train_text(Stato& s, const std::string& text) {
+  read_train(s, DescriptionText::of(text));
+  return s.lettura_treno.end;
+}
+
+// An error 15 the line description raised at `position`, on its line 9: the
+// train reading finds it standing.
+inline void raise_line_error(Stato& s, int32_t position) {
+  s.errori.raise({ErrorCode::kBeyondTrack, Stage::kLineReading, Place{Description::kLine, 9, 1}, position,
+                  std::nullopt, {}});
+}
+
+// The position the last raised error records of its own; nothing when it
+// records none, or when no error was raised.
+inline std::optional<int32_t> own_position(const Stato& s) {
+  return s.errori.empty() ? std::nullopt : s.errori.all().back().position;
+}
+
+// The line the last error was located at; 0 for none, or for a whole file.
+inline int error_line(const Stato& s) { return s.errori.empty() ? 0 : s.errori.all().back().place.line; }
 
 }  // namespace scenario::testing

@@ -1,11 +1,11 @@
-#include "compiler/line/field_reader.h"
+#include "compiler/text/field_reader.h"
 
 #include <charconv>
 #include <cmath>
 #include <utility>
 
 #include "compiler/model/numbers.h"
-#include "compiler/model/read_failure.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -42,14 +42,18 @@ bool well_formed(const std::string& t) {
 
 int32_t parse_number(const std::string& token) {
   if (token.empty()) return 0;
-  if (!well_formed(token)) throw ReadFailure{};
+  const auto not_a_number = [&] { return ReadFailure{"\"" + token + "\" non è un numero"}; };
+  if (!well_formed(token)) throw not_a_number();
   // from_chars takes no leading '+' and ignores the locale.
   const size_t start = token[0] == '+' ? 1 : 0;
   double value = 0;
   const auto [end, ec] = std::from_chars(token.data() + start, token.data() + token.size(), value);
-  if (ec != std::errc{} || end != token.data() + token.size()) throw ReadFailure{};
+  if (ec == std::errc::result_out_of_range) throw ReadFailure{"\"" + token + "\" è fuori dall'intervallo dei numeri a 32 bit"};
+  if (ec != std::errc{} || end != token.data() + token.size()) throw not_a_number();
   const double rounded = nearest_even(value);
-  if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0) throw ReadFailure{};
+  if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0) {
+    throw ReadFailure{"\"" + token + "\" è fuori dall'intervallo dei numeri a 32 bit"};
+  }
   return static_cast<int32_t>(rounded);
 }
 
@@ -65,12 +69,14 @@ void FieldReader::consume_line_end() {
   if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') ++pos_;
   ++pos_;
   ++current_line_;
+  line_start_ = pos_;
 }
 
 void FieldReader::start_field() {
-  if (eof()) throw ReadFailure{};
+  if (eof()) throw ReadFailure{"la riga finisce prima dei suoi valori: il file è finito"};
   skip_blanks();
   field_line_ = current_line_;
+  field_column_ = static_cast<int>(pos_ - line_start_) + 1;
 }
 
 std::string FieldReader::text() {
@@ -79,7 +85,7 @@ std::string FieldReader::text() {
   while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_line_end(bytes_[pos_])) ++pos_;
   size_t end = pos_;
   while (end > begin && is_blank(bytes_[end - 1])) --end;
-  if (end - begin > kMaxText) throw ReadFailure{};
+  if (end - begin > kMaxText) throw ReadFailure{"un testo di " + std::to_string(end - begin) + " byte supera i 65 535 ammessi"};
   std::string field = bytes_.substr(begin, end - begin);
   if (pos_ < bytes_.size()) {
     if (bytes_[pos_] == ',') {

@@ -1,4 +1,4 @@
-#include "writers/sheet_table.h"
+#include "test_support/sheet_table.h"
 
 namespace scenario {
 

@@ -1,6 +1,7 @@
-// Decoders for the three compiled files (layouts in docs/formats.md). They
-// read only what the bytes hold: a truncated or malformed file is refused with
-// the byte offset where decoding stopped, never read past its end.
+// Decoders for the three compiled files, beside their writers and on the
+// same layouts (compiler/output/layouts.h). They read only what the bytes
+// hold: a truncated or malformed file is refused with the byte offset where
+// decoding stopped, never read past its end.
 #pragma once
 
 #include <array>
@@ -13,7 +14,7 @@
 
 #include "compiler/model/model.h"
 
-namespace scenario::tools {
+namespace scenario {
 
 struct DecodeError {
   std::string message;
@@ -28,10 +29,8 @@ struct DecodedRecords {
   std::array<Record, kRecordCount> record{};
 };
 
-struct DecodedGeometry {
-  std::vector<Elemento> x;  // one element per metre, then the same count of y
-  std::vector<Elemento> y;
-};
+// The geometry: as many x elements as y elements, one per metre.
+using DecodedGeometry = Tracciato;
 
 // The number a geometry element holds, or nothing for an empty element.
 std::optional<double> element_value(const Elemento& e);
@@ -55,4 +54,4 @@ std::optional<FileKind> kind_from_name(std::string_view file_name);
 // fits, the error is the one of the suggested kind (or of the track layout).
 DecodeResult<Decoded> decode_any(std::string_view bytes, std::string_view file_name);
 
-}  // namespace scenario::tools
+}  // namespace scenario

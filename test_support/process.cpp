@@ -1,5 +1,5 @@
 // Test helper (compiled only into the test binary).
-#include "common/process_test_support.h"
+#include "test_support/process.h"
 
 #include <fcntl.h>
 #include <grp.h>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "common/test_support.h"
+#include "test_support/files.h"
 
 namespace scenario::testing {
 namespace {

@@ -13,7 +13,7 @@
 //   that ends in a line end leaves the reader at end of file.
 //
 // Anything that cannot be read (not a number, out of range, past the end, a
-// text over 65 535 bytes) throws ReadFailure.
+// text over 65 535 bytes) throws ReadFailure, saying what was found.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +29,9 @@ class FieldReader {
   std::string text();
   int32_t number();
 
-  // Line (from 1) on which the field most recently read starts.
+  // Line and column (from 1) where the field most recently read starts.
   int line() const { return field_line_; }
+  int column() const { return field_column_; }
 
  private:
   void skip_blanks();
@@ -41,7 +42,9 @@ class FieldReader {
   std::string bytes_;
   size_t pos_ = 0;
   int current_line_ = 1;
+  size_t line_start_ = 0;  // offset of the current line's first byte
   int field_line_ = 0;
+  int field_column_ = 0;
 };
 
 // Parses a numeric field's text as the reader does; throws ReadFailure.

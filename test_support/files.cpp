@@ -1,5 +1,5 @@
 // Test helpers (compiled only into the test binary).
-#include "common/test_support.h"
+#include "test_support/files.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,11 +1,11 @@
-#include "tools/decode.h"
+#include "compiler/output/decode.h"
 
 #include "compiler/model/model.h"
 #include "compiler/output/compiled_files.h"
 
 #include <gtest/gtest.h>
 
-namespace scenario::tools {
+namespace scenario {
 namespace {
 
 std::string le16(int v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
@@ -81,9 +81,9 @@ TEST(KindFromName, Suffixes) {
 }
 
 }  // namespace
-}  // namespace scenario::tools
+}  // namespace scenario
 
-namespace scenario::tools {
+namespace scenario {
 namespace {
 
 // A small model with every kind of value, serialised by the compiler's own
@@ -134,4 +134,4 @@ TEST(DecodeRoundTrip, WhatTheWritersWriteDecodesToTheModel) {
 }
 
 }  // namespace
-}  // namespace scenario::tools
+}  // namespace scenario

@@ -1,8 +1,8 @@
-#include "compiler/line/field_reader.h"
+#include "compiler/text/field_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "compiler/model/read_failure.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
@@ -94,6 +94,34 @@ TEST(ParseNumber, RefusedForms) {
                           "2147483648", "-2147483649", "2147483647.5", "1e400", "nan", "inf"}) {
     EXPECT_THROW(parse_number(bad), ReadFailure) << bad;
   }
+}
+
+TEST(Widths, CheckedStoresRefuseOverflowAndSayWhy) {
+  EXPECT_EQ(checked<uint8_t>(255), 255);
+  EXPECT_THROW(checked<uint8_t>(256), ReadFailure);
+  EXPECT_THROW(checked<uint8_t>(-1), ReadFailure);
+  EXPECT_EQ(checked<int16_t>(-32768), -32768);
+  EXPECT_THROW(checked<int16_t>(32768), ReadFailure);
+  try {
+    checked<uint8_t>(256);
+  } catch (const ReadFailure& f) {
+    EXPECT_EQ(f.detail, "il valore 256 non sta tra 0 e 255");
+  }
+}
+
+// Where a field starts, for the messages that point at it.
+TEST(FieldReader, LinesAndColumnsOfEachField) {
+  FieldReader r("pendenza,  1500,\t-5\r\n  segnale , 2800\n");
+  EXPECT_EQ(r.text(), "pendenza");
+  EXPECT_EQ(std::pair(r.line(), r.column()), std::pair(1, 1));
+  EXPECT_EQ(r.number(), 1500);
+  EXPECT_EQ(std::pair(r.line(), r.column()), std::pair(1, 12));
+  EXPECT_EQ(r.number(), -5);
+  EXPECT_EQ(std::pair(r.line(), r.column()), std::pair(1, 18));
+  EXPECT_EQ(r.text(), "segnale");
+  EXPECT_EQ(std::pair(r.line(), r.column()), std::pair(2, 3));
+  EXPECT_EQ(r.number(), 2800);
+  EXPECT_EQ(std::pair(r.line(), r.column()), std::pair(2, 13));
 }
 
 TEST(FieldReader, ANumberFieldHoldingTextFails) {

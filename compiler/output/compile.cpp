@@ -1,0 +1,60 @@
+#include "compiler/output/compile.h"
+
+#include "compiler/line/line_reader.h"
+#include "compiler/output/compiled_files.h"
+#include "compiler/output/header.h"
+#include "compiler/output/walk.h"
+#include "compiler/train/train_reader.h"
+
+namespace scenario {
+namespace {
+
+bool has_track_model(const Stato& s) { return s.modello.celle.size() >= 2; }
+
+// Everything after the reading: the walk, the header check and its stamps.
+void finish_compilation(Stato& s) {
+  // Without a track model there is nothing to walk, stamp or write; a line
+  // description that never gave a route length is a reading failure.
+  if (!has_track_model(s)) {
+    if (s.errori.empty()) {
+      s.errori.raise({ErrorCode::kReadingFailure, Stage::kLineReading, Place{Description::kLine, 0, 0},
+                      std::nullopt, std::nullopt, "la descrizione della linea non dà la lunghezza del percorso"});
+    }
+    return;
+  }
+  walk_track(s);
+  if (const auto fault = stamp_header(s.modello)) {
+    s.errori.raise({*fault, Stage::kHeaderCheck, Place{}, std::nullopt, std::nullopt, {}});
+  }
+}
+
+}  // namespace
+
+void compile_texts(Stato& s, const DescriptionText& linea, const DescriptionText& treno,
+                   const CompileOptions& options) {
+  Stato fresh;
+  fresh.nome = std::move(s.nome);
+  fresh.treno = std::move(s.treno);
+  fresh.scrivi_linea = options.scrivi_linea;
+  s = std::move(fresh);
+
+  read_line(s, linea);
+  if (s.lettura_linea.end == ReadingEnd::kCompleted) read_train(s, treno);
+  finish_compilation(s);
+}
+
+int32_t fatal_error(const Stato& s) {
+  if (const auto fault = s.errori.header_fault()) return number(*fault);
+  if (!has_track_model(s)) return s.codice_errore();
+  return 0;
+}
+
+CompileOutcome memorizza_percorso(Stato& s, const DescriptionFiles& in, const FileNames& out,
+                                  const CompileOptions& options) {
+  compile_texts(s, load_description(in.linea), load_description(in.treno), options);
+  if (options.delete_descriptions) discard_descriptions(in, s);
+  if (fatal_error(s) != 0) return {};
+  return write_compiled_files(s, out);
+}
+
+}  // namespace scenario

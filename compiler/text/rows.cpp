@@ -1,0 +1,34 @@
+#include "compiler/text/rows.h"
+
+namespace scenario {
+
+std::string lower_ascii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+bool find_general_section(FieldReader& in, bool ignore_case) {
+  while (!in.eof()) {
+    std::string field = in.text();
+    if (in.eof()) return false;
+    if (ignore_case) field = lower_ascii(std::move(field));
+    if (has(field, "[generale]")) return true;
+  }
+  return false;
+}
+
+std::optional<Keyword> next_keyword(FieldReader& in, int separators) {
+  if (in.eof()) return std::nullopt;
+  std::string field = in.text();
+  for (int i = 0; i < separators && !in.eof() && has(field, "-"); ++i) field = in.text();
+  if (in.eof()) return std::nullopt;
+  return Keyword{std::move(field), in.line(), in.column()};
+}
+
+bool beyond_track(const Modello& m, int64_t position, int margin) {
+  return (static_cast<double>(position) + margin) / 50.0 > m.numero_celle;
+}
+
+}  // namespace scenario

@@ -1,0 +1,55 @@
+// The rules both description readers share: how a keyword field is found
+// and recognised, the search for "[generale]", separator fields, the range
+// check of a position, and how a row leaves the reading.
+// docs/formats.md, "Fields of a description file".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "compiler/model/model.h"
+#include "compiler/text/field_reader.h"
+
+namespace scenario {
+
+// A keyword field and where it starts.
+struct Keyword {
+  std::string text;
+  int line = 0;
+  int column = 0;
+};
+
+// How a row leaves the reading.
+enum class Next {
+  kRow,        // go on with the next keyword field
+  kEndOfRows,  // no more rows (error 15): the closing fills and checks still run
+  kStop,       // an error that ends the reading at once
+};
+
+// A keyword is recognised by a word anywhere inside the field.
+inline bool has(std::string_view field, std::string_view word) { return field.find(word) != std::string_view::npos; }
+
+// ASCII letters lower-cased: the keywords are plain ASCII, so ignoring case
+// needs no locale.
+std::string lower_ascii(std::string text);
+
+// Passes over every field up to the one containing "[generale]" (in any
+// case when `ignore_case`). False when the end of the file comes first, or
+// with that field: the last field of a file is never interpreted.
+bool find_general_section(FieldReader& in, bool ignore_case);
+
+// The next keyword field, passing over up to `separators` fields that hold
+// a "-". Nothing at the end of the file: the file's last field is never
+// interpreted, wherever it is read.
+std::optional<Keyword> next_keyword(FieldReader& in, int separators);
+
+// The range check of every positioned row: true when (position + margin) /
+// 50, in double precision, lies past the last cell.
+bool beyond_track(const Modello& m, int64_t position, int margin);
+
+// True when `cell` is an index of `celle`.
+inline bool in_track(const Modello& m, int64_t cell) { return cell >= 0 && cell <= m.numero_celle; }
+
+}  // namespace scenario
