@@ -1,12 +1,12 @@
 #include "common/replace_file.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace scenario {
@@ -50,19 +50,21 @@ std::optional<IoError> replace_file(const std::filesystem::path& target, std::st
 }
 
 // A name of our own in the target's folder: rename() is atomic only within
-// one file system.
-FileReplacement::FileReplacement(std::filesystem::path target)
-    : target_(std::move(target)), temp_(target_.string() + ".tmp-XXXXXX") {
-  fd_ = ::mkstemp(temp_.data());
-  if (fd_ < 0) {
-    error_ = errno;
-    temp_.clear();
-    return;
+// one file system. The file is created 0666 like a plain create, so the
+// system applies the process's umask itself; O_EXCL keeps the name ours.
+FileReplacement::FileReplacement(std::filesystem::path target) : target_(std::move(target)) {
+  static std::atomic<unsigned> counter{0};
+  constexpr int kAttempts = 100;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    std::string name = target_.string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+      temp_ = std::move(name);
+      return;
+    }
+    if (errno != EEXIST) break;
   }
-  // mkstemp creates the file 0600; give it the mode a plain create would.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  if (::fchmod(fd_, 0666 & ~mask) != 0) error_ = errno;
+  error_ = errno;
 }
 
 FileReplacement::~FileReplacement() { discard(); }

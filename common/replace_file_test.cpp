@@ -28,15 +28,18 @@ TEST(ReplaceFile, ALongerEarlierFileIsReplacedWhole) {
   EXPECT_EQ(entries(dir.path()), 1u);  // no temporary file left
 }
 
+// The mode a plain create would give: 0666 less the process's umask.
 TEST(ReplaceFile, ANewFileGetsTheUsualMode) {
-  TempDir dir;
-  const auto file = dir.path() / "new.txt";
-  const mode_t old = ::umask(022);
-  EXPECT_FALSE(replace_file(file, "x"));
-  ::umask(old);
-  struct stat st {};
-  ASSERT_EQ(::stat(file.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0644u);
+  for (const auto& [mask, mode] : {std::pair<mode_t, mode_t>{022, 0644}, {027, 0640}, {0, 0666}}) {
+    TempDir dir;
+    const auto file = dir.path() / "new.txt";
+    const mode_t old = ::umask(mask);
+    EXPECT_FALSE(replace_file(file, "x"));
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, mode) << std::oct << mask;
+  }
 }
 
 TEST(ReplaceFile, FailureNamesTheFileAndLeavesNothingBehind) {
