@@ -285,7 +285,7 @@ TEST(TrainReader, ReadsAShortRunOfTheScenario) {
 // A train description that is not there, or cannot be read, is error 25 of
 // the whole file.
 TEST(TrainReader, AMissingOrUnreadableFileIsAReadingFailure) {
-  for (const std::filesystem::path file : {std::filesystem::path("/nonexistent/t.txt"), std::filesystem::path("/proc/self/mem")}) {
+  for (const char* file : {"/nonexistent/t.txt", "/proc/self/mem"}) {
     Stato s = route_state();
     read_train(s, load_description(file));
     EXPECT_EQ(s.lettura_treno.end, ReadingEnd::kReadingFailure) << file;

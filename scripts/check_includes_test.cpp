@@ -1,0 +1,31 @@
+// scripts/check-includes holds the code to its layers: the project's own
+// tree passes, and a tree with an include crossing the table in each of the
+// three ways that matter most fails with each one named.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "test_support/process.h"
+
+namespace scenario {
+namespace {
+
+const std::filesystem::path kScript = std::filesystem::path(SOURCE_DIR) / "scripts" / "check-includes";
+
+TEST(CheckIncludes, TheProjectFollowsItsLayers) {
+  const auto r = testing::run_process({kScript.string()});
+  EXPECT_EQ(r.status, 0) << r.out << r.err;
+}
+
+TEST(CheckIncludes, IncludesAcrossTheLayersAreNamed) {
+  const auto r = testing::run_process({kScript.string(), "--root", TESTDATA_DIR "/includes"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out,
+            "compiler/output/wrong.cpp:3: compiler/output may not include writers/dati_linea.h (writers)\n"
+            "compiler/train/wrong.cpp:2: compiler/train may not include compiler/line/line_reader.h "
+            "(compiler/line)\n"
+            "writers/wrong.cpp:3: writers may not include compiler/model/model.h (compiler/model)\n");
+}
+
+}  // namespace
+}  // namespace scenario
