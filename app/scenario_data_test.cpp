@@ -45,17 +45,5 @@ TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   EXPECT_FALSE(std::filesystem::exists(names.treno_txt));
 }
 
-// testdata/builtin keeps a copy of the two descriptions for the author
-// tools' tests; it must stay what the writers write.
-TEST(BuiltInScenario, TestdataCopyMatchesTheWriters) {
-  testing::TempDir dir;
-  const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
-  ASSERT_FALSE(dati_linea(names));
-  ASSERT_FALSE(dati_treno(names));
-  const std::filesystem::path copy = std::filesystem::path(TESTDATA_DIR) / "builtin";
-  EXPECT_EQ(testing::read_file(copy / names.linea_txt.filename()), testing::read_file(names.linea_txt));
-  EXPECT_EQ(testing::read_file(copy / names.treno_txt.filename()), testing::read_file(names.treno_txt));
-}
-
 }  // namespace
 }  // namespace scenario

@@ -1,57 +1,62 @@
-// The three driver's sheets go to their own files, whole, CR LF after every
-// line, replacing whatever was there.
+// The five source texts go to their own files, whole, CR LF after every
+// line, replacing whatever was there, and each is byte for byte its golden
+// copy in testdata/builtin (the two descriptions there are also the author
+// tools' fixtures). A folder that cannot be written is reported with the
+// file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
+#include "common/builtin_scenario.h"
 #include "common/file_names.h"
 #include "test_support/files.h"
+#include "writers/dati_linea.h"
 #include "writers/dati_note.h"
 #include "writers/dati_rallentamenti.h"
 #include "writers/dati_scheda.h"
+#include "writers/dati_treno.h"
 
 namespace scenario {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Sheet {
+struct Writer {
   const char* name;
   std::optional<IoError> (*write)(const FileNames&);
-  const std::vector<std::string_view>& (*lines)();
   fs::path FileNames::*file;
 };
 
-const Sheet kSheets[] = {
-    {"notes", dati_note, righe_note, &FileNames::note_txt},
-    {"slowdown order", dati_rallentamenti, righe_rallentamenti, &FileNames::rallentamenti_txt},
-    {"train card", dati_scheda, righe_scheda, &FileNames::scheda_txt},
+const Writer kWriters[] = {
+    {"line description", dati_linea, &FileNames::linea_txt},
+    {"train description", dati_treno, &FileNames::treno_txt},
+    {"notes", dati_note, &FileNames::note_txt},
+    {"slowdown order", dati_rallentamenti, &FileNames::rallentamenti_txt},
+    {"train card", dati_scheda, &FileNames::scheda_txt},
 };
 
-TEST(DriverSheets, EachReplacesItsFileWithItsLines) {
-  for (const Sheet& s : kSheets) {
+TEST(SourceTexts, EachReplacesItsFileWithItsGoldenCopy) {
+  const FileNames golden = file_names(fs::path(TESTDATA_DIR) / "builtin", kScenarioName, kTrainNumber);
+  for (const Writer& w : kWriters) {
     testing::TempDir dir;
-    const FileNames files = file_names(dir.path(), "Montebrisca_Lurna", "7395");
-    const fs::path& file = files.*s.file;
+    const FileNames files = file_names(dir.path(), kScenarioName, kTrainNumber);
+    const fs::path& file = files.*w.file;
     testing::write_file(file, std::string(20000, 'x') + "\r\n");
 
-    ASSERT_FALSE(s.write(files)) << s.name;
-    std::string expected;
-    for (const auto l : s.lines()) expected.append(l).append("\r\n");
-    EXPECT_EQ(testing::read_file(file), expected) << s.name;
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
-        << s.name;
+    ASSERT_FALSE(w.write(files)) << w.name;
+    EXPECT_EQ(testing::read_file(file), testing::read_file(golden.*w.file)) << w.name;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << w.name;
   }
 }
 
-TEST(DriverSheets, AFolderThatCannotBeWrittenIsReportedWithTheFile) {
-  for (const Sheet& s : kSheets) {
+TEST(SourceTexts, AFolderThatCannotBeWrittenIsReportedWithTheFile) {
+  for (const Writer& w : kWriters) {
     testing::TempDir dir;
-    const FileNames files = file_names(dir.path() / "missing", "Montebrisca_Lurna", "7395");
-    const auto err = s.write(files);
-    ASSERT_TRUE(err) << s.name;
-    EXPECT_EQ(err->file, files.*s.file) << s.name;
+    const FileNames files = file_names(dir.path() / "missing", kScenarioName, kTrainNumber);
+    const auto err = w.write(files);
+    ASSERT_TRUE(err) << w.name;
+    EXPECT_EQ(err->file, files.*w.file) << w.name;
   }
 }
 
