@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "tools/commands.h"
+#include "tools/new_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw the route."};
@@ -33,6 +34,14 @@ int main(int argc, char** argv) {
   plot_cmd->add_option("--dir", plot.dir, "folder of the compiled files (default: .)");
   plot_cmd->add_option("-o,--output", plot.output, "SVG file to write (default: DIR/NOME_TRENO.svg)");
 
+  scenario::tools::NewOptions start;
+  CLI::App* new_cmd = app.add_subcommand(
+      "new", "Scrive una coppia di descrizioni di partenza, NOME_linea.txt e NOME_TRENO-.txt, "
+             "che si compila senza errori; non sostituisce mai un file esistente");
+  new_cmd->add_option("NOME", start.nome, "nome dello scenario")->required();
+  new_cmd->add_option("TRENO", start.treno, "numero del treno")->required();
+  new_cmd->add_option("--dir", start.dir, "cartella delle descrizioni, creata se manca (predefinita: .)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -44,5 +53,6 @@ int main(int argc, char** argv) {
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
+  if (*new_cmd) return scenario::tools::run_new(start, std::cout, std::cerr);
   return scenario::tools::kExitIo;
 }
