@@ -5,6 +5,7 @@
 
 #include "common/exit_status.h"
 #include "tools/commands.h"
+#include "tools/new_command.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw the route."};
@@ -35,6 +36,13 @@ int main(int argc, char** argv) {
   plot_cmd->add_option("--dir", plot.dir, "folder of the compiled files (default: .)");
   plot_cmd->add_option("-o,--output", plot.output, "SVG file to write (default: DIR/NOME_TRENO.svg)");
 
+  scenario::tools::NewOptions start;
+  CLI::App* new_cmd = app.add_subcommand(
+      "new", "Scrive una coppia di descrizioni di partenza, NOME_linea.txt e NOME_TRENO-.txt, "
+             "che si compila senza errori; non sostituisce mai un file esistente");
+  new_cmd->add_option("NOME", start.nome, "nome dello scenario")->required();
+  new_cmd->add_option("TRENO", start.treno, "numero del treno")->required();
+  new_cmd->add_option("--dir", start.dir, "cartella delle descrizioni, creata se manca (predefinita: .)");
   for (CLI::App* command : app.get_subcommands({})) command->set_version_flag("--version", version);
 
   try {
@@ -48,6 +56,7 @@ int main(int argc, char** argv) {
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
+  if (*new_cmd) return scenario::tools::run_new(start, std::cout, std::cerr);
   // No subcommand: say which there are.
   std::cerr << app.help();
   return scenario::tool_exit::kIoOrUsage;

@@ -1,0 +1,81 @@
+#include "tools/new_command.h"
+
+#include <system_error>
+
+#include "common/file_names.h"
+#include "common/replace_file.h"
+#include "common/exit_status.h"
+#include "tools/commands.h"
+#include "tools/name_check.h"
+#include "tools/starter_texts.h"
+
+namespace scenario::tools {
+namespace {
+
+constexpr const char* kCommand = "scenario new";
+
+// The embedded text with CR LF line ends, whatever ends the repository's
+// copy had.
+std::string with_crlf(const unsigned char* bytes, std::size_t size) {
+  std::string text;
+  text.reserve(size + size / 16);
+  for (std::size_t i = 0; i < size; ++i) {
+    const char c = static_cast<char>(bytes[i]);
+    if (c == '\r') continue;
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string starter_line_description() { return with_crlf(kStarterLinea, kStarterLineaSize); }
+
+std::string starter_train_description() { return with_crlf(kStarterTreno, kStarterTrenoSize); }
+
+int run_new(const NewOptions& o, std::ostream& out, std::ostream& err) {
+  if (!name_parts_ok(o.nome, o.treno, kCommand, err)) return tool_exit::kIoOrUsage;
+  const FileNames names = file_names(o.dir, o.nome, o.treno);
+  const struct {
+    const std::filesystem::path& path;
+    std::string text;
+  } files[] = {{names.linea_txt, starter_line_description()},
+               {names.treno_txt, starter_train_description()}};
+
+  // An author's description is never replaced: refuse before writing either.
+  bool taken = false;
+  for (const auto& f : files) {
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(f.path, ec))) {
+      err << kCommand << ": " << f.path.string() << " esiste già\n";
+      taken = true;
+    }
+  }
+  if (taken) {
+    err << kCommand << ": nessun file scritto\n";
+    return tool_exit::kIoOrUsage;
+  }
+
+  std::error_code ec;
+  std::filesystem::create_directories(o.dir, ec);
+  if (ec) {
+    err << kCommand << ": " << o.dir.string() << ": " << ec.message() << "\n";
+    return tool_exit::kIoOrUsage;
+  }
+  for (const auto& f : files) {
+    if (const auto failure = replace_file(f.path, f.text)) {
+      err << kCommand << ": " << failure->file.string() << ": " << failure->reason << "\n";
+      // Leave the pair whole or absent: a lone line description would make
+      // the next `scenario new` refuse.
+      if (&f != &files[0]) std::filesystem::remove(files[0].path, ec);
+      return tool_exit::kIoOrUsage;
+    }
+    out << "scritto " << f.path.string() << "\n";
+  }
+  out << "per compilare: scenario compile " << o.nome << " " << o.treno << " --dir " << o.dir.string()
+      << "\n";
+  return tool_exit::kOk;
+}
+
+}  // namespace scenario::tools

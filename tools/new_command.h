@@ -1,0 +1,27 @@
+// `scenario new`: writes a small starter pair of descriptions that compiles
+// cleanly, for an author to grow into a route. The texts are
+// tools/starter/linea.txt and tools/starter/treno.txt, embedded at build time.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace scenario::tools {
+
+struct NewOptions {
+  std::string nome;
+  std::string treno;
+  std::filesystem::path dir = ".";
+};
+
+// The starter texts as written: every line ended by CR LF.
+std::string starter_line_description();
+std::string starter_train_description();
+
+// Writes DIR/NOME_linea.txt and DIR/NOME_TRENO-.txt, creating DIR when it is
+// missing. Writes nothing when either file already exists (kExitIo).
+int run_new(const NewOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace scenario::tools
