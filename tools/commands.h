@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,6 +38,16 @@ struct PlotOptions {
 };
 
 int run_plot(const PlotOptions& options, std::ostream& out, std::ostream& err);
+
+struct ViewOptions {
+  std::string nome;
+  std::string treno;
+  std::filesystem::path dir = ".";  // the descriptions
+  std::filesystem::path out;        // the compiled files; default: dir
+  std::filesystem::path output;     // default: OUT/NOME_TRENO.html
+};
+
+int run_view(const ViewOptions& options, std::ostream& out, std::ostream& err);
 
 int run_inspect(const InspectOptions& options, std::ostream& out, std::ostream& err);
 

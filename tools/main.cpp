@@ -6,7 +6,7 @@
 #include "tools/commands.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw the route."};
+  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw and view the route."};
   app.require_subcommand(1);
   app.set_version_flag("--version", "scenario 0.1.0");
 
@@ -33,6 +33,15 @@ int main(int argc, char** argv) {
   plot_cmd->add_option("--dir", plot.dir, "folder of the compiled files (default: .)");
   plot_cmd->add_option("-o,--output", plot.output, "SVG file to write (default: DIR/NOME_TRENO.svg)");
 
+  scenario::tools::ViewOptions view;
+  CLI::App* view_cmd = app.add_subcommand(
+      "view", "Scrive una pagina HTML interattiva del percorso NOME TRENO: pianta, profilo, ricerca");
+  view_cmd->add_option("NOME", view.nome, "nome dello scenario")->required();
+  view_cmd->add_option("TRENO", view.treno, "numero del treno")->required();
+  view_cmd->add_option("--dir", view.dir, "cartella delle descrizioni (predefinita: .)");
+  view_cmd->add_option("--out", view.out, "cartella dei file compilati (predefinita: --dir)");
+  view_cmd->add_option("-o,--output", view.output, "pagina da scrivere (predefinita: OUT/NOME_TRENO.html)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -44,5 +53,6 @@ int main(int argc, char** argv) {
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
+  if (*view_cmd) return scenario::tools::run_view(view, std::cout, std::cerr);
   return scenario::tools::kExitIo;
 }
