@@ -6,6 +6,7 @@ class LabelPlacer {
   constructor(cellSize) {
     this.cellSize = cellSize || 64;
     this.grid = new Map();
+    this.labelsIn = new Map();  // labels placed for points of each grid cell
   }
 
   key(cx, cy) {
@@ -43,6 +44,10 @@ class LabelPlacer {
   // Places a label of size w x h near (x, y) inside `bounds`; returns the
   // chosen box or null.
   place(x, y, w, h, bounds) {
+    // Where the point's own grid cell is full there is no room: a dense
+    // stretch seen whole would otherwise cost a search per label.
+    const here = this.key(Math.floor(x / this.cellSize), Math.floor(y / this.cellSize));
+    if ((this.labelsIn.get(here) || 0) >= 8) return null;
     for (const d of [5, 12, 22]) {
       const spots = [
         [x + d, y - h / 2], [x - d - w, y - h / 2], [x - w / 2, y - d - h], [x - w / 2, y + d],
@@ -53,6 +58,7 @@ class LabelPlacer {
         if (bounds && (box.x0 < bounds.x0 || box.y0 < bounds.y0 || box.x1 > bounds.x1 || box.y1 > bounds.y1)) continue;
         if (this.free(box)) {
           this.reserve(box);
+          this.labelsIn.set(here, (this.labelsIn.get(here) || 0) + 1);
           return box;
         }
       }
@@ -71,7 +77,8 @@ function textWidth(text, size) {
   const key = size + "|" + text;
   let w = textWidths.get(key);
   if (w === undefined) {
-    measureContext.font = size + "px " + LABEL_FONT;
+    const font = size + "px " + LABEL_FONT;
+    if (measureContext.font !== font) measureContext.font = font;
     w = Math.ceil(measureContext.measureText(text).width) + 2;
     textWidths.set(key, w);
   }

@@ -108,8 +108,12 @@ let resizeTimer = null;
 window.addEventListener("resize", () => {
   clearTimeout(resizeTimer);
   resizeTimer = setTimeout(() => {
+    profileView.measure();
     profileView.render();
-    if (planView) planView.render();
+    if (planView) {
+      planView.measure();
+      planView.render();
+    }
   }, 100);
 });
 

@@ -27,6 +27,7 @@ class PlanView {
   constructor(svg, events) {
     this.svg = svg;
     this.events = events;  // onView(fromMetre, toMetre), onHover(metre, cell, x, y), onLeave()
+    this.measure();  // while the page is small: measuring later costs a whole layout
     let x0 = Infinity, x1 = -Infinity, y0 = Infinity, y1 = -Infinity;
     for (let i = 0; i < plan.count; i++) {
       x0 = Math.min(x0, plan.xs[i]); x1 = Math.max(x1, plan.xs[i]);
@@ -55,16 +56,15 @@ class PlanView {
 
   makeItems() {
     const items = [];
-    const add = (kind, metre, cell, text, name) => {
+    const add = (kind, metre, cell, text) => {
       const [x, y] = planPoint(metre);
-      const marker = svgElement("g", { class: "marker " + kind, "data-cell": cell, "data-metre": metre }, null);
-      markerShape(kind, marker);
-      const label = svgElement("text", { class: "label " + kind, "font-size": PLAN_LABEL_SIZE }, null);
-      label.textContent = text;
-      if (name) label.setAttribute("data-name", name);
-      items.push({ kind, metre, cell, x, y, marker, label, priority: PLAN_KINDS[kind].priority });
+      const marker = markerShape(kind, null);
+      marker.setAttribute("class", "marker " + kind);
+      marker.setAttribute("data-cell", cell);
+      marker.setAttribute("data-metre", metre);
+      items.push({ kind, metre, cell, x, y, marker, text, label: null, priority: PLAN_KINDS[kind].priority });
     };
-    for (const s of route.stations) add("station", s.position, s.stop_cell === null ? cellAt(s.position) : s.stop_cell, s.name, s.name);
+    for (const s of route.stations) add("station", s.position, s.stop_cell === null ? cellAt(s.position) : s.stop_cell, s.name);
     for (const o of route.objects) {
       if (o.kind in PLAN_KINDS) add(o.kind, o.at, o.cell, o.label);
     }
@@ -74,11 +74,20 @@ class PlanView {
       for (const item of items) if (item.kind === kind) this.markerLayer.appendChild(item.marker);
     }
     items.sort((a, b) => a.priority - b.priority || a.metre - b.metre);
-    for (const item of items) this.labelLayer.appendChild(item.label);
     return items;
   }
 
-  // The frame's size, measured again by fitting and drawing only.
+  // An item's label, made the first time it has room.
+  labelOf(item) {
+    if (!item.label) {
+      item.label = svgElement("text", { class: "label " + item.kind, "font-size": PLAN_LABEL_SIZE }, this.labelLayer);
+      item.label.textContent = item.text;
+    }
+    return item.label;
+  }
+
+  // The frame's size, measured when the view is made and when the window
+  // changes size.
   measure() {
     const r = this.svg.getBoundingClientRect();
     this.w = r.width;
@@ -95,7 +104,7 @@ class PlanView {
   }
 
   fitBox(x0, x1, y0, y1) {
-    const [w, h] = this.measure();
+    const [w, h] = this.size();
     const spanX = Math.max(x1 - x0, 1), spanY = Math.max(y1 - y0, 1);
     this.scale = Math.min((w - 2 * PLAN_MARGIN) / spanX, (h - 2 * PLAN_MARGIN) / spanY, 20);
     this.cx = (x0 + x1) / 2;
@@ -155,7 +164,7 @@ class PlanView {
   }
 
   render() {
-    const [w, h] = this.measure();
+    const [w, h] = this.size();
     const s = this.scale;
     const tx = w / 2 - (this.cx - this.origin[0]) * s, ty = h / 2 + (this.cy - this.origin[1]) * s;
     this.trackGroup.setAttribute("transform", `matrix(${s} 0 0 ${-s} ${tx} ${ty})`);
@@ -179,7 +188,7 @@ class PlanView {
       item.sy = sy;
       if (!inside) {
         item.marker.setAttribute("display", "none");
-        item.label.setAttribute("display", "none");
+        if (item.label) item.label.setAttribute("display", "none");
         continue;
       }
       item.marker.removeAttribute("display");
@@ -189,8 +198,8 @@ class PlanView {
       shown.push(item);
     }
     for (const item of shown) {
-      const box = placer.place(item.sx, item.sy, textWidth(item.label.textContent, PLAN_LABEL_SIZE), PLAN_LABEL_SIZE + 2, frame);
-      showLabel(item.label, box, PLAN_LABEL_SIZE);
+      const box = placer.place(item.sx, item.sy, textWidth(item.text, PLAN_LABEL_SIZE), PLAN_LABEL_SIZE + 2, frame);
+      if (box || item.label) showLabel(this.labelOf(item), box, PLAN_LABEL_SIZE);
     }
     this.renderTicks(placer, frame);
     for (const [dot, metre] of [[this.pin, this.pinned]]) {

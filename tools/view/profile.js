@@ -27,8 +27,10 @@ class ProfileView {
       top += p.height + PROFILE_GAP;
     }
     this.axisTop = top - PROFILE_GAP + 4;
-    this.height = this.axisTop + PROFILE_AXIS_ROW * 2 + 8;
+    const axisRows = route.kilometre.length ? 2 : 1;
+    this.height = this.axisTop + PROFILE_AXIS_ROW * axisRows + 10;
     svg.setAttribute("height", this.height);
+    this.measure();  // while the page is small: measuring later costs a whole layout
     let g = 5;
     route.cells.gradient.forEach((v, i) => { if (i * 50 < route.route_length) g = Math.max(g, Math.abs(v)); });
     this.gradientLimit = Math.ceil(g / 5) * 5;
@@ -43,6 +45,8 @@ class ProfileView {
     this.bindEvents();
   }
 
+  // The frame's width, measured when the view is made and when the window
+  // changes size.
   measure() {
     this.width = this.svg.getBoundingClientRect().width;
     this.plotWidth = Math.max(50, this.width - PROFILE_LEFT - PROFILE_RIGHT);
@@ -71,7 +75,6 @@ class ProfileView {
   }
 
   render() {
-    this.measure();
     const svg = this.content;
     svg.replaceChildren();
     const clip = svgElement("clipPath", { id: "profile-clip" }, svgElement("defs", {}, svg));
@@ -148,11 +151,16 @@ class ProfileView {
       svgElement("line", { class: "slowdown", x1: x0, x2: x1, y1: y(s.speed), y2: y(s.speed), "data-metre": s.from }, body);
     }
     const shapes = ["diamond", "triangle", "square"];
+    // Boards closer than two pixels with the same speed would be drawn on
+    // each other: one symbol stands for them.
+    const drawn = new Set();
     for (const o of this.visibleObjects("boards")) {
       const x = this.x(o.at);
       for (const [side, speeds] of [["left", o.left], ["right", o.right]]) {
         speeds.forEach((speed, rank) => {
-          if (!speed) return;
+          const key = [side, rank, speed, Math.round(x / 2)].join();
+          if (!speed || drawn.has(key)) return;
+          drawn.add(key);
           const g = svgElement("g", { class: `marker board rank-${"abc"[rank]} ${side}`, transform: `translate(${x.toFixed(1)},${y(speed).toFixed(1)})`, "data-cell": o.cell, "data-metre": o.at }, body);
           symbol(shapes[rank], 4, g);
         });
@@ -268,7 +276,6 @@ class ProfileView {
     caption.textContent = rows.length > 1
       ? "sopra: km di linea (dedotti dalle progressive chilometriche); sotto: km dall'inizio del percorso"
       : "km dall'inizio del percorso (nessuna progressiva chilometrica)";
-    this.svg.setAttribute("height", bottom + PROFILE_AXIS_ROW * rows.length + 10);
   }
 
   bindEvents() {

@@ -424,13 +424,23 @@ class LargeRoute(PageTest):
         self.assertLess(first_drawing, 2000)
         self.assert_clean_console()
 
+        # Watches, from outside the page's code, when the mouse moved and
+        # when the hover card came up.
+        self.js("""window.hoverTimes = {};
+            document.addEventListener('mousemove', e => { hoverTimes.moved ??= performance.now(); }, true);
+            new MutationObserver(() => { hoverTimes.shown ??= performance.now(); })
+              .observe(document.getElementById('hover-card'), {attributes: true, childList: true, subtree: true});""")
         profile = self.element("#profile")
         started = time.monotonic()
         self.move_to(profile, profile.rect["width"] / 2, 200)
         WebDriverWait(self.driver, 5, poll_frequency=0.02).until(lambda d: "Cella" in self.hover_card())
-        answered = time.monotonic() - started
-        print(f"1000 km page: hover answered in {1000 * answered:.0f} ms")
-        self.assertLess(answered, 2)
+        waited = time.monotonic() - started
+        times = self.js("return hoverTimes")
+        answered = times["shown"] - times["moved"]
+        print(f"1000 km page: hover answered {answered:.0f} ms after the mouse moved "
+              f"({1000 * waited:.0f} ms as the test waited)")
+        self.assertLess(answered, 2000)
+        self.assertLess(waited, 2)
         self.assert_screenshot_not_blank("large")
 
 
