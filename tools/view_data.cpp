@@ -17,7 +17,7 @@ int64_t object_position(size_t cell) { return static_cast<int64_t>(cell) * 50 - 
 
 // The plan keeps about this many points, so that the longest route's page
 // stays small and quick to draw; never closer than 5 m.
-constexpr size_t kPlanPoints = 100'000;
+constexpr size_t kPlanPoints = 50'000;
 
 Json plan_points(const DecodedGeometry& g, int32_t route_length) {
   const size_t last = std::min(g.x.size(), static_cast<size_t>(std::max(route_length, 1)) + 1) - 1;

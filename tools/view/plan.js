@@ -202,13 +202,19 @@ class PlanView {
       if (box || item.label) showLabel(this.labelOf(item), box, PLAN_LABEL_SIZE);
     }
     this.renderTicks(placer, frame);
-    for (const [dot, metre] of [[this.pin, this.pinned]]) {
-      if (metre === null) { dot.setAttribute("display", "none"); continue; }
-      const [sx, sy] = this.toScreen(...planPoint(metre));
-      dot.removeAttribute("display");
-      dot.setAttribute("cx", sx.toFixed(1));
-      dot.setAttribute("cy", sy.toFixed(1));
+    this.placeDot(this.pin, this.pinned);
+  }
+
+  // Puts a circle on the route metre, or hides it for null.
+  placeDot(dot, metre) {
+    if (metre === null) {
+      dot.setAttribute("display", "none");
+      return;
     }
+    const [sx, sy] = this.toScreen(...planPoint(metre));
+    dot.removeAttribute("display");
+    dot.setAttribute("cx", sx.toFixed(1));
+    dot.setAttribute("cy", sy.toFixed(1));
   }
 
   // Kilometre posts along the line, as many as fit: line kilometres where
@@ -239,14 +245,7 @@ class PlanView {
   }
 
   showHover(metre) {
-    if (metre === null) {
-      this.hoverDot.setAttribute("display", "none");
-      return;
-    }
-    const [sx, sy] = this.toScreen(...planPoint(metre));
-    this.hoverDot.removeAttribute("display");
-    this.hoverDot.setAttribute("cx", sx.toFixed(1));
-    this.hoverDot.setAttribute("cy", sy.toFixed(1));
+    this.placeDot(this.hoverDot, metre);
   }
 
   // The route metre nearest to a point of the frame, within 24 pixels.

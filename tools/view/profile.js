@@ -151,18 +151,17 @@ class ProfileView {
       svgElement("line", { class: "slowdown", x1: x0, x2: x1, y1: y(s.speed), y2: y(s.speed), "data-metre": s.from }, body);
     }
     const shapes = ["diamond", "triangle", "square"];
-    // Boards closer than two pixels with the same speed would be drawn on
+    // Boards closer than three pixels with the same speed would be drawn on
     // each other: one symbol stands for them.
     const drawn = new Set();
     for (const o of this.visibleObjects("boards")) {
       const x = this.x(o.at);
       for (const [side, speeds] of [["left", o.left], ["right", o.right]]) {
         speeds.forEach((speed, rank) => {
-          const key = [side, rank, speed, Math.round(x / 2)].join();
+          const key = [side, rank, speed, Math.round(x / 3)].join();
           if (!speed || drawn.has(key)) return;
           drawn.add(key);
-          const g = svgElement("g", { class: `marker board rank-${"abc"[rank]} ${side}`, transform: `translate(${x.toFixed(1)},${y(speed).toFixed(1)})`, "data-cell": o.cell, "data-metre": o.at }, body);
-          symbol(shapes[rank], 4, g);
+          symbol(shapes[rank], 4, body, { class: `marker board rank-${"abc"[rank]} ${side}`, transform: `translate(${x.toFixed(1)},${y(speed).toFixed(1)})`, "data-cell": o.cell, "data-metre": o.at });
         });
       }
     }
@@ -189,8 +188,7 @@ class ProfileView {
     for (const [kind, y, shape] of lanes) {
       for (const o of this.visibleObjects(kind)) {
         const x = this.x(o.at);
-        const g = svgElement("g", { class: "marker " + kind, transform: `translate(${x.toFixed(1)},${y})`, "data-cell": o.cell, "data-metre": o.at }, body);
-        symbol(shape, 4.5, g);
+        symbol(shape, 4.5, body, { class: "marker " + kind, transform: `translate(${x.toFixed(1)},${y})`, "data-cell": o.cell, "data-metre": o.at });
         placer.reserve({ x0: x - 5, y0: y - 5, x1: x + 5, y1: y + 5 });
         if (o.label) labels.push([o, x, y]);
       }
@@ -351,11 +349,14 @@ class ProfileView {
   }
 }
 
-// A small symbol centred on (0, 0).
-function symbol(shape, r, parent) {
-  if (shape === "circle") return svgElement("circle", { r }, parent);
-  if (shape === "square") return svgElement("rect", { x: -r * 0.8, y: -r * 0.8, width: r * 1.6, height: r * 1.6 }, parent);
-  if (shape === "bar") return svgElement("rect", { x: -r, y: -r * 0.5, width: r * 2, height: r }, parent);
-  if (shape === "diamond") return svgElement("path", { d: `M0,${-r} L${r},0 L0,${r} L${-r},0 Z` }, parent);
-  return svgElement("path", { d: `M0,${-r} L${r},${r * 0.8} L${-r},${r * 0.8} Z` }, parent);
+// A small symbol centred on (0, 0), with the given attributes besides.
+function symbol(shape, r, parent, attributes) {
+  const own = {
+    circle: ["circle", { r }],
+    square: ["rect", { x: -r * 0.8, y: -r * 0.8, width: r * 1.6, height: r * 1.6 }],
+    bar: ["rect", { x: -r, y: -r * 0.5, width: r * 2, height: r }],
+    diamond: ["path", { d: `M0,${-r} L${r},0 L0,${r} L${-r},0 Z` }],
+    triangle: ["path", { d: `M0,${-r} L${r},${r * 0.8} L${-r},${r * 0.8} Z` }],
+  }[shape];
+  return svgElement(own[0], Object.assign(own[1], attributes), parent);
 }

@@ -13,15 +13,15 @@ function searchMatches(query) {
   if (!q) return [];
   const found = [];
   const lineKm = (lineMetres) => {
-    for (const metre of routeMetresAtLine(lineMetres)) {
-      found.push({ text: "km " + lineKmText(lineMetres) + " di linea · " + metresText(metre) + " dall'inizio", metre });
+    for (const at of routeMetresAtLine(lineMetres)) {
+      found.push({ text: "km " + lineKmText(lineMetres) + " di linea · " + metresText(at) + " dall'inizio", metre: at });
     }
   };
   const startKm = (metres) => {
     if (metres >= 0 && metres <= route.route_length) found.push({ text: "km " + startKmText(metres) + " dall'inizio", metre: metres });
   };
-  const metre = (m) => {
-    if (m >= 0 && m <= route.route_length) found.push({ text: metresText(m) + " dall'inizio", metre: m });
+  const metre = (value) => {
+    if (value >= 0 && value <= route.route_length) found.push({ text: metresText(value) + " dall'inizio", metre: value });
   };
   const cell = (c) => {
     if (Number.isInteger(c) && c >= 0 && c <= route.last_cell) found.push({ text: "cella " + c, metre: Math.max(0, cellMetre(c)), cell: c });
