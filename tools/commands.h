@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,6 +33,16 @@ struct PlotArgs {
 };
 
 int run_plot(const PlotArgs& options, std::ostream& out, std::ostream& err);
+
+struct ViewArgs {
+  std::string nome;
+  std::string treno;
+  std::filesystem::path dir = ".";  // the descriptions
+  std::filesystem::path out;        // the compiled files; default: dir
+  std::filesystem::path output;     // default: OUT/NOME_TRENO.html
+};
+
+int run_view(const ViewArgs& options, std::ostream& out, std::ostream& err);
 
 int run_inspect(const InspectArgs& options, std::ostream& out, std::ostream& err);
 

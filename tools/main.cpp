@@ -8,7 +8,7 @@
 #include "tools/new_command.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw the route."};
+  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw and view the route."};
   app.require_subcommand(0, 1);
   const std::string version = std::string("scenario ") + SCENARIO_VERSION;
   app.set_version_flag("--version", version);
@@ -43,6 +43,14 @@ int main(int argc, char** argv) {
   new_cmd->add_option("NOME", start.nome, "nome dello scenario")->required();
   new_cmd->add_option("TRENO", start.treno, "numero del treno")->required();
   new_cmd->add_option("--dir", start.dir, "cartella delle descrizioni, creata se manca (predefinita: .)");
+  scenario::tools::ViewArgs view;
+  CLI::App* view_cmd = app.add_subcommand(
+      "view", "Scrive una pagina HTML interattiva del percorso NOME TRENO: pianta, profilo, ricerca");
+  view_cmd->add_option("NOME", view.nome, "nome dello scenario")->required();
+  view_cmd->add_option("TRENO", view.treno, "numero del treno")->required();
+  view_cmd->add_option("--dir", view.dir, "cartella delle descrizioni (predefinita: .)");
+  view_cmd->add_option("--out", view.out, "cartella dei file compilati (predefinita: --dir)");
+  view_cmd->add_option("-o,--output", view.output, "pagina da scrivere (predefinita: OUT/NOME_TRENO.html)");
   for (CLI::App* command : app.get_subcommands({})) command->set_version_flag("--version", version);
 
   try {
@@ -56,6 +64,7 @@ int main(int argc, char** argv) {
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
+  if (*view_cmd) return scenario::tools::run_view(view, std::cout, std::cerr);
   if (*new_cmd) return scenario::tools::run_new(start, std::cout, std::cerr);
   // No subcommand: say which there are.
   std::cerr << app.help();

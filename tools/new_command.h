@@ -21,7 +21,7 @@ std::string starter_line_description();
 std::string starter_train_description();
 
 // Writes DIR/NOME_linea.txt and DIR/NOME_TRENO-.txt, creating DIR when it is
-// missing. Writes nothing when either file already exists (kExitIo).
+// missing. Writes nothing when either file already exists (exit status 1).
 int run_new(const NewOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace scenario::tools

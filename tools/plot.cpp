@@ -32,6 +32,7 @@ text { font-family: DejaVu Sans, Arial, sans-serif; fill: #222; }
 .warning { fill: #ffd700; stroke: #333; stroke-width: 0.8; }
 .mountain { fill: #a0785a; opacity: 0.7; }
 .zone { fill: #1f5fbf; opacity: 0.45; }
+.warning-text { font-size: 12px; fill: #a05a00; }
 </style>
 )";
 
@@ -50,18 +51,23 @@ std::string plot_svg(const PlotInput& in) {
   const Route route = read_route(*in.records, *in.track);
   std::ostringstream body;
   double top = 50;
+  for (const std::string& warning : in.warnings) {
+    body << "<text class=\"warning-text\" x=\"" << num(kLeft) << "\" y=\"" << num(top + 4) << "\">"
+         << xml_escape("Attenzione: " + warning) << "</text>\n";
+    top += 18;
+  }
   LabelPlacer plan_labels;
-  const double plan_height = 520;
   if (in.geometry) {
-    draw_plan(body, *in.geometry, route, top + 18, plan_height, plan_labels);
-    top += plan_height + 60;
+    const double height = plan_height(*in.geometry, route);
+    draw_plan(body, *in.geometry, route, top + 18, height, plan_labels);
+    top += height + 60;
   } else {
-    body << "<text class=\"heading\" x=\"" << num(kLeft) << "\" y=\"" << num(top + 20)
-         << "\">Pianta non disponibile: compilato senza geometria</text>\n";
+    body << "<text class=\"heading\" x=\"" << num(kLeft) << "\" y=\"" << num(top + 20) << "\">"
+         << xml_escape(in.no_plan.empty() ? "Pianta non disponibile" : in.no_plan) << "</text>\n";
     top += 60;
   }
   top = draw_profile(body, route, top + 18);
-  legend(body, top);
+  legend(body, top, in.geometry != nullptr);
   const double height = top + 50;
 
   std::ostringstream svg;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "compiler/output/decode.h"
 
@@ -14,6 +15,8 @@ struct PlotInput {
   const DecodedRecords* records = nullptr;
   const DecodedTrack* track = nullptr;
   std::string title;  // single-byte text
+  std::string no_plan;  // UTF-8: why there is no geometry to draw
+  std::vector<std::string> warnings;  // UTF-8: compiled files that do not belong
 };
 
 std::string plot_svg(const PlotInput& input);

@@ -1,5 +1,6 @@
 #include "tools/plot_plan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -24,29 +25,48 @@ std::optional<std::pair<double, double>> point_at(const DecodedGeometry& g, size
   return std::make_pair(*x, *y);
 }
 
-}  // namespace
+constexpr double kPad = 40;
 
-void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& route, double top,
-               double height, LabelPlacer& labels) {
+struct Bounds {
   double min_x = INFINITY, max_x = -INFINITY, min_y = INFINITY, max_y = -INFINITY;
-  // The line itself; the model's extension past its end is not drawn.
+};
+
+// The line itself; the model's extension past its end is not drawn.
+std::vector<std::pair<double, double>> line_points(const DecodedGeometry& g, const Route& route, Bounds& b) {
   const size_t n = std::min(g.x.size(), static_cast<size_t>(route.length) + 1);
   const size_t stride = std::max<size_t>(1, n / 4000);
   std::vector<std::pair<double, double>> pts;
   for (size_t i = 0; i < n; i += stride) {
     if (const auto p = point_at(g, i)) {
       pts.push_back(*p);
-      min_x = std::min(min_x, p->first), max_x = std::max(max_x, p->first);
-      min_y = std::min(min_y, p->second), max_y = std::max(max_y, p->second);
+      b.min_x = std::min(b.min_x, p->first), b.max_x = std::max(b.max_x, p->first);
+      b.min_y = std::min(b.min_y, p->second), b.max_y = std::max(b.max_y, p->second);
     }
   }
+  return pts;
+}
+
+}  // namespace
+
+double plan_height(const DecodedGeometry& g, const Route& route) {
+  Bounds b;
+  if (line_points(g, route, b).size() < 2) return 320;
+  const double w = std::max(b.max_x - b.min_x, 1.0), h = std::max(b.max_y - b.min_y, 1.0);
+  return std::clamp(h / w * (kPlotWidth - 2 * kPad) + 2 * kPad, 320.0, 1100.0);
+}
+
+void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& route, double top,
+               double height, LabelPlacer& labels) {
+  Bounds b;
+  const std::vector<std::pair<double, double>> pts = line_points(g, route, b);
+  const double min_x = b.min_x, max_x = b.max_x, min_y = b.min_y, max_y = b.max_y;
   svg << "<rect class=\"panel\" x=\"" << num(kLeft) << "\" y=\"" << num(top) << "\" width=\""
       << num(kPlotWidth) << "\" height=\"" << num(height) << "\"/>\n";
   svg << "<text class=\"heading\" x=\"" << num(kLeft) << "\" y=\"" << num(top - 8)
       << "\">Pianta della linea</text>\n";
   if (pts.size() < 2) return;
 
-  const double pad = 40;
+  const double pad = kPad;
   const double span = std::max({max_x - min_x, max_y - min_y, 1.0});
   const double scale = std::min((kPlotWidth - 2 * pad) / std::max(max_x - min_x, span / 1000),
                                 (height - 2 * pad) / std::max(max_y - min_y, span / 1000));
@@ -59,12 +79,6 @@ void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& r
   for (const auto& [x, y] : pts) svg << num(f.sx(x)) << "," << num(f.sy(y)) << " ";
   svg << "\"/>\n";
 
-  for (const int32_t s : route.signals) {
-    if (const auto p = point_at(g, static_cast<size_t>(std::max(0, s)))) {
-      svg << "<circle class=\"signal\" cx=\"" << num(f.sx(p->first)) << "\" cy=\"" << num(f.sy(p->second))
-          << "\" r=\"2.5\"/>\n";
-    }
-  }
   // Labels keep off the line itself and off every station marker; station
   // names are placed before the kilometre ticks, which matter less.
   for (size_t i = 1; i < pts.size(); ++i) {
@@ -80,6 +94,13 @@ void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& r
     svg << "<rect class=\"station\" x=\"" << num(x - 3.5) << "\" y=\"" << num(y - 3.5)
         << "\" width=\"7\" height=\"7\"/>\n";
     labels.reserve({x - 4, y - 4, x + 4, y + 4});
+  }
+  // Signals over the station squares, so that none is hidden.
+  for (const int32_t s : route.signals) {
+    if (const auto p = point_at(g, static_cast<size_t>(std::max(0, s)))) {
+      svg << "<circle class=\"signal\" cx=\"" << num(f.sx(p->first)) << "\" cy=\"" << num(f.sy(p->second))
+          << "\" r=\"2.5\"/>\n";
+    }
   }
   size_t next_marker = 0;
   for (const Station& st : route.stations) {

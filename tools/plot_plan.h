@@ -10,6 +10,10 @@
 
 namespace scenario::tools {
 
+// The height the plan's frame needs to show the line in its true proportions
+// across the page's width (a line heading north gets a tall frame).
+double plan_height(const DecodedGeometry& g, const Route& route);
+
 void draw_plan(std::ostringstream& svg, const DecodedGeometry& g, const Route& route, double top,
                double height, LabelPlacer& labels);
 

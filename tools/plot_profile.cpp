@@ -116,13 +116,17 @@ double draw_profile(std::ostringstream& svg, const Route& r, double top) {
   }
   top += sh + 30;
 
-  // Mountain stretches, station zones and slowdowns as bands, station names above.
-  const double bh = 60;
-  panel(svg, top, bh, "Tratti di montagna, zone di stazione, rallentamenti");
+  // Mountain stretches, station zones, slowdowns and signals as bands,
+  // station names below.
+  const double bh = 76;
+  panel(svg, top, bh, "Tratti di montagna, zone di stazione, rallentamenti, segnali");
   km_grid(svg, a, top, bh, true);
   for (const Stretch& m : r.mountains) band(svg, a, m.from, m.to, top + 6, 14, "mountain");
   for (const Station& s : r.stations) band(svg, a, s.zone_start, s.zone_end, top + 24, 14, "zone");
   for (const Stretch& s : r.slowdowns) band(svg, a, s.from, s.to, top + 42, 12, "slowdown-band");
+  for (const int32_t s : r.signals) {
+    svg << "<circle class=\"signal\" cx=\"" << num(a.x(s)) << "\" cy=\"" << num(top + 64) << "\" r=\"3\"/>\n";
+  }
   svg << "<text class=\"axis\" text-anchor=\"middle\" x=\"" << num(kLeft + kPlotWidth / 2) << "\" y=\""
       << num(top + bh + 30) << "\">km dall'inizio della linea</text>\n";
   top += bh + 44;
@@ -140,16 +144,17 @@ double draw_profile(std::ostringstream& svg, const Route& r, double top) {
   return top + 120;
 }
 
-void legend(std::ostringstream& svg, double top) {
+void legend(std::ostringstream& svg, double top, bool with_plan) {
   struct Item {
     const char* shape;
     const char* label;
+    bool plan_only = false;
   };
   const Item items[] = {
-      {"<line class=\"track\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "binario (pianta)"},
-      {"<rect class=\"station\" x=\"7\" y=\"2\" width=\"7\" height=\"7\"/>", "stazione"},
+      {"<line class=\"track\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "binario (pianta)", true},
+      {"<rect class=\"station\" x=\"7\" y=\"2\" width=\"7\" height=\"7\"/>", "stazione", true},
       {"<circle class=\"signal\" cx=\"11\" cy=\"6\" r=\"3\"/>", "segnale"},
-      {"<circle class=\"tick\" cx=\"11\" cy=\"6\" r=\"2\"/>", "progressiva km"},
+      {"<circle class=\"tick\" cx=\"11\" cy=\"6\" r=\"2\"/>", "progressiva km", true},
       {"<line class=\"gradient\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "pendenza"},
       {"<line class=\"speed\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "velocita' massima"},
       {"<path class=\"indicator\" d=\"M11,1 l5,5 l-5,5 l-5,-5 z\"/>", "indicatore (rango A)"},
@@ -160,6 +165,7 @@ void legend(std::ostringstream& svg, double top) {
   };
   double x = kLeft, y = top;
   for (const Item& it : items) {
+    if (it.plan_only && !with_plan) continue;
     const double w = 30 + text_width(it.label, 11) + 18;
     if (x + w > kRight) x = kLeft, y += 20;
     svg << "<g transform=\"translate(" << num(x) << "," << num(y) << ")\">" << it.shape

@@ -12,6 +12,7 @@ namespace scenario::tools {
 // Draws the profile from `top` down; returns where the page goes on.
 double draw_profile(std::ostringstream& svg, const Route& r, double top);
 
-void legend(std::ostringstream& svg, double top);
+// The legend of what the page draws: the plan's items only with a plan.
+void legend(std::ostringstream& svg, double top, bool with_plan);
 
 }  // namespace scenario::tools

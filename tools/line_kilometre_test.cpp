@@ -1,0 +1,57 @@
+#include "tools/line_kilometre.h"
+
+#include <gtest/gtest.h>
+
+namespace scenario::tools {
+namespace {
+
+DecodedRecords with_progressives(std::initializer_list<std::array<int32_t, 3>> rows) {
+  DecodedRecords d;
+  size_t slot = 81;
+  for (const auto& [from, value, flag] : rows) {
+    d.record[slot].inizio_zona = from;
+    d.record[slot].fine_zona = value;
+    d.record[slot].posizione_punto = flag;
+    ++slot;
+  }
+  return d;
+}
+
+// The built-in line: km 90.100 at the start, km 0 from 1500 m on, so that
+// km 90.3 is met twice.
+TEST(LineKilometre, BuiltinProgressivesRestartTheCount) {
+  const auto stretches = kilometre_stretches(with_progressives({{1500, -1500, 0}, {0, 90100, 1}, {0, 0, 0}}));
+  ASSERT_EQ(stretches.size(), 2u);
+  EXPECT_EQ(stretches[0], (KilometreStretch{0, 1500, 90100}));
+  EXPECT_EQ(stretches[1], (KilometreStretch{1500, std::nullopt, -1500}));
+  const struct {
+    int64_t route, line;
+  } cases[] = {{0, 90100}, {200, 90300}, {1499, 91599}, {1500, 0}, {91800, 90300}, {102250, 100750}};
+  for (const auto& c : cases) EXPECT_EQ(line_metre(stretches, c.route), c.line) << c.route;
+}
+
+TEST(LineKilometre, NoLineKilometreBeforeTheFirstProgressiveOrWithoutAny) {
+  EXPECT_TRUE(kilometre_stretches(DecodedRecords{}).empty());
+  EXPECT_EQ(line_metre({}, 100), std::nullopt);
+
+  const auto late = kilometre_stretches(with_progressives({{0, 0, 0}, {2000, 50000, 0}}));
+  ASSERT_EQ(late.size(), 1u);
+  EXPECT_EQ(line_metre(late, 1999), std::nullopt);
+  EXPECT_EQ(line_metre(late, 2000), 52000);
+}
+
+// A progressive at position 0 with value 0 but its flag set is present; two
+// at one position keep the first record's value.
+TEST(LineKilometre, PresenceAndTies) {
+  const auto flag_only = kilometre_stretches(with_progressives({{0, 0, 1}}));
+  ASSERT_EQ(flag_only.size(), 1u);
+  EXPECT_EQ(line_metre(flag_only, 700), 700);
+
+  const auto tie = kilometre_stretches(with_progressives({{3000, 10000, 0}, {3000, 20000, 0}, {1000, 0, 0}}));
+  ASSERT_EQ(tie.size(), 2u);
+  EXPECT_EQ(line_metre(tie, 3000), 13000);
+  EXPECT_EQ(line_metre(tie, 2999), 2999);
+}
+
+}  // namespace
+}  // namespace scenario::tools
