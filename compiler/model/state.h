@@ -11,6 +11,7 @@
 #include "compiler/model/errors.h"
 #include "compiler/model/model.h"
 #include "compiler/model/place.h"
+#include "compiler/model/warnings.h"
 
 namespace scenario {
 
@@ -46,8 +47,13 @@ struct Stato {
   std::string nome;
   std::string treno;
   bool scrivi_linea = true;  // build the line geometry (and read the curve rows)
+  // The readers note warnings and, after an error that ends a reading,
+  // resume at the next line that starts with a keyword, so that one pass
+  // finds every fault. The compiler proper leaves it off.
+  bool diagnostica = false;
   Modello modello;
   RaisedErrors errori;
+  std::vector<Warning> avvisi;  // only with `diagnostica`
   Origins origini;
   RowCounts righe_lette;
   Reading lettura_linea;

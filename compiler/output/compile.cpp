@@ -36,6 +36,7 @@ void compile_texts(Stato& s, const DescriptionText& linea, const DescriptionText
   fresh.nome = std::move(s.nome);
   fresh.treno = std::move(s.treno);
   fresh.scrivi_linea = options.scrivi_linea;
+  fresh.diagnostica = options.diagnostica;
   s = std::move(fresh);
 
   read_line(s, linea);

@@ -18,6 +18,7 @@ namespace scenario {
 struct CompileOptions {
   bool scrivi_linea = true;          // build and write the line geometry
   bool delete_descriptions = false;  // delete each description once read, as the builder does
+  bool diagnostica = false;          // note warnings and read on after errors (Stato::diagnostica)
 };
 
 struct CompileOutcome {

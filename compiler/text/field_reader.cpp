@@ -69,15 +69,19 @@ void FieldReader::consume_line_end() {
   if (bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n') ++pos_;
   ++pos_;
   ++current_line_;
-  line_start_ = pos_;
+  fields_on_line_ = 0;
+  if (static_cast<size_t>(current_line_) > line_starts_.size()) line_starts_.push_back(pos_);
 }
 
 void FieldReader::start_field() {
   if (eof()) throw ReadFailure{"la riga finisce prima dei suoi valori: il file è finito"};
   skip_blanks();
   field_line_ = current_line_;
-  field_column_ = static_cast<int>(pos_ - line_start_) + 1;
+  field_column_ = static_cast<int>(pos_ - line_starts_[static_cast<size_t>(current_line_) - 1]) + 1;
+  field_index_ = fields_on_line_++;
 }
+
+void FieldReader::end_field(size_t begin, size_t end) { last_field_.assign(bytes_, begin, end - begin); }
 
 std::string FieldReader::text() {
   start_field();
@@ -86,7 +90,9 @@ std::string FieldReader::text() {
   size_t end = pos_;
   while (end > begin && is_blank(bytes_[end - 1])) --end;
   if (end - begin > kMaxText) throw ReadFailure{"un testo di " + std::to_string(end - begin) + " byte supera i 65 535 ammessi"};
-  std::string field = bytes_.substr(begin, end - begin);
+  end_field(begin, end);
+  last_was_number_ = false;
+  std::string field = last_field_;
   if (pos_ < bytes_.size()) {
     if (bytes_[pos_] == ',') {
       ++pos_;
@@ -103,7 +109,9 @@ int32_t FieldReader::number() {
   while (pos_ < bytes_.size() && bytes_[pos_] != ',' && !is_blank(bytes_[pos_]) &&
          !is_line_end(bytes_[pos_]))
     ++pos_;
-  const std::string token = bytes_.substr(begin, pos_ - begin);
+  end_field(begin, pos_);
+  last_was_number_ = true;
+  const std::string& token = last_field_;
   // Blanks after the number, then at most one comma or line end: a blank
   // followed by another number on the same line is itself the delimiter.
   skip_blanks();
@@ -115,6 +123,31 @@ int32_t FieldReader::number() {
     }
   }
   return parse_number(token);
+}
+
+void FieldReader::go_to_line(int line) {
+  while (static_cast<size_t>(line) > line_starts_.size() && !eof()) {
+    while (!eof() && !at_line_end()) ++pos_;
+    if (!eof()) consume_line_end();
+  }
+  if (static_cast<size_t>(line) > line_starts_.size()) return;  // past the last line: at the end
+  pos_ = line_starts_[static_cast<size_t>(line) - 1];
+  current_line_ = line;
+  fields_on_line_ = 0;
+}
+
+std::string_view FieldReader::first_field_of_line() const {
+  size_t begin = pos_;
+  while (begin < bytes_.size() && is_blank(bytes_[begin])) ++begin;
+  size_t end = begin;
+  while (end < bytes_.size() && bytes_[end] != ',' && !is_line_end(bytes_[end])) ++end;
+  while (end > begin && is_blank(bytes_[end - 1])) --end;
+  return std::string_view(bytes_).substr(begin, end - begin);
+}
+
+void FieldReader::resume_after(int line, const std::function<bool(std::string_view)>& starts_row) {
+  go_to_line(line + 1);
+  while (!eof() && !starts_row(first_field_of_line())) go_to_line(current_line_ + 1);
 }
 
 }  // namespace scenario

@@ -17,7 +17,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace scenario {
 
@@ -32,19 +35,36 @@ class FieldReader {
   // Line and column (from 1) where the field most recently read starts.
   int line() const { return field_line_; }
   int column() const { return field_column_; }
+  // Whether that field is the first of its line.
+  bool first_on_line() const { return field_index_ == 0; }
+  // Its text as it stands in the file, blanks around it dropped, and
+  // whether it was read as a number.
+  const std::string& last_field() const { return last_field_; }
+  bool last_was_number() const { return last_was_number_; }
+
+  // For a resumed reading: goes to the first line after `line` whose first
+  // field satisfies `starts_row`, or to the end of the file.
+  void resume_after(int line, const std::function<bool(std::string_view)>& starts_row);
 
  private:
   void skip_blanks();
   bool at_line_end() const;
   void consume_line_end();
   void start_field();
+  void end_field(size_t begin, size_t end);
+  void go_to_line(int line);
+  std::string_view first_field_of_line() const;
 
   std::string bytes_;
   size_t pos_ = 0;
   int current_line_ = 1;
-  size_t line_start_ = 0;  // offset of the current line's first byte
+  std::vector<size_t> line_starts_{0};  // offset of each line's first byte reached so far
   int field_line_ = 0;
   int field_column_ = 0;
+  int fields_on_line_ = 0;  // fields of the current line read so far
+  int field_index_ = 0;     // of the field most recently read, in its line
+  std::string last_field_;
+  bool last_was_number_ = false;
 };
 
 // Parses a numeric field's text as the reader does; throws ReadFailure.

@@ -13,6 +13,9 @@ namespace scenario {
 
 struct ReadFailure {
   std::string detail;  // what was found and what was expected, in Italian
+  // The field at fault when it is not the one being read (line, column).
+  int line = 0;
+  int column = 0;
 };
 
 // A value stored into a member that must hold it: overflow is a reading

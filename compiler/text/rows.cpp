@@ -22,9 +22,10 @@ bool find_general_section(FieldReader& in, bool ignore_case) {
 std::optional<Keyword> next_keyword(FieldReader& in, int separators) {
   if (in.eof()) return std::nullopt;
   std::string field = in.text();
-  for (int i = 0; i < separators && !in.eof() && has(field, "-"); ++i) field = in.text();
+  int skipped = 0;
+  for (; skipped < separators && !in.eof() && has(field, "-"); ++skipped) field = in.text();
   if (in.eof()) return std::nullopt;
-  return Keyword{std::move(field), in.line(), in.column()};
+  return Keyword{std::move(field), in.line(), in.column(), in.first_on_line(), skipped == separators};
 }
 
 bool beyond_track(const Modello& m, int64_t position, int margin) {

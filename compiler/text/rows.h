@@ -19,6 +19,8 @@ struct Keyword {
   std::string text;
   int line = 0;
   int column = 0;
+  bool first_on_line = true;  // the first field of its line
+  bool after_separators = false;  // read after as many separator fields as may be passed over
 };
 
 // How a row leaves the reading.

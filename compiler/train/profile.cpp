@@ -17,20 +17,29 @@ void write_adhesion(Cella& cell, int32_t value) { cell.dato_treno = low_bits<uin
 
 }  // namespace
 
-Next SpeedAndAdhesion::read_speed_row(const TrainRow& row) { return read_row(row, speed_, write_speed); }
+Next SpeedAndAdhesion::read_speed_row(const TrainRow& row) {
+  return read_row(row, speed_, write_speed, "la velocità");
+}
 
-Next SpeedAndAdhesion::read_adhesion_row(const TrainRow& row) { return read_row(row, adhesion_, write_adhesion); }
+Next SpeedAndAdhesion::read_adhesion_row(const TrainRow& row) {
+  return read_row(row, adhesion_, write_adhesion, "l'aderenza");
+}
 
 void SpeedAndAdhesion::fill_to_end(Modello& m) {
   finish(m, speed_, write_speed);
   finish(m, adhesion_, write_adhesion);
 }
 
-Next SpeedAndAdhesion::read_row(const TrainRow& row, Fill& fill, Writer write) {
+Next SpeedAndAdhesion::read_row(const TrainRow& row, Fill& fill, Writer write, std::string_view what) {
   const int32_t position = row.in.number();
+  const Place at = row.here();
   const int32_t value = row.in.number();
   Modello& m = row.s.modello;
-  if (beyond_track(m, position, 100)) return row.end_beyond_track(position);
+  if (beyond_track(m, position, 100)) return row.end_beyond_track(position, at);
+  if (row.notes) {
+    row.notes->stretch(at, position, fill.last_row, what);
+    fill.last_row = position;
+  }
   // The range check keeps `until` at or below the third-last cell.
   const int64_t until = cell_of_stretch(position);
   while (fill.next_cell < until) write(m.celle[fill.next_cell++], fill.value);

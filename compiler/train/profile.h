@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 #include "compiler/model/model.h"
 #include "compiler/train/train_row.h"
@@ -25,10 +27,11 @@ class SpeedAndAdhesion {
   struct Fill {
     int32_t next_cell = 0;  // the first cell not yet written
     int32_t value = 0;      // the value in force there
+    std::optional<int32_t> last_row;  // position of the last row, for the notes
   };
   using Writer = void (*)(Cella& cell, int32_t value);
 
-  static Next read_row(const TrainRow& row, Fill& fill, Writer write);
+  static Next read_row(const TrainRow& row, Fill& fill, Writer write, std::string_view what);
   static void finish(Modello& m, Fill& fill, Writer write);
 
   Fill speed_;  // km/h

@@ -28,13 +28,16 @@ bool memo_segnale(Modello& m, const Segnale& g) {
 
 Next read_signal_row(const TrainRow& row) {
   Segnale g;
-  for (int32_t* value : {&g.posizione, &g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3, &g.tempo}) {
+  g.posizione = row.in.number();
+  const Place at = row.here();
+  for (int32_t* value : {&g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3, &g.tempo}) {
     *value = row.in.number();
   }
   const Modello& m = row.s.modello;
   const int64_t cell = cell_of_object(g.posizione);
-  if (beyond_track(m, g.posizione, 100) || !in_track(m, cell)) return row.end_beyond_track(g.posizione);
-  if (!memo_segnale(row.s.modello, g)) return row.stop(ErrorCode::kSignalCellOccupied, g.posizione, cell);
+  if (beyond_track(m, g.posizione, 100) || !in_track(m, cell)) return row.end_beyond_track(g.posizione, at);
+  if (!memo_segnale(row.s.modello, g)) return row.stop(ErrorCode::kSignalCellOccupied, at, g.posizione, cell);
+  if (row.notes) row.notes->point(at, g.posizione, row.line_end());
   row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
   return row.stop_if_an_error_stands(g.posizione);
 }

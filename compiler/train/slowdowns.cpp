@@ -65,26 +65,39 @@ SlowdownPlacement memo_rallentamento(Modello& m, const Rallentamento& r) {
 
 Next read_slowdown_row(const TrainRow& row) {
   Rallentamento r;
-  for (int32_t* value : {&r.x, &r.v, &r.l, &r.f_tt, &r.f_ta, &r.d_v}) *value = row.in.number();
+  r.x = row.in.number();
+  const Place at = row.here();
+  r.v = row.in.number();
+  r.l = row.in.number();
+  const Place l_at = row.here();
+  for (int32_t* value : {&r.f_tt, &r.f_ta, &r.d_v}) *value = row.in.number();
   Modello& m = row.s.modello;
   if (beyond_track(m, r.x, 100) || !in_track(m, cell_of_object(r.x)) ||
       !in_track(m, cell_of_object(int64_t{r.x} + r.l))) {
-    return row.end_beyond_track(r.x);
+    return row.end_beyond_track(r.x, at);
   }
   const SlowdownPlacement placement = memo_rallentamento(m, r);
   for (const int64_t cell : placement.placed) row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
-  if (placement.error) return row.stop(*placement.error, r.x, placement.error_cell);
+  if (placement.error) return row.stop(*placement.error, at, r.x, placement.error_cell);
+  if (row.notes) {
+    row.notes->point(at, r.x, row.line_end());
+    const int64_t end = int64_t{r.x} + r.l;
+    const int64_t end_cell = cell_of_object(end);
+    row.notes->off_grid(l_at, static_cast<int32_t>(end), end_cell, (end_cell - 1) * kCellMetres);
+  }
   return row.stop_if_an_error_stands(r.x);
 }
 
 Next read_abbattimento_row(const TrainRow& row) {
   const int32_t position = row.in.number();
+  const Place at = row.here();
   const int32_t value = row.in.number();
   Modello& m = row.s.modello;
   const int64_t c = cell_of_stretch(position);
-  if (beyond_track(m, position, 100) || !in_track(m, c)) return row.end_beyond_track(position);
+  if (beyond_track(m, position, 100) || !in_track(m, c)) return row.end_beyond_track(position, at);
   Cella& cell = m.celle[static_cast<size_t>(c)];
-  if (!is_free(cell)) return row.stop(ErrorCode::kReductionCellOccupied, position, c);
+  if (!is_free(cell)) return row.stop(ErrorCode::kReductionCellOccupied, at, position, c);
+  if (row.notes) row.notes->off_grid(at, position, c, c * kCellMetres);
   if (value > 0) {
     cell.oggetto = kReductionPositive;
     cell.valore1 = low_bits<int16_t>(value);

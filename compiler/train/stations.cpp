@@ -64,18 +64,19 @@ Next read_station(const TrainRow& row, int32_t& indice) {
   FieldReader& in = row.in;
   Modello& m = row.s.modello;
   // Stations and sign texts share the records; a station never takes a sign's.
-  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, std::nullopt);
+  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
   Record& r = m.record[static_cast<size_t>(indice)];
   row.s.origini.record[static_cast<size_t>(indice)] = row.place;
 
   const int32_t position = in.number();
+  const Place at = row.here();
   r.posizione_punto = position;
-  if (beyond_track(m, position, kStationMargin)) return row.end_beyond_track(position);
-  if (position % 50 != 0) return row.stop(ErrorCode::kStationOffGrid, position);
+  if (beyond_track(m, position, kStationMargin)) return row.end_beyond_track(position, at);
+  if (position % 50 != 0) return row.stop(ErrorCode::kStationOffGrid, at, position);
 
   r.tipo_punto = checked<uint8_t>(in.number());
   const int32_t length = in.number();  // not kept in the record
-  if (length % 100 != 0) return row.stop(ErrorCode::kStationLengthOffGrid, position);
+  if (length % 100 != 0) return row.stop(ErrorCode::kStationLengthOffGrid, row.here(), position);
   read_columns(in, r);
 
   set_zone(r, position, length);
@@ -90,7 +91,7 @@ Next read_station(const TrainRow& row, int32_t& indice) {
   if (r.tipo_punto < kFirstPassedCategory) {
     const double zone_end_cell = r.fine_zona / 50.0;
     const int64_t stop = static_cast<int64_t>(nearest_even(zone_end_cell - 1));
-    if (stop > m.numero_celle) return row.end_beyond_track(position);
+    if (stop > m.numero_celle) return row.end_beyond_track(position, at);
     if (r.tipo_punto != 5 && r.tipo_punto != 6) {
       for (int k = 1; k <= 4; ++k) {
         const double c = zone_end_cell - k - 1;
@@ -98,19 +99,19 @@ Next read_station(const TrainRow& row, int32_t& indice) {
       }
     }
     // Tested on the rounded cell: cell 1 must keep its header values free.
-    if (stop <= 1) return row.stop(ErrorCode::kStopCellAtStart, std::nullopt, stop);
+    if (stop <= 1) return row.stop(ErrorCode::kStopCellAtStart, at, std::nullopt, stop);
     m.celle[static_cast<size_t>(stop)].oggetto = kStationStop;
     m.celle[static_cast<size_t>(stop)].valore1 = static_cast<int16_t>(indice);
     row.s.origini.cella[static_cast<size_t>(stop)] = row.place;
   }
 
   if (indice > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[static_cast<size_t>(indice) - 1].fine_zona) {
-    return row.stop(ErrorCode::kStationsTooClose, position);
+    return row.stop(ErrorCode::kStationsTooClose, at, position);
   }
 
   ++indice;
   ++row.s.righe_lette.stazioni;
-  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, std::nullopt);
+  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
   return Next::kRow;
 }
 

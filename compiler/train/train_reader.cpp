@@ -1,13 +1,16 @@
 #include "compiler/train/train_reader.h"
 
+#include <optional>
 #include <utility>
 
+#include "compiler/text/notes.h"
 #include "compiler/text/read_failure.h"
 #include "compiler/text/rows.h"
 #include "compiler/train/profile.h"
 #include "compiler/train/signals.h"
 #include "compiler/train/slowdowns.h"
 #include "compiler/train/stations.h"
+#include "compiler/train/train_keywords.h"
 #include "compiler/train/train_row.h"
 
 namespace scenario {
@@ -16,77 +19,120 @@ namespace {
 // Separator fields passed over in a row before a keyword field.
 constexpr int kSeparators = 2;
 
+void raise_reading_failure(Stato& s, Place place, std::string detail) {
+  s.errori.raise({ErrorCode::kReadingFailure, Stage::kTrainReading, place, std::nullopt, std::nullopt,
+                  std::move(detail)});
+}
+
 class TrainReader {
  public:
-  TrainReader(Stato& s, std::string bytes) : s_(s), in_(std::move(bytes)) {}
+  TrainReader(Stato& s, const std::string& bytes) : s_(s), in_(bytes) {
+    if (s.diagnostica) notes_.emplace(s, Description::kTrain, bytes, train_keywords());
+  }
 
   ReadingEnd run();
-  const FieldReader& in() const { return in_; }
+  Place here() const { return {Description::kTrain, in_.line(), in_.column()}; }
 
  private:
-  Next interpret(const Keyword& row);
+  Next interpret(const Keyword& row, bool& matched);
+  Next read_row(const Keyword& row);
   void check_progressives();
 
   Stato& s_;
   FieldReader in_;
+  std::optional<Notes> notes_;  // a diagnostic reading only
   SpeedAndAdhesion profile_;
   int32_t station_ = 1;
+  int rows_read_ = 0;
 };
 
 // Nothing before "[generale]" is interpreted; a file without it is read to
-// its end and nothing at all is.
+// its end and nothing at all is. A diagnostic reading goes on after an
+// error, from the next line that starts a row.
 ReadingEnd TrainReader::run() {
   Next next = Next::kRow;
   if (find_general_section(in_, false)) {
-    while (next == Next::kRow) {
+    if (notes_) notes_->before_general(in_);
+    while (next != Next::kStop || s_.diagnostica) {
       const std::optional<Keyword> row = next_keyword(in_, kSeparators);
       if (!row) break;
       s_.lettura_treno.last_line = row->line;
-      next = interpret(*row);
+      next = read_row(*row);
+      if (next == Next::kEndOfRows && !s_.diagnostica) break;
+      if (next == Next::kStop && s_.diagnostica) {
+        notes_->mark_reported(in_.line());
+        in_.resume_after(row->line, [](std::string_view f) { return starts_train_row(f); });
+      }
     }
+    if (notes_ && next != Next::kStop) notes_->last_field(in_, starts_train_row(in_.last_field()));
   }
-  if (next == Next::kStop) return ReadingEnd::kStopped;
+  if (notes_ && rows_read_ == 0) {
+    notes_->add(WarningKind::kNoTrainData, notes_->at(1, 1),
+                "dalla descrizione del treno non si legge nessuna riga: le righe si leggono solo dopo un campo che "
+                "contiene \"[generale]\", scritto proprio così");
+  }
+  if (next == Next::kStop && !s_.diagnostica) return ReadingEnd::kStopped;
   profile_.fill_to_end(s_.modello);
   check_progressives();
-  return ReadingEnd::kCompleted;
+  return next == Next::kStop ? ReadingEnd::kStopped : ReadingEnd::kCompleted;
+}
+
+// One keyword field; a reading failure of a diagnostic reading is raised
+// here, so that the reading can go on.
+Next TrainReader::read_row(const Keyword& row) {
+  bool matched = false;
+  Next next = Next::kRow;
+  try {
+    next = interpret(row, matched);
+  } catch (const ReadFailure& failure) {
+    if (!s_.diagnostica) throw;
+    raise_reading_failure(s_, here(), failure.detail);
+    next = Next::kStop;
+  }
+  rows_read_ += matched;
+  if (notes_) notes_->row(in_, row, matched, [](std::string_view f) { return is_train_section(f); });
+  return next;
 }
 
 // Every keyword is tested, case-sensitively and in this order, so a field
 // holding two keywords is two rows; a field holding none is passed over.
-Next TrainReader::interpret(const Keyword& keyword) {
+Next TrainReader::interpret(const Keyword& keyword, bool& matched) {
   const std::string& campo = keyword.text;
-  const TrainRow row{in_, s_, Place{Description::kTrain, keyword.line, keyword.column}};
+  const TrainRow row{in_, s_, Place{Description::kTrain, keyword.line, keyword.column},
+                     notes_ ? &*notes_ : nullptr};
   Record& train_data = s_.modello.record[kTrainDataSlot];
   Record& train = s_.modello.record[kTrainSlot];
   Next next = Next::kRow;
-  const auto when = [&](bool matches, auto&& read) {
-    if (next == Next::kRow && matches) next = read();
+  const auto when = [&](TrainKeyword kind, auto&& read) {
+    if (next != Next::kRow || !is_train_row(kind, campo)) return;
+    matched = true;
+    next = read();
   };
 
-  when(has(campo, "massa") && has(campo, "frenata"), [&] {
+  when(TrainKeyword::kBrakedMass, [&] {
     train_data.inizio_zona = in_.number();
     return Next::kRow;
   });
-  when(has(campo, "vetture"), [&] {
+  when(TrainKeyword::kCoaches, [&] {
     train_data.posizione_punto = in_.number();
     return Next::kRow;
   });
-  when(has(campo, "velocit"), [&] { return profile_.read_speed_row(row); });
-  when(has(campo, "aderenza"), [&] { return profile_.read_adhesion_row(row); });
-  when(has(campo, "orologio"), [&] {
+  when(TrainKeyword::kSpeed, [&] { return profile_.read_speed_row(row); });
+  when(TrainKeyword::kAdhesion, [&] { return profile_.read_adhesion_row(row); });
+  when(TrainKeyword::kClock, [&] {
     train.dato_7 = checked<int16_t>(in_.number());
     train.dato_8 = checked<int16_t>(in_.number());
     train.dato_9 = checked<int16_t>(in_.number());
     return Next::kRow;
   });
-  when(has(campo, "sabbia"), [&] {
+  when(TrainKeyword::kSand, [&] {
     train.dato_4 = checked<int16_t>(in_.number());
     return Next::kRow;
   });
-  when(has(campo, "segnale"), [&] { return read_signal_row(row); });
-  when(has(campo, "rallentamento"), [&] { return read_slowdown_row(row); });
-  when(has(campo, "abbattimento"), [&] { return read_abbattimento_row(row); });
-  when(has(campo, "stazione"), [&] { return read_station(row, station_); });
+  when(TrainKeyword::kSignal, [&] { return read_signal_row(row); });
+  when(TrainKeyword::kSlowdown, [&] { return read_slowdown_row(row); });
+  when(TrainKeyword::kReduction, [&] { return read_abbattimento_row(row); });
+  when(TrainKeyword::kStation, [&] { return read_station(row, station_); });
   return next;
 }
 
@@ -100,11 +146,6 @@ void TrainReader::check_progressives() {
                        s_.origini.record[static_cast<size_t>(slot)], std::nullopt, std::nullopt, {}});
     }
   }
-}
-
-void raise_reading_failure(Stato& s, Place place, std::string detail) {
-  s.errori.raise({ErrorCode::kReadingFailure, Stage::kTrainReading, place, std::nullopt, std::nullopt,
-                  std::move(detail)});
 }
 
 }  // namespace
@@ -121,7 +162,7 @@ void read_train(Stato& s, const DescriptionText& text) {
   try {
     s.lettura_treno.end = reader.run();
   } catch (const ReadFailure& failure) {
-    raise_reading_failure(s, Place{Description::kTrain, reader.in().line(), reader.in().column()}, failure.detail);
+    raise_reading_failure(s, reader.here(), failure.detail);
     s.lettura_treno.end = ReadingEnd::kReadingFailure;
   }
 }

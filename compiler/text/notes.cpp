@@ -1,0 +1,206 @@
+#include "compiler/text/notes.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "compiler/model/numbers.h"
+
+namespace scenario {
+namespace {
+
+bool all_digits(std::string_view t) {
+  return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool is_header(std::string_view t) { return t.size() >= 2 && t.front() == '[' && t.back() == ']'; }
+
+// Edits (insert, delete, replace) that turn `a` into `b`.
+size_t edit_distance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t up = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = up;
+    }
+  }
+  return row[b.size()];
+}
+
+// The length of a UTF-8 sequence that starts with `lead` and is complete at
+// `at`, or 0.
+size_t utf8_sequence(std::string_view text, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  const size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+std::string quoted(std::string_view t) { return "\"" + std::string(t) + "\""; }
+
+}  // namespace
+
+Notes::Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords)
+    : s_(s), file_(file), keywords_(std::move(keywords)) {
+  scan_encoding(text);
+}
+
+void Notes::add(WarningKind kind, Place place, std::string message, std::optional<int32_t> position,
+                std::optional<int64_t> cell) {
+  s_.avvisi.push_back({kind, place, std::move(message), position, cell});
+}
+
+// A file saved as UTF-8 holds its accented letters as two bytes each; bytes
+// 0x81, 0x8D, 0x8F, 0x90 and 0x9D and control characters are no text at all.
+// The first of each is reported.
+void Notes::scan_encoding(std::string_view text) {
+  bool utf8_seen = false, undefined_seen = false;
+  int line = 1;
+  size_t line_start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b == '\n' || (b == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
+      ++line;
+      line_start = i + 1;
+      continue;
+    }
+    const int column = static_cast<int>(i - line_start) + 1;
+    if (b >= 0x80 && !utf8_seen) {
+      if (const size_t n = utf8_sequence(text, i)) {
+        utf8_seen = true;
+        add(WarningKind::kNotWindows1252, at(line, column),
+            "i byte " + quoted(text.substr(i, n)) +
+                " sono una lettera scritta in UTF-8: il file va salvato in Windows-1252, dove ogni lettera è un "
+                "byte; così il testo diventa di " + std::to_string(n) + " caratteri");
+        i += n - 1;
+        continue;
+      }
+    }
+    const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D ||
+                           (b < 0x20 && b != '\t' && b != '\r') || b == 0x7F;
+    if (undefined && !undefined_seen) {
+      undefined_seen = true;
+      add(WarningKind::kNotWindows1252, at(line, column),
+          "il byte " + std::to_string(b) + " non è un carattere di testo in Windows-1252");
+    }
+  }
+}
+
+void Notes::before_general(const FieldReader& in) {
+  if (in.line() > 1 || in.column() > 1) {
+    add(WarningKind::kBeforeGeneral, at(1, 1), "il testo prima di \"[generale]\" non viene letto");
+  }
+}
+
+std::string Notes::hint(std::string_view field) const {
+  std::string low(field);
+  for (char& c : low) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  std::string_view best;
+  size_t best_distance = std::string::npos;
+  for (const std::string_view k : keywords_) {
+    const size_t d = edit_distance(low, k);
+    if (d < best_distance) best_distance = d, best = k;
+  }
+  if (best.empty() || best_distance > std::max<size_t>(2, best.size() / 3)) return "";
+  return "; forse " + quoted(best) + "?";
+}
+
+void Notes::row(const FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view)) {
+  const Place place = at(row.line, row.column);
+  if (!row.first_on_line) {
+    // A field after the values of the row before it, on the same line.
+    if (row.line == row_end_line_ && reported_lines_.insert(row.line).second) {
+      if (row_ended_on_number_ && all_digits(row.text) && all_digits(row_last_value_)) {
+        add(WarningKind::kDecimalComma, place,
+            "\"" + row_last_value_ + "," + row.text + "\" è letto come " + row_last_value_ +
+                ": la virgola separa i valori, i decimali vanno scritti col punto");
+      } else if (!row_ended_on_number_) {
+        add(WarningKind::kCommaInText, place,
+            "il testo si ferma alla virgola prima di " + quoted(row.text) + ": è letto solo \"" +
+                row_last_value_ + "\"");
+      } else {
+        add(WarningKind::kExtraValues, place,
+            "valore in più: la riga ne legge meno, " + quoted(row.text) + " e quelli dopo non sono letti");
+      }
+    }
+    if (!matched) return;
+  }
+  if (matched) {
+    if (in.line() > row.line) {
+      reported_lines_.insert(in.line());
+      add(WarningKind::kValuesFromNextLine, place,
+          "alla riga " + quoted(row.text) + " mancano valori: li prende dalla riga " + std::to_string(in.line()) +
+              ", fino a " + quoted(in.last_field()) + ", che così non viene letta");
+    }
+    row_end_line_ = in.line();
+    row_ended_on_number_ = in.last_was_number();
+    row_last_value_ = in.last_field();
+    return;
+  }
+  row_end_line_ = 0;
+  if (reported_lines_.count(row.line) != 0 || row.text.empty()) return;
+  if (row.after_separators && has(row.text, "-")) {
+    add(WarningKind::kThirdSeparator, place,
+        "dopo le righe di separazione ammesse di seguito, " + quoted(row.text) +
+            " è letta come parola chiave (e non ne contiene)");
+  } else if (is_header(row.text)) {
+    if (!header_known(row.text)) {
+      add(WarningKind::kUnknownSection, place, "intestazione di sezione sconosciuta " + quoted(row.text));
+    }
+  } else {
+    add(WarningKind::kUnknownKeyword, place,
+        quoted(row.text) + " non è una parola chiave: la riga non viene letta" + hint(row.text));
+  }
+  reported_lines_.insert(row.line);
+}
+
+void Notes::last_field(const FieldReader& in, bool starts_row) {
+  if (!starts_row) return;
+  add(WarningKind::kLastFieldUnread, here(in),
+      quoted(in.last_field()) + " è l'ultimo campo del file e non viene mai letto: la riga va seguita da \"[fine]\"");
+}
+
+void Notes::off_grid(Place place, int32_t p, int64_t cell, int64_t cell_metres) {
+  if (p % 50 == 0) return;
+  add(WarningKind::kPositionRounded, place,
+      std::to_string(p) + " m non è un multiplo di 50: la posizione va nella cella " + std::to_string(cell) +
+          ", a " + std::to_string(cell_metres) + " m",
+      p, cell);
+}
+
+void Notes::point(Place place, int32_t p, int32_t line_end) {
+  const int64_t cell = cell_of_object(p);
+  off_grid(place, p, cell, (cell - 1) * kCellMetres);
+  if (p > line_end) {
+    add(WarningKind::kBeyondLineEnd, place,
+        std::to_string(p) + " m è oltre la fine della linea (" + std::to_string(line_end) +
+            " m), nel tratto che il modello aggiunge dopo di essa",
+        p, cell);
+  }
+}
+
+void Notes::stretch(Place place, int32_t p, std::optional<int32_t> previous, std::string_view what) {
+  if (p < 0) {
+    add(WarningKind::kPositionClipped, place,
+        std::to_string(p) + " m è prima dell'inizio: " + std::string(what) + " vale dall'inizio del percorso", p);
+  } else {
+    const int64_t cell = cell_of_stretch(p);
+    off_grid(place, p, cell, cell * kCellMetres);
+  }
+  if (previous && p < *previous) {
+    add(WarningKind::kOutOfOrder, place,
+        "le righe vanno in ordine di posizione: questa a " + std::to_string(p) + " m segue una a " +
+            std::to_string(*previous) + " m, e " + std::string(what) + " vale solo dalla cella a cui è arrivata quella",
+        p);
+  }
+}
+
+}  // namespace scenario

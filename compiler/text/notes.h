@@ -1,0 +1,74 @@
+// The warnings of a diagnostic reading (Stato::diagnostica): what the rows
+// of a description accept without an error but read otherwise than an
+// author would. Both readers report each keyword field they read here, and
+// each position they move or clip; the notes never change what is read.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compiler/model/state.h"
+#include "compiler/text/field_reader.h"
+#include "compiler/text/rows.h"
+
+namespace scenario {
+
+class Notes {
+ public:
+  // `text`: the whole description, checked for bytes that are not
+  // Windows-1252 text. `keywords`: the rows the reader knows, by the
+  // keyword an author writes, for the hint after an unknown keyword.
+  Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords);
+
+  Place at(int line, int column) const { return {file_, line, column}; }
+  Place here(const FieldReader& in) const { return at(in.line(), in.column()); }
+
+  void add(WarningKind kind, Place place, std::string message, std::optional<int32_t> position = std::nullopt,
+           std::optional<int64_t> cell = std::nullopt);
+
+  // Text before the field holding "[generale]", never read.
+  void before_general(const FieldReader& in);
+
+  // A keyword field `row` has been interpreted, its values read from `in`:
+  // `matched` when it started at least one row. Reports a first field that
+  // matches nothing (`header_known` tells a header of the format), the
+  // values of the row before that stand after its last one, a row that read
+  // on into the next line, and a separator field read as a keyword.
+  void row(const FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view));
+
+  // A line already reported (or whose row stopped the reading): the rest of
+  // its fields are not reported again.
+  void mark_reported(int line) { reported_lines_.insert(line); }
+
+  // The end of the file: a keyword in its last field is never read.
+  void last_field(const FieldReader& in, bool starts_row);
+
+  // A position `p` (metres) of a point object or a stretch that the model
+  // moves to the 50 m grid: cell `cell`, which stands at `cell_metres`.
+  void off_grid(Place at, int32_t p, int64_t cell, int64_t cell_metres);
+
+  // A point object at `p`: off the grid, or past the end of the line
+  // (`line_end` metres), in the model's run-out.
+  void point(Place at, int32_t p, int32_t line_end);
+
+  // A stretch attribute (`what`) changing at `p`: before the start, or off
+  // the grid; `previous` is where the one before it changed, if any.
+  void stretch(Place at, int32_t p, std::optional<int32_t> previous, std::string_view what);
+
+ private:
+  void scan_encoding(std::string_view text);
+  std::string hint(std::string_view field) const;
+
+  Stato& s_;
+  Description file_;
+  std::vector<std::string_view> keywords_;
+  std::set<int> reported_lines_;  // lines whose remaining fields are not reported again
+  int row_end_line_ = 0;          // the line where the last row's values ended
+  bool row_ended_on_number_ = false;
+  std::string row_last_value_;
+};
+
+}  // namespace scenario
