@@ -34,7 +34,8 @@ void check_geometry(const Tracciato& t, int32_t lunghezza_totale) {
   }
 }
 
-// The length of each line of `text` (lines end at CR LF, LF or a lone CR).
+}  // namespace
+
 std::vector<size_t> line_lengths(std::string_view text) {
   std::vector<size_t> lengths{0};
   for (size_t i = 0; i < text.size(); ++i) {
@@ -58,8 +59,6 @@ void check_place(const Place& p, const std::vector<size_t>& linea, const std::ve
   if (p.line == 0) return;
   FUZZ_CHECK(p.column >= 1 && static_cast<size_t>(p.column) <= lines[static_cast<size_t>(p.line) - 1] + 1);
 }
-
-}  // namespace
 
 void check_places(const Stato& s, const Texts& texts) {
   const auto linea = line_lengths(texts.linea);

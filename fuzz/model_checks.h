@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "compiler/model/state.h"
 
@@ -23,5 +24,11 @@ struct Texts {
 // Every raised error and every origin points inside the text it names: a
 // line that exists (0 for the whole file), a column inside that line.
 void check_places(const Stato& s, const Texts& texts);
+
+// The length of each line of a text (lines end at CR LF, LF or a lone CR).
+std::vector<size_t> line_lengths(std::string_view text);
+
+// One place inside the texts whose lines are given.
+void check_place(const Place& p, const std::vector<size_t>& linea, const std::vector<size_t>& treno);
 
 }  // namespace scenario::fuzz

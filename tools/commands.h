@@ -21,7 +21,18 @@ struct CompileArgs {
   std::filesystem::path dir = ".";
   std::filesystem::path out;  // default: dir
   bool no_geometry = false;
+  bool force = false;  // write the files even when the compilation records an error, as the builder does
 };
+
+struct CheckArgs {
+  std::string nome;
+  std::string treno;
+  std::filesystem::path dir = ".";
+  bool json = false;
+  bool werror = false;  // warnings fail the check too
+};
+
+int run_check(const CheckArgs& options, std::ostream& out, std::ostream& err);
 
 int run_compile(const CompileArgs& options, std::ostream& out, std::ostream& err);
 

@@ -1,10 +1,10 @@
 #include <system_error>
 
 #include "common/exit_status.h"
+#include "compiler/output/check.h"
 #include "compiler/output/compile.h"
-#include "compiler/output/errore.h"
 #include "tools/commands.h"
-#include "tools/error_report.h"
+#include "tools/diagnostics_output.h"
 #include "tools/name_check.h"
 
 namespace scenario::tools {
@@ -40,27 +40,28 @@ int run_compile(const CompileArgs& o, std::ostream& out, std::ostream& err) {
     return tool_exit::kIoOrUsage;
   }
 
+  // What `scenario check` says, then the compilation proper, which writes
+  // only a scenario without errors unless forced.
+  const CheckResult check = check_texts(o.nome, o.treno, load_description(in.linea), load_description(in.treno));
+  print_diagnostics(check, in, err);
+  if (check.fatal != 0 || (check.codice_errore != 0 && !o.force)) {
+    err << check_summary(check) << "\n";
+    err << (check.fatal != 0 ? "nessun file compilato scritto"
+                             : "nessun file compilato scritto: restano quelli di prima (--force li scrive come "
+                               "il costruttore)")
+        << "\n";
+    return tool_exit::kData;
+  }
+
   Stato s;
   s.nome = o.nome;
   s.treno = o.treno;
-  scenario::CompileOptions options;
+  CompileOptions options;
   options.scrivi_linea = !o.no_geometry;
   const CompileOutcome outcome = memorizza_percorso(s, in, file_names(out_dir, o.nome, o.treno), options);
-
   if (outcome.io_error) {
     err << "scenario compile: " << outcome.io_error->file.string() << ": " << outcome.io_error->reason << "\n";
     return tool_exit::kIoOrUsage;
-  }
-  // In the order raised: the data errors, then the header fault that
-  // refused the model after them.
-  for (const std::string& line : error_report(s, in)) err << line << "\n";
-  if (const int32_t fatal = fatal_error(s)) {
-    err << testo_errore(fatal) << "\n";
-    if (const auto fault = s.errori.header_fault()) {
-      err << "errore " << number(*fault) << ": " << error_meaning(number(*fault)) << "\n";
-    }
-    err << "nessun file compilato scritto\n";
-    return tool_exit::kData;
   }
   print_summary(s, outcome, out);
   return s.codice_errore() != 0 ? tool_exit::kData : tool_exit::kOk;

@@ -21,6 +21,17 @@ int main(int argc, char** argv) {
   compile_cmd->add_option("--dir", compile.dir, "folder of the descriptions (default: .)");
   compile_cmd->add_option("--out", compile.out, "folder for the compiled files (default: --dir)");
   compile_cmd->add_flag("--no-geometry", compile.no_geometry, "do not build or write NOME_linea.dat");
+  compile_cmd->add_flag("--force", compile.force,
+                        "scrive i file compilati anche quando la compilazione registra un errore, come il costruttore");
+
+  scenario::tools::CheckArgs check;
+  CLI::App* check_cmd = app.add_subcommand(
+      "check", "Controlla NOME_linea.txt e NOME_TRENO-.txt: ogni errore e ogni lettura ambigua, senza scrivere nulla");
+  check_cmd->add_option("NOME", check.nome, "nome dello scenario")->required();
+  check_cmd->add_option("TRENO", check.treno, "numero del treno")->required();
+  check_cmd->add_option("--dir", check.dir, "cartella delle descrizioni (predefinita: .)");
+  check_cmd->add_flag("--json", check.json, "un documento JSON invece del testo");
+  check_cmd->add_flag("--werror", check.werror, "anche gli avvisi fanno fallire il controllo");
 
   scenario::tools::InspectArgs inspect;
   CLI::App* inspect_cmd =
@@ -62,6 +73,7 @@ int main(int argc, char** argv) {
   }
 
   if (*compile_cmd) return scenario::tools::run_compile(compile, std::cout, std::cerr);
+  if (*check_cmd) return scenario::tools::run_check(check, std::cout, std::cerr);
   if (*inspect_cmd) return scenario::tools::run_inspect(inspect, std::cout, std::cerr);
   if (*plot_cmd) return scenario::tools::run_plot(plot, std::cout, std::cerr);
   if (*view_cmd) return scenario::tools::run_view(view, std::cout, std::cerr);

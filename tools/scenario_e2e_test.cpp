@@ -86,7 +86,7 @@ TEST(ScenarioCompile, NoGeometryListsOnlyTheFilesItWrote) {
 
 // A line description of 10 km with one indicator; rows are added per case.
 std::string small_line(const std::string& extra_rows) {
-  return "[generale]\r\nlunghezza percorso,    10000\r\n[fine generale]\r\n"
+  return "[generale]\r\nlunghezza percorso,    10000\r\n[cartelli]\r\n"
          "indicatori_vmax,  1550,  125,  135,  135,  0,  ,  ,  ,  0\r\n" +
          extra_rows + "[fine]\r\n";
 }
@@ -95,7 +95,10 @@ std::string small_train(const std::string& extra_rows) {
   return "[generale]\r\nvelocita,       0,    80\r\naderenza,       0,    90\r\n" + extra_rows + "[fine]\r\n";
 }
 
-TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndLine) {
+// Each fault: file, line, column of the field at fault, "error", the
+// number and the position, and what stands in the way. The descriptions are
+// left as they were and nothing is compiled over the earlier files.
+TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndPlace) {
   const struct {
     const char* what;
     std::string linea, treno;
@@ -103,34 +106,37 @@ TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndLine) {
   } cases[] = {
       {"sign on the indicator's cell", small_line("cartello_indicatore,  1550,   (PL km)(1+522)\r\n"),
        small_train(""),
-       "Montebrisca_Lurna_linea.txt:5: errore 6 a 1550 m: il cartello indicatore cade su una cella "
-       "già occupata; cella 32 (1600 m), occupata da: indicatore di velocità massima"},
+       "Montebrisca_Lurna_linea.txt:5:23: error: errore 6 a 1550 m: il cartello indicatore cade su una cella "
+       "già occupata; cella 32, occupata da: indicatore di velocità massima (riga 4 della descrizione della "
+       "linea)"},
       {"signal on the indicator's cell", small_line(""),
        small_train("segnale,    1550,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\n"),
-       "Montebrisca_Lurna_7395-.txt:4: errore 16 a 1550 m: il segnale cade su una cella già occupata; "
-       "cella 32 (1600 m), occupata da: indicatore di velocità massima"},
+       "Montebrisca_Lurna_7395-.txt:4:13: error: errore 16 a 1550 m: il segnale cade su una cella già occupata; "
+       "cella 32, occupata da: indicatore di velocità massima (riga 4 della descrizione della linea)"},
       {"gradient beyond the track", small_line("pendenza,  16950,   3\r\n"), small_train(""),
-       "Montebrisca_Lurna_linea.txt:5: errore 15 a 16950 m: la posizione cade fuori dal modello del percorso; "
-       "l'ultima cella è la 340"},
+       "Montebrisca_Lurna_linea.txt:5:12: error: errore 15 a 16950 m: la posizione cade fuori dal modello del "
+       "percorso; l'ultima cella è la 340"},
       {"station off the 50 m grid", small_line(""),
        small_train("stazione,    5025,  2, 1000,  0, 0, 0,  1,1,0,  4,1,1,    1,  23,50, 0, A\r\n"),
-       "Montebrisca_Lurna_7395-.txt:4: errore 8 a 5025 m: la posizione della stazione non è multipla "
+       "Montebrisca_Lurna_7395-.txt:4:14: error: errore 8 a 5025 m: la posizione della stazione non è multipla "
        "di 50 m"},
       {"a number that is not one", small_line("pendenza,  abc,   3\r\n"), small_train(""),
-       "Montebrisca_Lurna_linea.txt:5: errore 25: errore di lettura"},
+       "Montebrisca_Lurna_linea.txt:5:12: error: errore 25: errore di lettura: valore 1 di 2 della riga "
+       "\"pendenza\": \"abc\" non è un numero"},
   };
   for (const auto& c : cases) {
     TempDir dir;
     const FileNames n = file_names(dir.path(), kNome, kTreno);
     write_file(n.linea_txt, c.linea);
     write_file(n.treno_txt, c.treno);
+    write_file(n.dat, "earlier");
     const auto r = scenario(dir.path(), {"compile", kNome, kTreno});
     EXPECT_EQ(r.status, 2) << c.what;
     EXPECT_NE(r.err.find("./" + c.expected), std::string::npos)
         << c.what << "\n" << r.err;
     EXPECT_EQ(read_file(n.linea_txt), c.linea) << c.what;
     EXPECT_EQ(read_file(n.treno_txt), c.treno) << c.what;
-    EXPECT_TRUE(fs::exists(n.dat)) << c.what;  // still written, as the builder does
+    EXPECT_EQ(read_file(n.dat), "earlier") << c.what;
   }
 }
 
@@ -142,8 +148,9 @@ TEST(ScenarioCompile, WholeFileErrorsCarryNoLine) {
     std::string expected;
   } cases[] = {
       {"missing line description", false, true,
-       "./Montebrisca_Lurna_linea.txt: errore 101: la descrizione della linea non esiste"},
-      {"missing train description", true, false, "./Montebrisca_Lurna_7395-.txt: errore 25: "},
+       "./Montebrisca_Lurna_linea.txt: error: errore 101: la descrizione della linea non esiste"},
+      {"missing train description", true, false,
+       "./Montebrisca_Lurna_7395-.txt: error: errore 25: errore di lettura: la descrizione del treno non esiste"},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -167,8 +174,8 @@ TEST(ScenarioCompile, AHeaderFaultKeepsTheEarlierDataError) {
              small_train("stazione,    5025,  2, 1000,  0, 0, 0,  1,1,0,  4,1,1,    1,  23,50, 0, A\r\n"));
   const auto r = scenario(dir.path(), {"compile", kNome, kTreno});
   EXPECT_EQ(r.status, 2);
-  const size_t data_error = r.err.find("./Montebrisca_Lurna_7395-.txt:4: errore 8 a 5025 m");
-  const size_t header = r.err.find(" Errore n. 1250");
+  const size_t data_error = r.err.find("./Montebrisca_Lurna_7395-.txt:4:14: error: errore 8 a 5025 m");
+  const size_t header = r.err.find("scenario: error: errore 1250: ");
   ASSERT_NE(data_error, std::string::npos) << r.err;
   ASSERT_NE(header, std::string::npos) << r.err;
   EXPECT_LT(data_error, header) << r.err;
@@ -189,15 +196,17 @@ TEST(ScenarioCompile, LineDescriptionFaultsAreReportedAtTheirOwnRows) {
   } cases[] = {
       {"board before the start of the route", small_line("indicatori_vmax,  -600,  125,  135,  135,  0,  ,  ,  ,  0\r\n"),
        small_train("segnale,    6000,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\n"),
-       {"./Montebrisca_Lurna_linea.txt:5: errore 15 a -600 m: la posizione cade fuori dal modello del percorso",
-        "./Montebrisca_Lurna_7395-.txt:4: nota: la lettura si ferma qui (6000 m) per l'errore 15"}},
+       {"./Montebrisca_Lurna_linea.txt:5:19: error: errore 15 a -600 m: la posizione cade fuori dal modello del "
+        "percorso",
+        "[il costruttore riporta questo errore: Errore n. 15 a 6000 m]",
+        "./Montebrisca_Lurna_7395-.txt:4:1: note: la lettura si ferma a questa riga (6000 m) per l'errore 15"}},
       {"route length left empty", "[generale]\r\nlunghezza percorso,\r\n[curve]\r\ncurvad4,  8000,  100\r\n[fine]\r\n",
        small_train("segnale,    6000,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\n"),
-       {"./Montebrisca_Lurna_linea.txt:4: errore 15 a 8000 m"}},
+       {"./Montebrisca_Lurna_linea.txt:4:11: error: errore 15 a 8000 m"}},
       {"progressive off the grid",
        "[generale]\r\nlunghezza percorso,    10000\r\nprogressiva chilometrica uno,    25,    90000,    1\r\n"
        "[fine generale]\r\n[fine]\r\n",
-       small_train(""), {"./Montebrisca_Lurna_linea.txt:3: errore 2: "}},
+       small_train(""), {"./Montebrisca_Lurna_linea.txt:3:1: error: errore 2: "}},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -209,7 +218,7 @@ TEST(ScenarioCompile, LineDescriptionFaultsAreReportedAtTheirOwnRows) {
     for (const std::string& line : c.expected) {
       EXPECT_NE(r.err.find(line), std::string::npos) << c.what << ": " << line << "\n" << r.err;
     }
-    EXPECT_EQ(r.err.find("_7395-.txt:4: errore"), std::string::npos) << c.what << "\n" << r.err;
+    EXPECT_EQ(r.err.find("_7395-.txt:4:1: error"), std::string::npos) << c.what << "\n" << r.err;
     EXPECT_EQ(r.err.find(":0:"), std::string::npos) << c.what << "\n" << r.err;
   }
 }

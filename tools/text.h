@@ -2,10 +2,9 @@
 
 #include <string>
 
-namespace scenario::tools {
+#include "common/windows1252.h"
 
-// Converts single-byte Windows-1252 text to UTF-8 (for JSON and SVG).
-std::string to_utf8(const std::string& text);
+namespace scenario::tools {
 
 // Escapes the five XML special characters.
 std::string xml_escape(const std::string& utf8);

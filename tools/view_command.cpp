@@ -3,6 +3,8 @@
 #include "common/file_names.h"
 #include "common/exit_status.h"
 #include "common/replace_file.h"
+#include "compiler/output/check.h"
+#include "tools/diagnostics_output.h"
 #include "tools/load_scenario.h"
 #include "tools/name_check.h"
 #include "tools/view_data.h"
@@ -13,13 +15,15 @@ namespace {
 
 constexpr const char* kCommand = "scenario view";
 
-// What `scenario check` reports on the descriptions, for the page to list.
-// `check` does not exist yet: until it is plugged in here, descriptions at
-// hand give an empty list, and none give no list at all.
-std::optional<nlohmann::ordered_json> check_diagnostics(const FileNames& descriptions) {
+// What `scenario check` reports on the descriptions, for the page to list;
+// no list at all without descriptions.
+std::optional<nlohmann::ordered_json> check_diagnostics(const ViewArgs& o, const FileNames& descriptions) {
   if (!std::filesystem::exists(descriptions.linea_txt) && !std::filesystem::exists(descriptions.treno_txt))
     return std::nullopt;
-  return nlohmann::ordered_json::array();
+  const DescriptionFiles files{descriptions.linea_txt, descriptions.treno_txt};
+  const CheckResult check =
+      check_texts(o.nome, o.treno, load_description(files.linea), load_description(files.treno));
+  return diagnostics_json(check, files);
 }
 
 }  // namespace
@@ -52,7 +56,8 @@ int write_view_page(const ViewArgs& o, const std::optional<nlohmann::ordered_jso
 }
 
 int run_view(const ViewArgs& o, std::ostream& out, std::ostream& err) {
-  return write_view_page(o, check_diagnostics(file_names(o.dir, o.nome, o.treno)), out, err);
+  if (!name_parts_ok(o.nome, o.treno, kCommand, err)) return tool_exit::kIoOrUsage;
+  return write_view_page(o, check_diagnostics(o, file_names(o.dir, o.nome, o.treno)), out, err);
 }
 
 }  // namespace scenario::tools

@@ -65,6 +65,31 @@ bool starts_main_row(std::string_view field) {
   return false;
 }
 
+int line_row_values(std::string_view field, bool general) {
+  if (general) {
+    const struct {
+      GeneralRow row;
+      int values;
+    } rows[] = {{GeneralRow::kRouteLength, 1},     {GeneralRow::kProgressiveTre, 3}, {GeneralRow::kProgressiveDue, 3},
+                {GeneralRow::kProgressiveUno, 3},  {GeneralRow::kBackgroundUno, 1},  {GeneralRow::kBackgroundDue, 1},
+                {GeneralRow::kBackgroundTre, 1},   {GeneralRow::kRepeatedSignals, 2}};
+    for (const auto& r : rows) {
+      if (is_general_row(r.row, field)) return r.values;
+    }
+    return 0;
+  }
+  const std::string low = lower_ascii(std::string(field));
+  const struct {
+    MainRow row;
+    int values;
+  } rows[] = {{MainRow::kGradient, 2}, {MainRow::kCurve, 2}, {MainRow::kMountain, 3}, {MainRow::kSpeedIndicator, 9},
+              {MainRow::kSign, 2}};
+  for (const auto& r : rows) {
+    if (is_main_row(r.row, low)) return r.values;
+  }
+  return 0;
+}
+
 bool is_line_section(std::string_view field) {
   for (const std::string_view header :
        {"[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"}) {

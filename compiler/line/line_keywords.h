@@ -33,6 +33,9 @@ bool is_main_row(MainRow row, std::string_view lowered);
 bool starts_general_row(std::string_view field);
 bool starts_main_row(std::string_view field);
 
+// How many values the first row a keyword field starts reads (0 for none).
+int line_row_values(std::string_view field, bool general);
+
 // A section header of the line description's layout.
 bool is_line_section(std::string_view field);
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/windows1252.h"
 #include "compiler/line/line_keywords.h"
 #include "compiler/line/mountains.h"
 #include "compiler/line/plan_path.h"
@@ -70,6 +71,7 @@ class LineReader {
   void fill_gradient(int64_t until);
   bool object_beyond_track(int64_t p) const;
   void keep_progressive_origins(const ProgressiveSources& sources);
+  void raise_failure(const ReadFailure& failure);
   void note_row(bool general, bool matched);
 
   Place row_place() const { return {Description::kLine, row_.line, row_.column}; }
@@ -90,11 +92,15 @@ class LineReader {
   FieldReader in_;
   std::optional<Notes> notes_;  // a diagnostic reading only
   Keyword row_;                 // the keyword field being interpreted
+  bool in_row_ = false;         // reading the values of row_
+  bool in_general_ = false;     // in the general section
   bool model_created_ = false;
   int64_t gradient_cursor_ = 0;  // first cell whose gradient is not yet written
   int32_t gradient_ = 0;         // gradient in force from the cursor on
   Place gradient_place_;         // the field that gave it
-  std::optional<int32_t> last_gradient_at_;
+  std::optional<int32_t> furthest_gradient_;  // for the notes on rows out of order
+  bool given_progressive_ = false;            // a progressive that is not all zeros
+  Place first_progressive_;
   int64_t curve_end_ = 0;  // where the last curve ends, metres
   std::optional<PlanPath> path_;
 };
@@ -105,7 +111,9 @@ ReadingEnd LineReader::read() {
       raise_whole_file(s_, ErrorCode::kNoGeneralSection);
       return ReadingEnd::kStopped;
     }
-    if (notes_) notes_->before_general(in_);
+    if (notes_) {
+      notes_->before_general(in_, [](std::string_view f) { return starts_general_row(f) || starts_main_row(f); });
+    }
     if (read_section(kGeneralSeparators, true) == Next::kStop) return ReadingEnd::kStopped;
     keep_progressive_origins(progressive_ordina(m_));
 
@@ -125,10 +133,18 @@ ReadingEnd LineReader::read() {
     if (path_) path_->straight_to(int64_t{m_.lunghezza_totale} - 2);
     return ReadingEnd::kCompleted;
   } catch (const ReadFailure& failure) {
-    const Place at = failure.line > 0 ? Place{Description::kLine, failure.line, failure.column} : value_place();
-    s_.errori.raise({ErrorCode::kReadingFailure, Stage::kLineReading, at, std::nullopt, std::nullopt, failure.detail});
+    raise_failure(failure);
     return ReadingEnd::kReadingFailure;
   }
+}
+
+// Error 25 at the field at fault, saying which value of which row it is.
+void LineReader::raise_failure(const ReadFailure& failure) {
+  const bool in_row = in_row_ && failure.line == 0;
+  const Place at = failure.line > 0 ? Place{Description::kLine, failure.line, failure.column} : value_place();
+  const std::string detail =
+      in_row ? failure_in_row(in_, row_, line_row_values(row_.text, in_general_), failure.detail) : failure.detail;
+  s_.errori.raise({ErrorCode::kReadingFailure, Stage::kLineReading, at, std::nullopt, std::nullopt, detail});
 }
 
 bool LineReader::next_row(int separators) {
@@ -147,18 +163,22 @@ Next LineReader::read_section(int separators, bool general) {
   while (next_row(separators)) {
     bool matched = false;
     Next next = Next::kRow;
+    in_row_ = true;
+    in_general_ = general;
+    bool failed = false;
     try {
       next = row(general, matched);
     } catch (const ReadFailure& failure) {
       if (!s_.diagnostica) throw;
-      const Place at = failure.line > 0 ? Place{Description::kLine, failure.line, failure.column} : value_place();
-      s_.errori.raise({ErrorCode::kReadingFailure, Stage::kLineReading, at, std::nullopt, std::nullopt,
-                       failure.detail});
+      raise_failure(failure);
       next = Next::kStop;
+      failed = true;
     }
-    if (notes_) note_row(general, matched);
+    in_row_ = false;
+    // A row that failed is reported by its error, the lines it read into with it.
+    if (notes_ && !failed) note_row(general, matched);
     if (next != Next::kRow && !s_.diagnostica) return next;
-    if (next == Next::kStop) {
+    if (next != Next::kRow) {
       notes_->mark_reported(in_.line());
       in_.resume_after(row_.line, general ? [](std::string_view f) { return starts_general_row(f) || has(f, "["); }
                                           : [](std::string_view f) { return starts_main_row(f); });
@@ -175,12 +195,12 @@ void LineReader::note_row(bool general, bool matched) {
   if (!matched && row_.first_on_line) {
     if (general && is_section_header(row_.text) && !is_line_section(row_.text)) {
       notes_->add(WarningKind::kUnknownSection, row_place(),
-                  "l'intestazione sconosciuta \"" + row_.text +
+                  "l'intestazione sconosciuta \"" + to_utf8(row_.text) +
                       "\" chiude la sezione generale: le sue righe che seguono non sono lette");
       notes_->mark_reported(row_.line);
     } else if (general ? starts_main_row(row_.text) : starts_general_row(row_.text)) {
       notes_->add(WarningKind::kOutsideSection, row_place(),
-                  "\"" + row_.text + "\" non è letta qui: " +
+                  "\"" + to_utf8(row_.text) + "\" non è letta qui: " +
                       (general ? "la sezione generale finisce alla prima intestazione che la segue, e solo dopo"
                                  " si leggono le righe del tracciato"
                                : "vale solo nella sezione generale, prima della prima intestazione"));
@@ -212,6 +232,8 @@ Next LineReader::general_row(bool& matched) {
     r.fine_zona = in_.number();
     r.posizione_punto = in_.number();
     s_.origini.record[static_cast<size_t>(p.slot)] = row_place();
+    given_progressive_ = given_progressive_ || r.inizio_zona != 0 || r.fine_zona != 0 || r.posizione_punto != 0;
+    if (given_progressive_ && !first_progressive_.line) first_progressive_ = row_place();
   }
   Record& scenario = m_.record[kScenarioSlot];
   const struct {
@@ -275,11 +297,8 @@ void LineReader::keep_progressive_origins(const ProgressiveSources& sources) {
   for (size_t i = 0; i < 3; ++i) {
     if (sources[i] != 0) ordered[i] = s_.origini.record[static_cast<size_t>(sources[i])];
   }
-  const Place first_read = s_.origini.record[kFirstProgressiveSlot + 2].line != 0
-                               ? s_.origini.record[kFirstProgressiveSlot + 2]
-                               : s_.origini.record[kFirstProgressiveSlot + 1];
-  if (notes_ && sources == ProgressiveSources{} && first_read.line != 0) {
-    notes_->add(WarningKind::kProgressivesCleared, first_read,
+  if (notes_ && sources == ProgressiveSources{} && given_progressive_) {
+    notes_->add(WarningKind::kProgressivesCleared, first_progressive_,
                 "le progressive chilometriche sono azzerate tutte e tre: due hanno la stessa posizione più avanzata, "
                 "o la somma delle posizioni è 0 e nessuna ha un valore chilometrico positivo");
   }
@@ -316,8 +335,8 @@ Next LineReader::gradient() {
   if (beyond_track(m_, p, 100)) return end_beyond_track(p, p_at);
   const int64_t e = cell_of_stretch(p);
   if (notes_) {
-    notes_->stretch(p_at, p, last_gradient_at_, "la pendenza");
-    last_gradient_at_ = p;
+    notes_->stretch(p_at, p, furthest_gradient_, "la pendenza");
+    furthest_gradient_ = std::max(furthest_gradient_.value_or(p), p);
   }
   if (e > 0) fill_gradient(e);
   gradient_ = g;
@@ -335,7 +354,7 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   const bool left = has(low, "s");
   if ((left && side != 's') || (!left && side != 'd')) {
     notes.add(WarningKind::kCurveSide, at,
-              "\"" + keyword + "\" gira a " + (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"") +
+              "\"" + to_utf8(keyword) + "\" gira a " + (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"") +
                   "; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, d destra)");
   }
   std::string digits;
@@ -345,7 +364,7 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   if (digits.size() > 1) {
     const std::string used(1, *std::min_element(digits.begin(), digits.end()));
     notes.add(WarningKind::kCurveSide, at,
-              "\"" + keyword + "\" contiene più cifre di classe: vale la classe " + used);
+              "\"" + to_utf8(keyword) + "\" contiene più cifre di classe: vale la classe " + used);
   }
 }
 
@@ -420,7 +439,7 @@ Next LineReader::speed_indicator() {
     raise(ErrorCode::kIndicatorCellOccupied, at, v.posizione, cell);
     return Next::kStop;
   }
-  if (notes_) notes_->point(at, v.posizione, m_.record[kTrainDataSlot].fine_zona);
+  if (notes_) notes_->point(at, v.posizione, m_.lunghezza_totale - kModelExtension);
   s_.origini.cella[static_cast<size_t>(cell)] = row_place();
   return Next::kRow;
 }
@@ -442,7 +461,7 @@ Next LineReader::sign() {
     throw ReadFailure{"il cartello indicatore n. " + std::to_string(kFirstSignSlot + 2) +
                       " non trova posto: i record dei cartelli sono " + std::to_string(kFirstSignSlot + 1)};
   }
-  if (notes_) notes_->point(at, p, m_.record[kTrainDataSlot].fine_zona);
+  if (notes_) notes_->point(at, p, m_.lunghezza_totale - kModelExtension);
   const auto slot = static_cast<size_t>(m_.slot_cartello);
   cell.oggetto = kDirectionSign;
   cell.valore1 = static_cast<int16_t>(m_.slot_cartello);

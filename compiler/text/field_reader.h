@@ -35,6 +35,8 @@ class FieldReader {
   // Line and column (from 1) where the field most recently read starts.
   int line() const { return field_line_; }
   int column() const { return field_column_; }
+  // Fields started so far, the one that failed included.
+  int fields_read() const { return fields_read_; }
   // Whether that field is the first of its line.
   bool first_on_line() const { return field_index_ == 0; }
   // Its text as it stands in the file, blanks around it dropped, and
@@ -63,6 +65,7 @@ class FieldReader {
   int field_column_ = 0;
   int fields_on_line_ = 0;  // fields of the current line read so far
   int field_index_ = 0;     // of the field most recently read, in its line
+  int fields_read_ = 0;
   std::string last_field_;
   bool last_was_number_ = false;
 };

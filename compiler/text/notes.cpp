@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "common/windows1252.h"
 #include "compiler/model/numbers.h"
 
 namespace scenario {
@@ -44,12 +45,13 @@ size_t utf8_sequence(std::string_view text, size_t at) {
   return length;
 }
 
-std::string quoted(std::string_view t) { return "\"" + std::string(t) + "\""; }
+// Author text, in the message's UTF-8.
+std::string quoted(std::string_view t) { return "\"" + to_utf8(t) + "\""; }
 
 }  // namespace
 
 Notes::Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords)
-    : s_(s), file_(file), keywords_(std::move(keywords)) {
+    : s_(s), file_(file), text_(text), keywords_(std::move(keywords)) {
   scan_encoding(text);
 }
 
@@ -94,9 +96,15 @@ void Notes::scan_encoding(std::string_view text) {
   }
 }
 
-void Notes::before_general(const FieldReader& in) {
-  if (in.line() > 1 || in.column() > 1) {
-    add(WarningKind::kBeforeGeneral, at(1, 1), "il testo prima di \"[generale]\" non viene letto");
+void Notes::before_general(const FieldReader& in, bool (*starts_row)(std::string_view)) {
+  FieldReader lines{std::string(text_)};
+  while (!lines.eof()) {
+    const std::string field = lines.text();
+    if (lines.line() >= in.line()) return;
+    if (lines.first_on_line() && starts_row(field)) {
+      add(WarningKind::kBeforeGeneral, here(lines),
+          quoted(field) + " viene prima di \"[generale]\": la riga non viene letta");
+    }
   }
 }
 
@@ -118,14 +126,15 @@ void Notes::row(const FieldReader& in, const Keyword& row, bool matched, bool (*
   if (!row.first_on_line) {
     // A field after the values of the row before it, on the same line.
     if (row.line == row_end_line_ && reported_lines_.insert(row.line).second) {
-      if (row_ended_on_number_ && all_digits(row.text) && all_digits(row_last_value_)) {
+      const bool no_blank = row.column == row_last_value_column_ + static_cast<int>(row_last_value_.size()) + 1;
+      if (row_ended_on_number_ && no_blank && all_digits(row.text) && all_digits(row_last_value_)) {
         add(WarningKind::kDecimalComma, place,
             "\"" + row_last_value_ + "," + row.text + "\" è letto come " + row_last_value_ +
                 ": la virgola separa i valori, i decimali vanno scritti col punto");
       } else if (!row_ended_on_number_) {
         add(WarningKind::kCommaInText, place,
-            "il testo si ferma alla virgola prima di " + quoted(row.text) + ": è letto solo \"" +
-                row_last_value_ + "\"");
+            "il testo si ferma alla virgola prima di " + quoted(row.text) + ": è letto solo " +
+                quoted(row_last_value_));
       } else {
         add(WarningKind::kExtraValues, place,
             "valore in più: la riga ne legge meno, " + quoted(row.text) + " e quelli dopo non sono letti");
@@ -143,6 +152,7 @@ void Notes::row(const FieldReader& in, const Keyword& row, bool matched, bool (*
     row_end_line_ = in.line();
     row_ended_on_number_ = in.last_was_number();
     row_last_value_ = in.last_field();
+    row_last_value_column_ = in.column();
     return;
   }
   row_end_line_ = 0;
@@ -187,7 +197,7 @@ void Notes::point(Place place, int32_t p, int32_t line_end) {
   }
 }
 
-void Notes::stretch(Place place, int32_t p, std::optional<int32_t> previous, std::string_view what) {
+void Notes::stretch(Place place, int32_t p, std::optional<int32_t> furthest, std::string_view what) {
   if (p < 0) {
     add(WarningKind::kPositionClipped, place,
         std::to_string(p) + " m è prima dell'inizio: " + std::string(what) + " vale dall'inizio del percorso", p);
@@ -195,10 +205,10 @@ void Notes::stretch(Place place, int32_t p, std::optional<int32_t> previous, std
     const int64_t cell = cell_of_stretch(p);
     off_grid(place, p, cell, cell * kCellMetres);
   }
-  if (previous && p < *previous) {
+  if (furthest && p < *furthest) {
     add(WarningKind::kOutOfOrder, place,
-        "le righe vanno in ordine di posizione: questa a " + std::to_string(p) + " m segue una a " +
-            std::to_string(*previous) + " m, e " + std::string(what) + " vale solo dalla cella a cui è arrivata quella",
+        "le righe vanno in ordine di posizione: questa a " + std::to_string(p) + " m viene dopo una a " +
+            std::to_string(*furthest) + " m, e " + std::string(what) + " vale solo dalla cella a cui è arrivata quella",
         p);
   }
 }

@@ -29,8 +29,9 @@ class Notes {
   void add(WarningKind kind, Place place, std::string message, std::optional<int32_t> position = std::nullopt,
            std::optional<int64_t> cell = std::nullopt);
 
-  // Text before the field holding "[generale]", never read.
-  void before_general(const FieldReader& in);
+  // A row before the field holding "[generale]" (on an earlier line), never
+  // read; free text there is a comment.
+  void before_general(const FieldReader& in, bool (*starts_row)(std::string_view));
 
   // A keyword field `row` has been interpreted, its values read from `in`:
   // `matched` when it started at least one row. Reports a first field that
@@ -55,8 +56,8 @@ class Notes {
   void point(Place at, int32_t p, int32_t line_end);
 
   // A stretch attribute (`what`) changing at `p`: before the start, or off
-  // the grid; `previous` is where the one before it changed, if any.
-  void stretch(Place at, int32_t p, std::optional<int32_t> previous, std::string_view what);
+  // the grid, or behind `furthest`, the furthest change of its kind so far.
+  void stretch(Place at, int32_t p, std::optional<int32_t> furthest, std::string_view what);
 
  private:
   void scan_encoding(std::string_view text);
@@ -64,11 +65,13 @@ class Notes {
 
   Stato& s_;
   Description file_;
+  std::string_view text_;
   std::vector<std::string_view> keywords_;
   std::set<int> reported_lines_;  // lines whose remaining fields are not reported again
   int row_end_line_ = 0;          // the line where the last row's values ended
   bool row_ended_on_number_ = false;
   std::string row_last_value_;
+  int row_last_value_column_ = 0;
 };
 
 }  // namespace scenario

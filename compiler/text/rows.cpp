@@ -1,5 +1,7 @@
 #include "compiler/text/rows.h"
 
+#include "common/windows1252.h"
+
 namespace scenario {
 
 std::string lower_ascii(std::string text) {
@@ -25,7 +27,19 @@ std::optional<Keyword> next_keyword(FieldReader& in, int separators) {
   int skipped = 0;
   for (; skipped < separators && !in.eof() && has(field, "-"); ++skipped) field = in.text();
   if (in.eof()) return std::nullopt;
-  return Keyword{std::move(field), in.line(), in.column(), in.first_on_line(), skipped == separators};
+  return Keyword{std::move(field), in.line(), in.column(), in.fields_read(), in.first_on_line(),
+                 skipped == separators};
+}
+
+std::string failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail) {
+  const int value = in.fields_read() - row.fields_before;
+  std::string text = "valore " + std::to_string(value);
+  if (values > 0) text += " di " + std::to_string(values);
+  text += " della riga \"" + to_utf8(row.text) + "\": " + detail;
+  if (in.line() > row.line && in.first_on_line()) {
+    text += " (è il primo campo della riga " + std::to_string(in.line()) + ": alla riga mancano valori)";
+  }
+  return text;
 }
 
 bool beyond_track(const Modello& m, int64_t position, int margin) {

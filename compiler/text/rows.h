@@ -19,6 +19,7 @@ struct Keyword {
   std::string text;
   int line = 0;
   int column = 0;
+  int fields_before = 0;      // fields the reader had started before its values
   bool first_on_line = true;  // the first field of its line
   bool after_separators = false;  // read after as many separator fields as may be passed over
 };
@@ -46,6 +47,11 @@ bool find_general_section(FieldReader& in, bool ignore_case);
 // a "-". Nothing at the end of the file: the file's last field is never
 // interpreted, wherever it is read.
 std::optional<Keyword> next_keyword(FieldReader& in, int separators);
+
+// The detail of a reading failure among the values of `row`, a row of
+// `values` values: which value, what was found, and when the value came from
+// the next line, that the row is one value short.
+std::string failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail);
 
 // The range check of every positioned row: true when (position + margin) /
 // 50, in double precision, lies past the last cell.

@@ -1,5 +1,7 @@
 #include "compiler/train/profile.h"
 
+#include <algorithm>
+
 #include "compiler/model/numbers.h"
 #include "compiler/text/read_failure.h"
 
@@ -37,8 +39,8 @@ Next SpeedAndAdhesion::read_row(const TrainRow& row, Fill& fill, Writer write, s
   Modello& m = row.s.modello;
   if (beyond_track(m, position, 100)) return row.end_beyond_track(position, at);
   if (row.notes) {
-    row.notes->stretch(at, position, fill.last_row, what);
-    fill.last_row = position;
+    row.notes->stretch(at, position, fill.furthest_row, what);
+    fill.furthest_row = std::max(fill.furthest_row.value_or(position), position);
   }
   // The range check keeps `until` at or below the third-last cell.
   const int64_t until = cell_of_stretch(position);

@@ -27,7 +27,7 @@ class SpeedAndAdhesion {
   struct Fill {
     int32_t next_cell = 0;  // the first cell not yet written
     int32_t value = 0;      // the value in force there
-    std::optional<int32_t> last_row;  // position of the last row, for the notes
+    std::optional<int32_t> furthest_row;  // the furthest position of a row so far, for the notes
   };
   using Writer = void (*)(Cella& cell, int32_t value);
 

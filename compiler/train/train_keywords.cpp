@@ -39,6 +39,20 @@ bool starts_train_row(std::string_view field) {
   return false;
 }
 
+int train_row_values(std::string_view field) {
+  const struct {
+    TrainKeyword row;
+    int values;
+  } rows[] = {{TrainKeyword::kBrakedMass, 1}, {TrainKeyword::kCoaches, 1},   {TrainKeyword::kSpeed, 2},
+              {TrainKeyword::kAdhesion, 2},   {TrainKeyword::kClock, 3},     {TrainKeyword::kSand, 1},
+              {TrainKeyword::kSignal, 11},    {TrainKeyword::kSlowdown, 6},  {TrainKeyword::kReduction, 2},
+              {TrainKeyword::kStation, 17}};
+  for (const auto& r : rows) {
+    if (is_train_row(r.row, field)) return r.values;
+  }
+  return 0;
+}
+
 bool is_train_section(std::string_view field) {
   for (const std::string_view header : {"[generale]", "[aderenze]", "[vel_limite]", "[stazioni]",
                                         "[rallentamenti]", "[segnali]", "[codici]", "[fine]"}) {

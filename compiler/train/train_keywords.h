@@ -27,6 +27,9 @@ bool is_train_row(TrainKeyword row, std::string_view field);
 // Whether a field starts a row.
 bool starts_train_row(std::string_view field);
 
+// How many values the first row a keyword field starts reads (0 for none).
+int train_row_values(std::string_view field);
+
 // A section header of the train description's layout.
 bool is_train_section(std::string_view field);
 

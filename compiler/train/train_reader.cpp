@@ -32,16 +32,22 @@ class TrainReader {
 
   ReadingEnd run();
   Place here() const { return {Description::kTrain, in_.line(), in_.column()}; }
+  // The detail of a failure, with the row it happened in.
+  std::string detail_of(const ReadFailure& failure) const {
+    return in_row_ ? failure_in_row(in_, row_, train_row_values(row_.text), failure.detail) : failure.detail;
+  }
 
  private:
-  Next interpret(const Keyword& row, bool& matched);
-  Next read_row(const Keyword& row);
+  Next interpret(bool& matched);
+  Next read_row();
   void check_progressives();
 
   Stato& s_;
   FieldReader in_;
   std::optional<Notes> notes_;  // a diagnostic reading only
   SpeedAndAdhesion profile_;
+  Keyword row_;          // the keyword field being interpreted
+  bool in_row_ = false;  // reading its values
   int32_t station_ = 1;
   int rows_read_ = 0;
 };
@@ -51,25 +57,28 @@ class TrainReader {
 // error, from the next line that starts a row.
 ReadingEnd TrainReader::run() {
   Next next = Next::kRow;
-  if (find_general_section(in_, false)) {
-    if (notes_) notes_->before_general(in_);
+  const bool general = find_general_section(in_, false);
+  if (general) {
+    if (notes_) notes_->before_general(in_, [](std::string_view f) { return starts_train_row(f); });
     while (next != Next::kStop || s_.diagnostica) {
-      const std::optional<Keyword> row = next_keyword(in_, kSeparators);
+      std::optional<Keyword> row = next_keyword(in_, kSeparators);
       if (!row) break;
-      s_.lettura_treno.last_line = row->line;
-      next = read_row(*row);
+      row_ = std::move(*row);
+      s_.lettura_treno.last_line = row_.line;
+      next = read_row();
       if (next == Next::kEndOfRows && !s_.diagnostica) break;
-      if (next == Next::kStop && s_.diagnostica) {
+      if (next != Next::kRow && s_.diagnostica) {
         notes_->mark_reported(in_.line());
-        in_.resume_after(row->line, [](std::string_view f) { return starts_train_row(f); });
+        in_.resume_after(row_.line, [](std::string_view f) { return starts_train_row(f); });
       }
     }
     if (notes_ && next != Next::kStop) notes_->last_field(in_, starts_train_row(in_.last_field()));
   }
   if (notes_ && rows_read_ == 0) {
     notes_->add(WarningKind::kNoTrainData, notes_->at(1, 1),
-                "dalla descrizione del treno non si legge nessuna riga: le righe si leggono solo dopo un campo che "
-                "contiene \"[generale]\", scritto proprio così");
+                general ? "dalla descrizione del treno non si legge nessuna riga"
+                        : "dalla descrizione del treno non si legge nessuna riga: le righe si leggono solo dopo un "
+                          "campo che contiene \"[generale]\", scritto proprio così");
   }
   if (next == Next::kStop && !s_.diagnostica) return ReadingEnd::kStopped;
   profile_.fill_to_end(s_.modello);
@@ -79,26 +88,31 @@ ReadingEnd TrainReader::run() {
 
 // One keyword field; a reading failure of a diagnostic reading is raised
 // here, so that the reading can go on.
-Next TrainReader::read_row(const Keyword& row) {
+Next TrainReader::read_row() {
   bool matched = false;
   Next next = Next::kRow;
+  in_row_ = true;
+  bool failed = false;
   try {
-    next = interpret(row, matched);
+    next = interpret(matched);
   } catch (const ReadFailure& failure) {
     if (!s_.diagnostica) throw;
-    raise_reading_failure(s_, here(), failure.detail);
+    raise_reading_failure(s_, here(), detail_of(failure));
     next = Next::kStop;
+    failed = true;
   }
+  in_row_ = false;
   rows_read_ += matched;
-  if (notes_) notes_->row(in_, row, matched, [](std::string_view f) { return is_train_section(f); });
+  // A row that failed is reported by its error, the lines it read into with it.
+  if (notes_ && !failed) notes_->row(in_, row_, matched, [](std::string_view f) { return is_train_section(f); });
   return next;
 }
 
 // Every keyword is tested, case-sensitively and in this order, so a field
 // holding two keywords is two rows; a field holding none is passed over.
-Next TrainReader::interpret(const Keyword& keyword, bool& matched) {
-  const std::string& campo = keyword.text;
-  const TrainRow row{in_, s_, Place{Description::kTrain, keyword.line, keyword.column},
+Next TrainReader::interpret(bool& matched) {
+  const std::string& campo = row_.text;
+  const TrainRow row{in_, s_, Place{Description::kTrain, row_.line, row_.column},
                      notes_ ? &*notes_ : nullptr};
   Record& train_data = s_.modello.record[kTrainDataSlot];
   Record& train = s_.modello.record[kTrainSlot];
@@ -162,7 +176,7 @@ void read_train(Stato& s, const DescriptionText& text) {
   try {
     s.lettura_treno.end = reader.run();
   } catch (const ReadFailure& failure) {
-    raise_reading_failure(s, reader.here(), failure.detail);
+    raise_reading_failure(s, reader.here(), reader.detail_of(failure));
     s.lettura_treno.end = ReadingEnd::kReadingFailure;
   }
 }

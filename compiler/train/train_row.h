@@ -48,8 +48,9 @@ struct TrainRow {
     s.errori.raise({static_cast<ErrorCode>(standing), Stage::kTrainReading, place, position, std::nullopt, {}, true});
     return Next::kStop;
   }
-  // The end of the line, for the notes on objects past it.
-  int32_t line_end() const { return s.modello.record[kTrainDataSlot].fine_zona; }
+  // The end of the line the model was made for, for the notes on objects
+  // past it.
+  int32_t line_end() const { return s.modello.lunghezza_totale - kModelExtension; }
 };
 
 }  // namespace scenario

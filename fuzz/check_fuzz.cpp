@@ -1,0 +1,40 @@
+// Fuzz target: the check of a description pair, from one input split at its
+// first NUL byte into a line description and a train description. Reading
+// on after a fault is where readers loop or crash. Beyond not crashing: the
+// check ends, every diagnostic points inside the text it names, and an input
+// the compiler records an error for gets at least one error diagnostic.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "compiler/output/check.h"
+#include "compiler/output/compile.h"
+#include "fuzz/check.h"
+#include "fuzz/model_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace scenario;
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const size_t split = input.find('\0');
+  const std::string linea(input.substr(0, split));
+  const std::string treno(split == std::string_view::npos ? std::string_view{} : input.substr(split + 1));
+
+  const CheckResult check = check_texts("Montebrisca_Lurna", "7395", DescriptionText::of(linea),
+                                        DescriptionText::of(treno));
+  const auto linea_lines = fuzz::line_lengths(linea);
+  const auto treno_lines = fuzz::line_lengths(treno);
+  for (const Diagnostic& d : check.diagnostics) {
+    fuzz::check_place(d.place, linea_lines, treno_lines);
+    FUZZ_CHECK(!d.message.empty());
+  }
+
+  Stato s;
+  s.nome = "Montebrisca_Lurna";
+  s.treno = "7395";
+  compile_texts(s, DescriptionText::of(linea), DescriptionText::of(treno), {});
+  FUZZ_CHECK(check.codice_errore == s.codice_errore() && check.posizione_errore == s.posizione_errore());
+  FUZZ_CHECK(check.fatal == fatal_error(s));
+  if (!s.errori.empty()) FUZZ_CHECK(check.count(Severity::kError) > 0);
+  return 0;
+}
