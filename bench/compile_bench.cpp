@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "common/builtin_scenario.h"
+#include "compiler/output/check.h"
 #include "compiler/output/compile.h"
 #include "bench/compile_route.h"
 #include "bench/large_route.h"
@@ -126,6 +127,21 @@ void BM_Compile(benchmark::State& state, RouteOf route) {
   report(state, check, r.texts.linea.size() + r.texts.treno.size());
 }
 
+// What `scenario check` does for a route: the compilation in its diagnostic
+// mode (and, when that mode read on after an error, the compilation proper).
+void BM_Check(benchmark::State& state, RouteOf route) {
+  const Route& r = route();
+  Stato check = named_state(r);
+  if (!compile_clean(state, r, check)) return;
+  const DescriptionText linea = DescriptionText::of(r.texts.linea);
+  const DescriptionText treno = DescriptionText::of(r.texts.treno);
+  for (auto _ : state) {
+    const CheckResult result = check_texts(r.nome, r.treno, linea, treno);
+    benchmark::DoNotOptimize(result.diagnostics.data());
+  }
+  report(state, check, r.texts.linea.size() + r.texts.treno.size());
+}
+
 void BM_Serialise(benchmark::State& state, RouteOf route) {
   const Route& r = route();
   Stato s = named_state(r);
@@ -166,6 +182,8 @@ constexpr auto kUnit = benchmark::kMillisecond;
 
 BENCHMARK_CAPTURE(BM_Compile, builtin_103km, &builtin)->Unit(kUnit);
 BENCHMARK_CAPTURE(BM_Compile, generated_1000km, &longest)->Unit(kUnit);
+BENCHMARK_CAPTURE(BM_Check, builtin_103km, &builtin)->Unit(kUnit);
+BENCHMARK_CAPTURE(BM_Check, generated_1000km, &longest)->Unit(kUnit);
 BENCHMARK_CAPTURE(BM_Serialise, builtin_103km, &builtin)->Unit(kUnit);
 BENCHMARK_CAPTURE(BM_Serialise, generated_1000km, &longest)->Unit(kUnit);
 BENCHMARK_CAPTURE(BM_WriteFloor, builtin_103km, &builtin)->Unit(kUnit)->UseRealTime();

@@ -192,6 +192,12 @@ Next LineReader::read_section(int separators, bool general) {
 Next LineReader::row(bool general, bool& matched) { return general ? general_row(matched) : main_row(matched); }
 
 void LineReader::note_row(bool general, bool matched) {
+  // Without the geometry a curve row and its values are left unread on
+  // purpose.
+  if (!general && !path_ && is_main_row(MainRow::kCurve, lower_ascii(row_.text))) {
+    notes_->mark_reported(row_.line);
+    return;
+  }
   if (!matched && row_.first_on_line) {
     if (general && is_section_header(row_.text) && !is_line_section(row_.text)) {
       notes_->add(WarningKind::kUnknownSection, row_place(),

@@ -88,9 +88,10 @@ int CheckResult::count(Severity severity) const {
 }
 
 CheckResult check_texts(const std::string& nome, const std::string& treno, const DescriptionText& linea,
-                        const DescriptionText& treno_text) {
+                        const DescriptionText& treno_text, bool scrivi_linea) {
   CompileOptions diagnostic;
   diagnostic.diagnostica = true;
+  diagnostic.scrivi_linea = scrivi_linea;
   Stato all;
   all.nome = nome;
   all.treno = treno;
@@ -103,7 +104,9 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
   if (read_on) {
     proper.nome = nome;
     proper.treno = treno;
-    compile_texts(proper, linea, treno_text, {});
+    CompileOptions compiler;
+    compiler.scrivi_linea = scrivi_linea;
+    compile_texts(proper, linea, treno_text, compiler);
   }
   const Stato& builder = read_on ? proper : all;
 
