@@ -3,8 +3,8 @@
 #include <cmath>
 #include <map>
 
-#include "tools/cell_words.h"
-#include "tools/line_kilometre.h"
+#include "compiler/output/cell_words.h"
+#include "compiler/output/line_kilometre.h"
 #include "tools/text.h"
 
 namespace scenario::tools {

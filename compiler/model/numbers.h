@@ -20,6 +20,16 @@ int64_t cell_of_object(int64_t p);
 // nearest-even(p / 50).
 int64_t cell_of_stretch(int64_t p);
 
+// The whole positions (metres, both ends included) that land in a cell: as
+// a point object (cell_of_object) or as a stretch's first cell
+// (cell_of_stretch). Half-way positions go to the even cell.
+struct PositionRange {
+  int64_t from = 0;
+  int64_t to = 0;
+};
+PositionRange object_positions(int64_t cell);
+PositionRange stretch_positions(int64_t cell);
+
 // The smaller of two numbers; on a tie the first.
 template <class T>
 T minimo(T x, T y) {

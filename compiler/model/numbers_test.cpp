@@ -27,6 +27,24 @@ TEST(CellIndex, StretchesStartAtTheRoundedQuotient) {
   for (const auto& c : cases) EXPECT_EQ(cell_of_stretch(c.p), c.cell) << c.p;
 }
 
+// Every whole position from -200 m to 2000 m lands in a cell whose range
+// holds it, and in no other.
+TEST(CellIndex, PositionRangesAreTheInverseOfBothRules) {
+  for (int64_t p = -200; p <= 2000; ++p) {
+    for (const auto& [cell_of, range_of] : {std::pair{&cell_of_object, &object_positions},
+                                           std::pair{&cell_of_stretch, &stretch_positions}}) {
+      const int64_t cell = cell_of(p);
+      const PositionRange r = range_of(cell);
+      EXPECT_TRUE(r.from <= p && p <= r.to) << p;
+      EXPECT_NE(cell_of(r.from - 1), cell) << cell;
+      EXPECT_NE(cell_of(r.to + 1), cell) << cell;
+    }
+  }
+  EXPECT_EQ(object_positions(32).from, 1525);  // 1525 m: 31.5 + 1 rounds to 32
+  EXPECT_EQ(object_positions(32).to, 1575);
+  EXPECT_EQ(object_positions(33).from, 1576);
+}
+
 TEST(Minimo, ReturnsTheSmallerAndTheFirstOnATie) {
   EXPECT_EQ(minimo(180, 120), 120);
   EXPECT_EQ(minimo(180, 200), 180);

@@ -10,7 +10,7 @@
 
 #include "compiler/output/decode.h"
 
-namespace scenario::tools {
+namespace scenario {
 
 // Route metres [from, to) carry line metre = route metre + offset; the last
 // stretch runs on to the end (no `to`).
@@ -28,4 +28,4 @@ std::vector<KilometreStretch> kilometre_stretches(const DecodedRecords& records)
 // The line metre at a route metre, or nothing before the first progressive.
 std::optional<int64_t> line_metre(const std::vector<KilometreStretch>& stretches, int64_t route_metre);
 
-}  // namespace scenario::tools
+}  // namespace scenario

@@ -1,8 +1,8 @@
-#include "tools/line_kilometre.h"
+#include "compiler/output/line_kilometre.h"
 
 #include <algorithm>
 
-namespace scenario::tools {
+namespace scenario {
 
 std::vector<KilometreStretch> kilometre_stretches(const DecodedRecords& records) {
   std::vector<KilometreStretch> starts;
@@ -27,4 +27,4 @@ std::optional<int64_t> line_metre(const std::vector<KilometreStretch>& stretches
   return std::nullopt;
 }
 
-}  // namespace scenario::tools
+}  // namespace scenario

@@ -9,7 +9,7 @@
 
 #include "compiler/output/decode.h"
 
-namespace scenario::tools {
+namespace scenario {
 
 // UTF-8 text; empty for a cell without an object. Station names and sign
 // texts come from `records`.
@@ -27,4 +27,4 @@ std::optional<BoardSpeeds> board_speeds(int16_t packed);
 // Seconds since midnight as hh:mm:ss.
 std::string clock_text(int32_t seconds);
 
-}  // namespace scenario::tools
+}  // namespace scenario

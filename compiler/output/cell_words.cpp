@@ -1,11 +1,11 @@
-#include "tools/cell_words.h"
+#include "compiler/output/cell_words.h"
 
 #include <cstdio>
 
-#include "tools/describe.h"
-#include "tools/text.h"
+#include "common/windows1252.h"
 
-namespace scenario::tools {
+
+namespace scenario {
 namespace {
 
 std::string n(int v) { return std::to_string(v); }
@@ -118,4 +118,4 @@ std::string cell_words(const Cella& c, const DecodedRecords& records) {
   }
 }
 
-}  // namespace scenario::tools
+}  // namespace scenario

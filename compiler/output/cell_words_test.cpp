@@ -1,8 +1,8 @@
-#include "tools/cell_words.h"
+#include "compiler/output/cell_words.h"
 
 #include <gtest/gtest.h>
 
-namespace scenario::tools {
+namespace scenario {
 namespace {
 
 Cella cell(uint8_t code, int16_t v1, int16_t v2 = 0, int16_t v3 = 0, int16_t v4 = 0) {
@@ -89,4 +89,4 @@ TEST(CellWords, ClockText) {
 }
 
 }  // namespace
-}  // namespace scenario::tools
+}  // namespace scenario

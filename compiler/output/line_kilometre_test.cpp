@@ -1,8 +1,8 @@
-#include "tools/line_kilometre.h"
+#include "compiler/output/line_kilometre.h"
 
 #include <gtest/gtest.h>
 
-namespace scenario::tools {
+namespace scenario {
 namespace {
 
 DecodedRecords with_progressives(std::initializer_list<std::array<int32_t, 3>> rows) {
@@ -54,4 +54,4 @@ TEST(LineKilometre, PresenceAndTies) {
 }
 
 }  // namespace
-}  // namespace scenario::tools
+}  // namespace scenario
