@@ -49,7 +49,7 @@ bool is_section_header(const std::string& w) { return has(w, "[") && has(w, "]")
 class LineReader {
  public:
   LineReader(Stato& s, const std::string& bytes) : s_(s), m_(s.modello), in_(bytes) {
-    if (s.diagnostica) notes_.emplace(s, Description::kLine, bytes, line_keywords());
+    if (s.diagnostica) notes_.emplace(s, Description::kLine, bytes, line_keywords(), in_);
   }
 
   ReadingEnd read();
@@ -445,7 +445,22 @@ Next LineReader::speed_indicator() {
     raise(ErrorCode::kIndicatorCellOccupied, at, v.posizione, cell);
     return Next::kStop;
   }
-  if (notes_) notes_->point(at, v.posizione, m_.lunghezza_totale - kModelExtension);
+  if (notes_) {
+    notes_->point(at, v.posizione, m_.lunghezza_totale - kModelExtension);
+    notes_->cell_one(at, cell, "l'indicatore");
+    const struct {
+      const char* rank;
+      int32_t right;
+    } ranks[] = {{"A", v.vad}, {"B", v.vbd}, {"C", v.vcd}};
+    for (const auto& r : ranks) {
+      if (r.right % 5 == 0 && r.right >= 0 && r.right < 100) continue;
+      notes_->add(WarningKind::kValueOverflow, at,
+                  "la velocità destra " + std::to_string(r.right) + " km/h del rango " + r.rank +
+                      " non si rilegge dalla cella, che tiene sinistra × 20 + destra / 5: vale solo un multiplo di 5 "
+                      "sotto i 100 km/h",
+                  v.posizione, cell);
+    }
+  }
   s_.origini.cella[static_cast<size_t>(cell)] = row_place();
   return Next::kRow;
 }
@@ -467,7 +482,10 @@ Next LineReader::sign() {
     throw ReadFailure{"il cartello indicatore n. " + std::to_string(kFirstSignSlot + 2) +
                       " non trova posto: i record dei cartelli sono " + std::to_string(kFirstSignSlot + 1)};
   }
-  if (notes_) notes_->point(at, p, m_.lunghezza_totale - kModelExtension);
+  if (notes_) {
+    notes_->point(at, p, m_.lunghezza_totale - kModelExtension);
+    notes_->cell_one(at, i, "il cartello");
+  }
   const auto slot = static_cast<size_t>(m_.slot_cartello);
   cell.oggetto = kDirectionSign;
   cell.valore1 = static_cast<int16_t>(m_.slot_cartello);

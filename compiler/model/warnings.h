@@ -34,6 +34,11 @@ enum class WarningKind : uint8_t {
   kProgressivesCleared, // two progressives at the same largest position: all cleared
   kRouteLengthZero,     // a route length of 0 (or an empty field)
   kNotWindows1252,      // bytes that are not Windows-1252 text (a file saved as UTF-8)
+  kFractionRounded,     // "4.5" read as 4
+  kCommentComma,        // a row read from the part of a comment after its comma
+  kStopOverObject,      // a station's stop cell replaces an object already there
+  kHeaderCell,          // an object in cell 1, whose first values the header stamps take
+  kValueOverflow,       // a board speed or a signal aspect the cell cannot hold apart
 };
 
 struct Warning {

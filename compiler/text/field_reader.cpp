@@ -124,7 +124,13 @@ int32_t FieldReader::number() {
       consume_line_end();
     }
   }
-  return parse_number(token);
+  const int32_t value = parse_number(token);
+  if (note_fractions_ && token.find_first_of(".eE") != std::string::npos) {
+    double exact = 0;
+    std::from_chars(token.data() + (token[0] == '+'), token.data() + token.size(), exact);
+    if (exact != value) rounded_.push_back({field_line_, field_column_, token, value});
+  }
+  return value;
 }
 
 void FieldReader::go_to_line(int line) {

@@ -20,6 +20,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace scenario {
@@ -43,6 +44,17 @@ class FieldReader {
   // whether it was read as a number.
   const std::string& last_field() const { return last_field_; }
   bool last_was_number() const { return last_was_number_; }
+
+  // A number whose fraction was rounded away (`4.5` read as 4), noted while
+  // `note_fractions` is set, for a diagnostic reading.
+  struct Rounded {
+    int line = 0;
+    int column = 0;
+    std::string text;
+    int32_t value = 0;
+  };
+  void note_fractions() { note_fractions_ = true; }
+  std::vector<Rounded> take_rounded() { return std::exchange(rounded_, {}); }
 
   // For a resumed reading: goes to the first line after `line` whose first
   // field satisfies `starts_row`, or to the end of the file.
@@ -68,6 +80,8 @@ class FieldReader {
   int fields_read_ = 0;
   std::string last_field_;
   bool last_was_number_ = false;
+  bool note_fractions_ = false;
+  std::vector<Rounded> rounded_;
 };
 
 // Parses a numeric field's text as the reader does; throws ReadFailure.

@@ -50,9 +50,11 @@ std::string quoted(std::string_view t) { return "\"" + to_utf8(t) + "\""; }
 
 }  // namespace
 
-Notes::Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords)
+Notes::Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords,
+             FieldReader& in)
     : s_(s), file_(file), text_(text), keywords_(std::move(keywords)) {
   scan_encoding(text);
+  in.note_fractions();
 }
 
 void Notes::add(WarningKind kind, Place place, std::string message, std::optional<int32_t> position,
@@ -75,6 +77,13 @@ void Notes::scan_encoding(std::string_view text) {
       continue;
     }
     const int column = static_cast<int>(i - line_start) + 1;
+    if (i == 0 && text.substr(0, 3) == "\xEF\xBB\xBF") {
+      utf8_seen = true;
+      add(WarningKind::kNotWindows1252, at(1, 1),
+          "il file comincia con il segno dei file UTF-8: va salvato in Windows-1252");
+      i += 2;
+      continue;
+    }
     if (b >= 0x80 && !utf8_seen) {
       if (const size_t n = utf8_sequence(text, i)) {
         utf8_seen = true;
@@ -121,8 +130,17 @@ std::string Notes::hint(std::string_view field) const {
   return "; forse " + quoted(best) + "?";
 }
 
-void Notes::row(const FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view)) {
+void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view)) {
   const Place place = at(row.line, row.column);
+  for (const FieldReader::Rounded& r : in.take_rounded()) {
+    add(WarningKind::kFractionRounded, at(r.line, r.column),
+        quoted(r.text) + " è letto come " + std::to_string(r.value) +
+            ": i valori sono numeri interi, la parte decimale è arrotondata (alla cifra pari quando è mezza)");
+  }
+  if (matched && !row.first_on_line && row.separators > 0) {
+    add(WarningKind::kCommentComma, place,
+        "dopo la virgola di un commento, " + quoted(row.text) + " è letto come riga: un commento non deve avere virgole");
+  }
   if (!row.first_on_line) {
     // A field after the values of the row before it, on the same line.
     if (row.line == row_end_line_ && reported_lines_.insert(row.line).second) {
@@ -176,6 +194,14 @@ void Notes::last_field(const FieldReader& in, bool starts_row) {
   if (!starts_row) return;
   add(WarningKind::kLastFieldUnread, here(in),
       quoted(in.last_field()) + " è l'ultimo campo del file e non viene mai letto: la riga va seguita da \"[fine]\"");
+}
+
+void Notes::cell_one(Place place, int64_t cell, std::string_view what) {
+  if (cell != 1) return;
+  add(WarningKind::kHeaderCell, place,
+      std::string(what) + " cade nella cella 1, i cui primi due valori prendono i valori di intestazione: "
+      "se sono già occupati la compilazione è rifiutata, altrimenti vengono sovrascritti",
+      std::nullopt, cell);
 }
 
 void Notes::off_grid(Place place, int32_t p, int64_t cell, int64_t cell_metres) {

@@ -21,7 +21,8 @@ class Notes {
   // `text`: the whole description, checked for bytes that are not
   // Windows-1252 text. `keywords`: the rows the reader knows, by the
   // keyword an author writes, for the hint after an unknown keyword.
-  Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords);
+  Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords,
+        FieldReader& in);
 
   Place at(int line, int column) const { return {file_, line, column}; }
   Place here(const FieldReader& in) const { return at(in.line(), in.column()); }
@@ -38,7 +39,7 @@ class Notes {
   // matches nothing (`header_known` tells a header of the format), the
   // values of the row before that stand after its last one, a row that read
   // on into the next line, and a separator field read as a keyword.
-  void row(const FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view));
+  void row(FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view));
 
   // A line already reported (or whose row stopped the reading): the rest of
   // its fields are not reported again.
@@ -46,6 +47,9 @@ class Notes {
 
   // The end of the file: a keyword in its last field is never read.
   void last_field(const FieldReader& in, bool starts_row);
+
+  // A point object placed in cell `cell`: the header stamps take cell 1.
+  void cell_one(Place at, int64_t cell, std::string_view what);
 
   // A position `p` (metres) of a point object or a stretch that the model
   // moves to the 50 m grid: cell `cell`, which stands at `cell_metres`.

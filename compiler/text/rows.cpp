@@ -28,7 +28,7 @@ std::optional<Keyword> next_keyword(FieldReader& in, int separators) {
   for (; skipped < separators && !in.eof() && has(field, "-"); ++skipped) field = in.text();
   if (in.eof()) return std::nullopt;
   return Keyword{std::move(field), in.line(), in.column(), in.fields_read(), in.first_on_line(),
-                 skipped == separators};
+                 skipped == separators, skipped};
 }
 
 std::string failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail) {

@@ -22,6 +22,7 @@ struct Keyword {
   int fields_before = 0;      // fields the reader had started before its values
   bool first_on_line = true;  // the first field of its line
   bool after_separators = false;  // read after as many separator fields as may be passed over
+  int separators = 0;             // separator fields passed over before it
 };
 
 // How a row leaves the reading.

@@ -26,6 +26,26 @@ bool memo_segnale(Modello& m, const Segnale& g) {
   return true;
 }
 
+namespace {
+
+// A signal's values that its cell cannot hold apart: aspects are packed
+// left × 10 + right, kinds left × 3 + right.
+void note_signal(Notes& notes, Place at, const Segnale& g, int64_t cell, int32_t line_end) {
+  notes.point(at, g.posizione, line_end);
+  notes.cell_one(at, cell, "il segnale");
+  const auto outside = [](int32_t v, int32_t top) { return v < 0 || v > top; };
+  const bool aspects = outside(g.s1, 9) || outside(g.s2, 9) || outside(g.s3, 9) || outside(g.d1, 9) ||
+                       outside(g.d2, 9) || outside(g.d3, 9);
+  if (aspects || outside(g.dx, 2)) {
+    notes.add(WarningKind::kValueOverflow, at,
+              "un codice del segnale non sta nella sua cifra (aspetti da 0 a 9, tipo destro da 0 a 2): si mescola "
+              "con quello dell'altro lato",
+              g.posizione, cell);
+  }
+}
+
+}  // namespace
+
 Next read_signal_row(const TrainRow& row) {
   Segnale g;
   g.posizione = row.in.number();
@@ -37,7 +57,7 @@ Next read_signal_row(const TrainRow& row) {
   const int64_t cell = cell_of_object(g.posizione);
   if (beyond_track(m, g.posizione, 100) || !in_track(m, cell)) return row.end_beyond_track(g.posizione, at);
   if (!memo_segnale(row.s.modello, g)) return row.stop(ErrorCode::kSignalCellOccupied, at, g.posizione, cell);
-  if (row.notes) row.notes->point(at, g.posizione, row.line_end());
+  if (row.notes) note_signal(*row.notes, at, g, cell, row.line_end());
   row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
   return row.stop_if_an_error_stands(g.posizione);
 }

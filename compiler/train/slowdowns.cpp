@@ -81,6 +81,7 @@ Next read_slowdown_row(const TrainRow& row) {
   if (placement.error) return row.stop(*placement.error, at, r.x, placement.error_cell);
   if (row.notes) {
     row.notes->point(at, r.x, row.line_end());
+    row.notes->cell_one(at, cell_of_object(r.x), "l'inizio del rallentamento");
     const int64_t end = int64_t{r.x} + r.l;
     const int64_t end_cell = cell_of_object(end);
     row.notes->off_grid(l_at, static_cast<int32_t>(end), end_cell, (end_cell - 1) * kCellMetres);

@@ -1,5 +1,6 @@
 #include "compiler/train/stations.h"
 
+#include "common/windows1252.h"
 #include "compiler/model/numbers.h"
 #include "compiler/text/read_failure.h"
 
@@ -58,6 +59,18 @@ void read_columns(FieldReader& in, Record& r) {
   r.nome_punto = in.text();
 }
 
+// A stop cell is not checked for an object already there: the stop
+// replaces it.
+void note_stop(const TrainRow& row, Place at, int64_t stop, const std::string& name) {
+  const Cella& cell = row.s.modello.celle[static_cast<size_t>(stop)];
+  if (is_free(cell)) return;
+  const Place& origin = row.s.origini.cella[static_cast<size_t>(stop)];
+  std::string text = "la fermata della stazione \"" + to_utf8(name) + "\" (cella " + std::to_string(stop) +
+                     ") sostituisce " + object_name(cell.oggetto);
+  if (origin.line > 0) text += " della riga " + std::to_string(origin.line);
+  row.notes->add(WarningKind::kStopOverObject, at, text, std::nullopt, stop);
+}
+
 }  // namespace
 
 Next read_station(const TrainRow& row, int32_t& indice) {
@@ -100,6 +113,7 @@ Next read_station(const TrainRow& row, int32_t& indice) {
     }
     // Tested on the rounded cell: cell 1 must keep its header values free.
     if (stop <= 1) return row.stop(ErrorCode::kStopCellAtStart, at, std::nullopt, stop);
+    if (row.notes) note_stop(row, at, stop, r.nome_punto);
     m.celle[static_cast<size_t>(stop)].oggetto = kStationStop;
     m.celle[static_cast<size_t>(stop)].valore1 = static_cast<int16_t>(indice);
     row.s.origini.cella[static_cast<size_t>(stop)] = row.place;

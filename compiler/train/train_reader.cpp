@@ -27,7 +27,7 @@ void raise_reading_failure(Stato& s, Place place, std::string detail) {
 class TrainReader {
  public:
   TrainReader(Stato& s, const std::string& bytes) : s_(s), in_(bytes) {
-    if (s.diagnostica) notes_.emplace(s, Description::kTrain, bytes, train_keywords());
+    if (s.diagnostica) notes_.emplace(s, Description::kTrain, bytes, train_keywords(), in_);
   }
 
   ReadingEnd run();
