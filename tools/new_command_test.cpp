@@ -32,7 +32,7 @@ std::string with_crlf(const std::string& text) {
   return out;
 }
 
-TEST(ScenarioNew, WritesAStarterPairThatCompilesWithoutAWord) {
+TEST(ScenarioNew, WritesAStarterPairThatChecksAndCompilesWithoutAWord) {
   TempDir tmp;
   const fs::path dir = tmp.path() / "nuova" / "linea";  // missing: created
   const auto r = scenario(tmp.path(), {"new", "Prova", "100", "--dir", dir.string()});
@@ -42,6 +42,11 @@ TEST(ScenarioNew, WritesAStarterPairThatCompilesWithoutAWord) {
   const FileNames n = file_names(dir, "Prova", "100");
   EXPECT_EQ(read_file(n.linea_txt), with_crlf(read_file(kStarterDir / "linea.txt")));
   EXPECT_EQ(read_file(n.treno_txt), with_crlf(read_file(kStarterDir / "treno.txt")));
+
+  // It checks with no error and no warning, and compiles without a word.
+  const auto checked = scenario(tmp.path(), {"check", "Prova", "100", "--dir", dir.string(), "--werror"});
+  EXPECT_EQ(checked.status, 0) << checked.out;
+  EXPECT_EQ(checked.out, "0 errori, 0 avvisi\n");
 
   const auto c = scenario(tmp.path(), {"compile", "Prova", "100", "--dir", dir.string()});
   EXPECT_EQ(c.status, 0) << c.err;
