@@ -34,10 +34,17 @@ int main(int argc, char** argv) {
   check_cmd->add_flag("--werror", check.werror, "anche gli avvisi fanno fallire il controllo");
 
   scenario::tools::InspectArgs inspect;
-  CLI::App* inspect_cmd =
-      app.add_subcommand("inspect", "Decode compiled files (.dat, .sim, _linea.dat) into text or JSON");
-  inspect_cmd->add_option("FILE", inspect.files, "compiled files")->required();
-  inspect_cmd->add_flag("--json", inspect.json, "one JSON document instead of text");
+  CLI::App* inspect_cmd = app.add_subcommand(
+      "inspect", "Decodifica i file compilati (.dat, .sim, _linea.dat) in parole o in JSON; per il tracciato "
+                 "legge il file dei record accanto (NOME_TRENO.sim)");
+  inspect_cmd->add_option("FILE", inspect.files, "file compilati")->required();
+  inspect_cmd->add_flag("--json", inspect.json, "un documento JSON invece del testo");
+  CLI::Option* at = inspect_cmd->add_option(
+      "--at", inspect.at, "km di linea (90+300 o 90.3): le celle in ogni punto in cui la linea vi passa, e "
+                          "gli oggetti più vicini prima e dopo");
+  inspect_cmd
+      ->add_option("--at-m", inspect.at_m, "metri dall'inizio: la cella lì e gli oggetti più vicini prima e dopo")
+      ->excludes(at);
 
   scenario::tools::PlotArgs plot;
   CLI::App* plot_cmd = app.add_subcommand(
