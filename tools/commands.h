@@ -13,6 +13,8 @@ namespace scenario::tools {
 struct InspectArgs {
   std::vector<std::string> files;
   bool json = false;
+  std::string at;    // a line kilometre: list the cells around every place it occurs
+  std::string at_m;  // a route metre: list the cells around it
 };
 
 struct CompileArgs {

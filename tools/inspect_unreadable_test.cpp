@@ -26,7 +26,7 @@ TEST(InspectUnreadable, NamesTheFileAndTheReason) {
   };
   for (const auto& c : cases) {
     std::ostringstream out, err;
-    EXPECT_EQ(run_inspect(InspectArgs{{c.file}, false}, out, err), tool_exit::kIoOrUsage) << c.file;
+    EXPECT_EQ(run_inspect(InspectArgs{{c.file}, false, "", ""}, out, err), tool_exit::kIoOrUsage) << c.file;
     EXPECT_EQ(err.str(), "scenario inspect: " + c.file + ": " + std::strerror(c.error) + "\n");
     EXPECT_EQ(out.str(), "");
   }

@@ -2,25 +2,50 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <memory>
 
 #include "common/exit_status.h"
 #include "tools/commands.h"
 #include "tools/new_command.h"
 
+namespace {
+
+constexpr const char* kHelp = "mostra questo aiuto ed esce";
+constexpr const char* kVersion = "mostra la versione ed esce";
+
+// CLI11's own words in the help, in Italian.
+std::shared_ptr<CLI::Formatter> italian_help() {
+  auto formatter = std::make_shared<CLI::Formatter>();
+  for (const auto& [key, label] : {std::pair{"Usage", "Uso"}, std::pair{"OPTIONS", "OPZIONI"},
+                                   std::pair{"SUBCOMMAND", "COMANDO"}, std::pair{"SUBCOMMANDS", "COMANDI"},
+                                   std::pair{"Positionals", "Argomenti"}, std::pair{"REQUIRED", "OBBLIGATORIO"},
+                                   std::pair{"TEXT", "TESTO"}, std::pair{"Excludes", "Esclude"},
+                                   std::pair{"Needs", "Richiede"}})
+    formatter->label(key, label);
+  return formatter;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  CLI::App app{"Tools for scenario authors: compile description files, inspect compiled files, draw and view the route."};
+  CLI::App app{"Strumenti per chi scrive scenari: controlla e compila le descrizioni, decodifica i file "
+               "compilati, disegna il percorso e ne scrive la pagina interattiva."};
+  app.formatter(italian_help());
+  app.option_defaults()->group("Opzioni");
+  app.group("Comandi");
+  app.set_help_flag("-h,--help", kHelp);
   app.require_subcommand(0, 1);
   const std::string version = std::string("scenario ") + SCENARIO_VERSION;
-  app.set_version_flag("--version", version);
+  app.set_version_flag("--version", version, kVersion);
 
   scenario::tools::CompileArgs compile;
   CLI::App* compile_cmd = app.add_subcommand(
-      "compile", "Compile NOME_linea.txt and NOME_TRENO-.txt into the three compiled files");
-  compile_cmd->add_option("NOME", compile.nome, "scenario name")->required();
-  compile_cmd->add_option("TRENO", compile.treno, "train number")->required();
-  compile_cmd->add_option("--dir", compile.dir, "folder of the descriptions (default: .)");
-  compile_cmd->add_option("--out", compile.out, "folder for the compiled files (default: --dir)");
-  compile_cmd->add_flag("--no-geometry", compile.no_geometry, "do not build or write NOME_linea.dat");
+      "compile", "Compila NOME_linea.txt e NOME_TRENO-.txt nei tre file compilati");
+  compile_cmd->add_option("NOME", compile.nome, "nome dello scenario")->required();
+  compile_cmd->add_option("TRENO", compile.treno, "numero del treno")->required();
+  compile_cmd->add_option("--dir", compile.dir, "cartella delle descrizioni (predefinita: .)");
+  compile_cmd->add_option("--out", compile.out, "cartella dei file compilati (predefinita: --dir)");
+  compile_cmd->add_flag("--no-geometry", compile.no_geometry, "non calcola né scrive NOME_linea.dat");
   compile_cmd->add_flag("--force", compile.force,
                         "scrive i file compilati anche quando la compilazione registra un errore, come il costruttore");
 
@@ -34,18 +59,25 @@ int main(int argc, char** argv) {
   check_cmd->add_flag("--werror", check.werror, "anche gli avvisi fanno fallire il controllo");
 
   scenario::tools::InspectArgs inspect;
-  CLI::App* inspect_cmd =
-      app.add_subcommand("inspect", "Decode compiled files (.dat, .sim, _linea.dat) into text or JSON");
-  inspect_cmd->add_option("FILE", inspect.files, "compiled files")->required();
-  inspect_cmd->add_flag("--json", inspect.json, "one JSON document instead of text");
+  CLI::App* inspect_cmd = app.add_subcommand(
+      "inspect", "Decodifica i file compilati (.dat, .sim, _linea.dat) in parole o in JSON; per il tracciato "
+                 "legge il file dei record accanto (NOME_TRENO.sim)");
+  inspect_cmd->add_option("FILE", inspect.files, "file compilati")->required();
+  inspect_cmd->add_flag("--json", inspect.json, "un documento JSON invece del testo");
+  CLI::Option* at = inspect_cmd->add_option(
+      "--at", inspect.at, "km di linea (90+300 o 90.3): le celle in ogni punto in cui la linea vi passa, e "
+                          "gli oggetti più vicini prima e dopo");
+  inspect_cmd
+      ->add_option("--at-m", inspect.at_m, "metri dall'inizio: la cella lì e gli oggetti più vicini prima e dopo")
+      ->excludes(at);
 
   scenario::tools::PlotArgs plot;
   CLI::App* plot_cmd = app.add_subcommand(
-      "plot", "Draw the compiled scenario NOME TRENO as an SVG page: plan view and profile");
-  plot_cmd->add_option("NOME", plot.nome, "scenario name")->required();
-  plot_cmd->add_option("TRENO", plot.treno, "train number")->required();
-  plot_cmd->add_option("--dir", plot.dir, "folder of the compiled files (default: .)");
-  plot_cmd->add_option("-o,--output", plot.output, "SVG file to write (default: DIR/NOME_TRENO.svg)");
+      "plot", "Disegna lo scenario compilato NOME TRENO in una pagina SVG: pianta e profilo");
+  plot_cmd->add_option("NOME", plot.nome, "nome dello scenario")->required();
+  plot_cmd->add_option("TRENO", plot.treno, "numero del treno")->required();
+  plot_cmd->add_option("--dir", plot.dir, "cartella dei file compilati (predefinita: .)");
+  plot_cmd->add_option("-o,--output", plot.output, "file SVG da scrivere (predefinito: DIR/NOME_TRENO.svg)");
 
   scenario::tools::NewOptions start;
   CLI::App* new_cmd = app.add_subcommand(
@@ -62,7 +94,12 @@ int main(int argc, char** argv) {
   view_cmd->add_option("--dir", view.dir, "cartella delle descrizioni (predefinita: .)");
   view_cmd->add_option("--out", view.out, "cartella dei file compilati (predefinita: --dir)");
   view_cmd->add_option("-o,--output", view.output, "pagina da scrivere (predefinita: OUT/NOME_TRENO.html)");
-  for (CLI::App* command : app.get_subcommands({})) command->set_version_flag("--version", version);
+  for (CLI::App* command : app.get_subcommands({})) {
+    // A subcommand takes its help flag before the option defaults, so it is
+    // made again to join the others' group.
+    command->set_help_flag("-h,--help", kHelp);
+    command->set_version_flag("--version", version, kVersion);
+  }
 
   try {
     app.parse(argc, argv);

@@ -28,7 +28,7 @@ int run_plot(const PlotArgs& o, std::ostream& out, std::ostream& err) {
     err << "scenario plot: " << e->file.string() << ": " << e->reason << "\n";
     return tool_exit::kIoOrUsage;
   }
-  out << "wrote " << target.string() << "\n";
+  out << "scritto " << target.string() << "\n";
   return tool_exit::kOk;
 }
 

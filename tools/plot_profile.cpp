@@ -91,7 +91,7 @@ double draw_profile(std::ostringstream& svg, const Route& r, double top) {
   for (const Stretch& s : r.speeds) vmax = std::max(vmax, s.value);
   for (const auto& [pos, v] : r.indicators) vmax = std::max(vmax, v);
   const double vlim = std::ceil((vmax + 10) / 20.0) * 20.0;
-  panel(svg, top, sh, "Velocita' massima del treno (km/h), indicatori e rallentamenti");
+  panel(svg, top, sh, "Velocità massima del treno (km/h), indicatori e rallentamenti");
   km_grid(svg, a, top, sh, false);
   value_labels(svg, top, sh, 0, vlim, nice_step(vlim, 5), "km/h");
   step_line(svg, a, r.speeds, top, sh, 0, vlim, "speed");
@@ -156,7 +156,7 @@ void legend(std::ostringstream& svg, double top, bool with_plan) {
       {"<circle class=\"signal\" cx=\"11\" cy=\"6\" r=\"3\"/>", "segnale"},
       {"<circle class=\"tick\" cx=\"11\" cy=\"6\" r=\"2\"/>", "progressiva km", true},
       {"<line class=\"gradient\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "pendenza"},
-      {"<line class=\"speed\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "velocita' massima"},
+      {"<line class=\"speed\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "velocità massima"},
       {"<path class=\"indicator\" d=\"M11,1 l5,5 l-5,5 l-5,-5 z\"/>", "indicatore (rango A)"},
       {"<path class=\"warning\" d=\"M11,1 l5,9 l-10,0 z\"/>", "avviso di rallentamento"},
       {"<line class=\"slowdown\" x1=\"0\" y1=\"6\" x2=\"22\" y2=\"6\"/>", "rallentamento"},

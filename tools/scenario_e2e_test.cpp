@@ -292,47 +292,46 @@ TEST(ScenarioInspect, JsonCarriesTheCompiledValues) {
   const auto r = scenario(dir.path(), {"inspect", "--json", n.dat, n.sim, n.linea_dat});
   ASSERT_EQ(r.status, 0) << r.err;
   const auto doc = nlohmann::json::parse(r.out);
-  ASSERT_EQ(doc.size(), 3u);
+  ASSERT_EQ(doc["files"].size(), 3u);
 
-  const auto& track = doc[0];
+  const auto& track = doc["files"][0];
   EXPECT_EQ(track["kind"], "track");
   EXPECT_EQ(track["cells"], m.celle.size());
-  EXPECT_EQ(track["header"]["codice_gara_og"], m.celle[1].valore2);
+  EXPECT_EQ(track["header"]["plain_code"], m.celle[1].valore2);
   size_t non_empty = 0;
   for (const auto& row : track["rows"]) {
     const Cella& c = m.celle[row["cell"].get<size_t>()];
-    EXPECT_EQ(row["object"], c.oggetto);
-    EXPECT_EQ(row["valore1"], c.valore1);
-    EXPECT_EQ(row["valore2"], c.valore2);
-    EXPECT_EQ(row["valore3"], c.valore3);
-    EXPECT_EQ(row["valore4"], c.valore4);
-    EXPECT_EQ(row["tempo_segnale"], c.tempo_segnale);
-    EXPECT_EQ(row["preavviso"], c.preavviso);
-    EXPECT_EQ(row["montagna"], c.montagna);
+    EXPECT_EQ(row["object"].is_null() ? 0 : row["object"]["code"].get<int>(), c.oggetto);
+    EXPECT_EQ(row["values"], (std::vector<int>{c.valore1, c.valore2, c.valore3, c.valore4}));
+    EXPECT_EQ(row["signal_time"], c.tempo_segnale);
+    EXPECT_EQ(row["approach"], c.preavviso);
+    EXPECT_EQ(row["mountain"], c.montagna);
     EXPECT_EQ(row["speed_kmh"], c.velocita * 5);
     EXPECT_EQ(row["gradient_permille"], c.pendenza - 100);
-    EXPECT_EQ(row["dato_treno"], c.dato_treno);
+    EXPECT_EQ(row["adhesion"], c.dato_treno);
     ++non_empty;
   }
   size_t expected_rows = 0;
   for (const Cella& c : m.celle) expected_rows += (c.oggetto || c.velocita || c.pendenza || c.dato_treno ||
                                                    c.montagna || c.preavviso || c.valore1);
   EXPECT_EQ(non_empty, expected_rows);
+  EXPECT_EQ(track["empty_cells"], m.celle.size() - expected_rows);
 
-  const auto& records = doc[1];
+  const auto& records = doc["files"][1];
   EXPECT_EQ(records["kind"], "records");
   for (const auto& rec : records["records"]) {
     const Record& want = m.record[rec["slot"].get<size_t>()];
-    EXPECT_EQ(rec["nome_punto"], want.nome_punto);  // the built-in texts are plain ASCII
-    EXPECT_EQ(rec["posizione_punto"], want.posizione_punto);
-    EXPECT_EQ(rec["inizio_zona"], want.inizio_zona);
-    EXPECT_EQ(rec["fine_zona"], want.fine_zona);
-    EXPECT_EQ(rec["orario"], want.orario);
-    EXPECT_EQ(rec["dato_4"], want.dato_4);
+    const auto& fields = rec["fields"];
+    EXPECT_EQ(fields["text"], want.nome_punto);  // the built-in texts are plain ASCII
+    EXPECT_EQ(fields["position"], want.posizione_punto);
+    EXPECT_EQ(fields["zone_start"], want.inizio_zona);
+    EXPECT_EQ(fields["zone_end"], want.fine_zona);
+    EXPECT_EQ(fields["time"], want.orario);
+    EXPECT_EQ(fields["data_4"], want.dato_4);
   }
   EXPECT_EQ(records["records"].size(), 22u + 56u + 2u + 3u);  // stations, signs, progressives, header
 
-  const auto& geometry = doc[2];
+  const auto& geometry = doc["files"][2];
   EXPECT_EQ(geometry["points"], m.lunghezza_totale + 1);
   EXPECT_EQ(geometry["tags"]["int16"], 4);
   EXPECT_EQ(geometry["tags"]["empty"], 4);
@@ -344,7 +343,8 @@ TEST(ScenarioInspect, MalformedFilesAreRefusedWithOffset) {
   write_file(dir.path() / "x_7395.dat", std::string(16, '\x01'));
   const auto r = scenario(dir.path(), {"inspect", "x_7395.dat"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("x_7395.dat: byte 15:"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("x_7395.dat: non è un file compilato di questo formato: byte 15:"), std::string::npos)
+      << r.err;
 }
 
 TEST(ScenarioPlot, DrawsAWellFormedPageWithEveryStation) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 
+#include "compiler/model/numbers.h"
 #include "compiler/output/cell_words.h"
 #include "compiler/output/line_kilometre.h"
 #include "tools/text.h"
@@ -12,8 +13,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A point object in cell i stands at (i - 1) * 50 m.
-int64_t object_position(size_t cell) { return static_cast<int64_t>(cell) * 50 - 50; }
+int64_t object_position(size_t cell) { return object_metre(static_cast<int64_t>(cell)); }
 
 // The plan keeps about this many points, so that the longest route's page
 // stays small and quick to draw; never closer than 5 m.
@@ -63,7 +63,7 @@ std::string speeds_text(const Json& speeds) {
 Json object_of(size_t i, const Cella& c, const DecodedRecords& records) {
   const int64_t at = object_position(i);
   Json o = {{"cell", i}, {"at", at}, {"kind", kind_of(c.oggetto)}, {"code", c.oggetto}, {"label", ""},
-            {"words", cell_words(c, records)}};
+            {"words", cell_words(c, &records)}};
   switch (c.oggetto) {
     case kSignal: o["label"] = "S " + std::to_string(at); break;
     case kSpeedIndicator: {
@@ -81,7 +81,8 @@ Json object_of(size_t i, const Cella& c, const DecodedRecords& records) {
       break;
     }
     case kDirectionSign:
-      if (c.valore1 >= 0 && c.valore1 <= 80) o["label"] = to_utf8(records.record[static_cast<size_t>(c.valore1)].nome_punto);
+      if (c.valore1 >= 0 && c.valore1 <= kFirstSignSlot)
+        o["label"] = to_utf8(records.record[static_cast<size_t>(c.valore1)].nome_punto);
       break;
     case kSlowdownWarning: o["label"] = "avviso " + std::to_string(c.valore1); break;
     case kSlowdownStart: o["label"] = "rall. " + std::to_string(c.valore1); break;
@@ -96,7 +97,7 @@ Json object_of(size_t i, const Cella& c, const DecodedRecords& records) {
 Json view_data(const ViewInput& in) {
   const auto& cells = in.track->celle;
   const DecodedRecords& records = *in.records;
-  const int32_t length = records.record[84].fine_zona;
+  const int32_t length = records.record[kTrainDataSlot].fine_zona;
   Json d;
   d["title"] = in.title;
   d["route_length"] = length;
@@ -118,8 +119,8 @@ Json view_data(const ViewInput& in) {
   int slowdown_speed = 0;
   for (size_t i = 0; i < cells.size(); ++i) {
     const Cella& c = cells[i];
-    speed.push_back(c.velocita * 5);
-    gradient.push_back(c.pendenza - 100);
+    speed.push_back(speed_kmh(c));
+    gradient.push_back(gradient_permille(c));
     adhesion.push_back(c.dato_treno);
     mountain.push_back(c.montagna);
     approach.push_back(c.preavviso);
@@ -141,15 +142,11 @@ Json view_data(const ViewInput& in) {
                 {"approach", std::move(approach)}, {"signal_time", std::move(signal_time)}};
   d["objects"] = std::move(objects);
 
-  // Stations fill the records from 1 up to the first empty one; sign texts
-  // fill them from 80 down, and only a sign's cell tells its record apart.
-  std::map<int, bool> sign_slots;
-  for (const Cella& c : cells)
-    if (c.oggetto == kDirectionSign) sign_slots[c.valore1] = true;
+  const auto roles = record_roles(records, in.track);
   Json stations = Json::array();
-  for (int slot = 1; slot <= 80; ++slot) {
+  for (int slot = 1; slot <= kFirstSignSlot; ++slot) {
     const Record& r = records.record[static_cast<size_t>(slot)];
-    if (sign_slots.count(slot) || r.nome_punto.empty()) continue;
+    if (roles[static_cast<size_t>(slot)] != RecordRole::kStation) continue;
     const auto stop = stop_cells.find(slot);
     stations.push_back({{"slot", slot},
                         {"name", to_utf8(r.nome_punto)},
@@ -164,12 +161,12 @@ Json view_data(const ViewInput& in) {
   Json mountains = Json::array();
   for (size_t i = 0; i < cells.size(); ++i) {
     const int type = cells[i].montagna;
-    const auto from = static_cast<int64_t>(i) * 50;
+    const auto from = static_cast<int64_t>(i) * kCellMetres;
     if (!type) continue;
     if (!mountains.empty() && mountains.back()["to"] == from && mountains.back()["type"] == type) {
-      mountains.back()["to"] = from + 50;
+      mountains.back()["to"] = from + kCellMetres;
     } else {
-      mountains.push_back({{"from", from}, {"to", from + 50}, {"type", type}});
+      mountains.push_back({{"from", from}, {"to", from + kCellMetres}, {"type", type}});
     }
   }
   d["mountains"] = std::move(mountains);

@@ -64,7 +64,7 @@ ProgressiveSources progressive_ordina(Modello& m) {
   }
   for (int slot = first; slot < first + 3; ++slot) {
     Record& r = m.record[slot];
-    if (r.posizione_punto == 1) r.fine_zona = checked<int32_t>(int64_t{r.fine_zona} + 100);
+    if (r.posizione_punto == 1) r.fine_zona = checked<int32_t>(int64_t{r.fine_zona} + kFlaggedProgressiveMetres);
   }
   return sources;
 }

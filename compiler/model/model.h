@@ -26,6 +26,10 @@ struct Cella {
   uint8_t dato_treno = 0; // adhesion
 };
 
+// The speed limit and the gradient a cell holds.
+inline int speed_kmh(const Cella& c) { return c.velocita * 5; }
+inline int gradient_permille(const Cella& c) { return c.pendenza - 100; }
+
 // Codes of `Cella::oggetto`.
 enum ObjectCode : uint8_t {
   kNothing = 0,

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "compiler/model/model.h"
+
 namespace scenario {
 
 double nearest_even(double v) {
@@ -35,5 +37,7 @@ PositionRange positions(int64_t cell, int64_t shift) {
 PositionRange object_positions(int64_t cell) { return positions(cell, 1); }
 
 PositionRange stretch_positions(int64_t cell) { return positions(cell, 0); }
+
+int64_t object_metre(int64_t cell) { return (cell - 1) * kCellMetres; }
 
 }  // namespace scenario

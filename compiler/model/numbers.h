@@ -30,6 +30,10 @@ struct PositionRange {
 PositionRange object_positions(int64_t cell);
 PositionRange stretch_positions(int64_t cell);
 
+// The metre a point object of a cell stands at, (cell - 1) * 50: the middle
+// of object_positions(cell). The cell's stretch attributes begin 50 m later.
+int64_t object_metre(int64_t cell);
+
 // The smaller of two numbers; on a tie the first.
 template <class T>
 T minimo(T x, T y) {

@@ -40,6 +40,12 @@ TEST(CellIndex, PositionRangesAreTheInverseOfBothRules) {
       EXPECT_NE(cell_of(r.to + 1), cell) << cell;
     }
   }
+  // An object stands in the middle of the positions that land in its cell.
+  for (int64_t cell = -2; cell <= 42; ++cell) {
+    const PositionRange r = object_positions(cell);
+    EXPECT_EQ(object_metre(cell) * 2, r.from + r.to) << cell;
+  }
+  EXPECT_EQ(object_metre(15), 700);
   EXPECT_EQ(object_positions(32).from, 1525);  // 1525 m: 31.5 + 1 rounds to 32
   EXPECT_EQ(object_positions(32).to, 1575);
   EXPECT_EQ(object_positions(33).from, 1576);

@@ -1,6 +1,7 @@
 #include "compiler/output/decode.h"
 
 #include <bit>
+#include <cctype>
 #include <cstdint>
 #include <utility>
 
@@ -62,16 +63,15 @@ constexpr size_t kBytesBeforeText = [] {
   return n;
 }();
 
-DecodeError truncated(const ByteCursor& c, const char* what) {
-  return DecodeError{std::string("truncated ") + what, c.offset()};
-}
+DecodeError truncated(const ByteCursor& c, const char* what) { return DecodeError{what, c.offset()}; }
 
 }  // namespace
 
 DecodeResult<DecodedTrack> decode_track(std::string_view bytes) {
-  if (bytes.empty()) return DecodeError{"empty track file", 0};
+  if (bytes.empty()) return DecodeError{"il file è vuoto", 0};
   if (bytes.size() % kCellBytes != 0)
-    return DecodeError{"track length is not a multiple of " + std::to_string(kCellBytes) + " bytes",
+    return DecodeError{"la lunghezza non è un multiplo di " + std::to_string(kCellBytes) +
+                           " byte, la misura di una cella del tracciato",
                        bytes.size() - bytes.size() % kCellBytes};
   DecodedTrack t;
   t.celle.resize(bytes.size() / kCellBytes);
@@ -87,25 +87,27 @@ DecodeResult<DecodedRecords> decode_records(std::string_view bytes) {
   ByteCursor c(bytes);
   for (Record& r : d.record) {
     // The members before the text and its count, the text, then the rest.
-    if (!c.has(kBytesBeforeText + sizeof(uint16_t))) return truncated(c, "record");
+    if (!c.has(kBytesBeforeText + sizeof(uint16_t))) return truncated(c, "record troncato");
     std::optional<DecodeError> error;
     layout::record_members([&](auto member) {
       if (error) return;
       if constexpr (std::is_same_v<decltype(member), std::string Record::*>) {
         const uint16_t n = c.u16();
         if (!c.has(n)) {
-          error = DecodeError{"record text count runs past the end", c.offset() - sizeof(uint16_t)};
+          error = DecodeError{"la lunghezza del testo del record va oltre la fine del file",
+                              c.offset() - sizeof(uint16_t)};
           return;
         }
         r.*member = c.text(n);
-        if (!c.has(kRecordBytes - kBytesBeforeText - sizeof(uint16_t))) error = truncated(c, "record");
+        if (!c.has(kRecordBytes - kBytesBeforeText - sizeof(uint16_t))) error = truncated(c, "record troncato");
       } else {
         c.get(r.*member);
       }
     });
     if (error) return *error;
   }
-  if (!c.at_end()) return DecodeError{"bytes after the 87th record", c.offset()};
+  if (!c.at_end())
+    return DecodeError{"byte in più dopo l'ultimo dei " + std::to_string(kRecordCount) + " record", c.offset()};
   return d;
 }
 
@@ -113,14 +115,14 @@ namespace {
 
 // One element: its tag, then the value the tag announces.
 std::optional<DecodeError> next_element(ByteCursor& c, ElementKind& kind, double& value) {
-  if (!c.has(sizeof(uint16_t))) return truncated(c, "element tag");
+  if (!c.has(sizeof(uint16_t))) return truncated(c, "etichetta di un elemento della geometria troncata");
   const size_t at = c.offset();
   switch (static_cast<layout::GeometryTag>(c.u16())) {
     case layout::GeometryTag::kEmpty:
       kind = ElementKind::kEmpty;
       return std::nullopt;
     case layout::GeometryTag::kInt16: {
-      if (!c.has(sizeof(int16_t))) return truncated(c, "16-bit element");
+      if (!c.has(sizeof(int16_t))) return truncated(c, "elemento a 16 bit troncato");
       int16_t v = 0;
       c.get(v);
       kind = ElementKind::kInt16;
@@ -128,12 +130,12 @@ std::optional<DecodeError> next_element(ByteCursor& c, ElementKind& kind, double
       return std::nullopt;
     }
     case layout::GeometryTag::kDouble:
-      if (!c.has(sizeof(double))) return truncated(c, "double element");
+      if (!c.has(sizeof(double))) return truncated(c, "elemento double troncato");
       c.get(value);
       kind = ElementKind::kDouble;
       return std::nullopt;
   }
-  return DecodeError{"unknown element tag", at};
+  return DecodeError{"etichetta sconosciuta di un elemento della geometria", at};
 }
 
 }  // namespace
@@ -148,7 +150,7 @@ DecodeResult<DecodedGeometry> decode_geometry(std::string_view bytes) {
     if (auto error = next_element(c, kind, value)) return *error;
   }
   if (count == 0 || count % 2 != 0)
-    return DecodeError{"geometry needs an equal, non-zero number of x and y elements", bytes.size()};
+    return DecodeError{"la geometria deve avere tanti elementi x quanti y, almeno uno per asse", bytes.size()};
   DecodedGeometry g{Asse(count / 2), Asse(count / 2)};
   ByteCursor c(bytes);
   for (Asse* axis : {&g.x, &g.y}) {
@@ -211,6 +213,19 @@ DecodeResult<Decoded> decode_any(std::string_view bytes, std::string_view file_n
     if (std::holds_alternative<Decoded>(other)) return other;
   }
   return first;
+}
+
+std::optional<TextKind> text_kind(std::string_view bytes) {
+  if (bytes.empty()) return std::nullopt;
+  for (const char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F) return std::nullopt;
+  }
+  std::string lower(bytes);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (lower.find("[generale]") != std::string::npos || lower.find(',') != std::string::npos)
+    return TextKind::kDescription;
+  return TextKind::kOther;
 }
 
 }  // namespace scenario

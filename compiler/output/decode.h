@@ -50,6 +50,13 @@ DecodeResult<DecodedGeometry> decode_geometry(std::string_view bytes);
 // other ".dat" track; nothing for any other name.
 std::optional<FileKind> kind_from_name(std::string_view file_name);
 
+// A file of text, which no compiled file is: every file the compiler writes
+// holds bytes below 0x20 other than tab and line ends (the zero high bytes
+// of its numbers). A text holding "[generale]" or a comma between fields reads as a
+// description.
+enum class TextKind { kDescription, kOther };
+std::optional<TextKind> text_kind(std::string_view bytes);
+
 // Decodes by layout, trying the kind the name suggests first. When no layout
 // fits, the error is the one of the suggested kind (or of the track layout).
 DecodeResult<Decoded> decode_any(std::string_view bytes, std::string_view file_name);

@@ -73,6 +73,28 @@ TEST(DecodeAny, TheNameIsOnlyAHint) {
   ASSERT_TRUE(std::holds_alternative<DecodeError>(bad));
 }
 
+// A text is never taken for a compiled file: a description (its "[generale]"
+// or fields between commas) or any other text. What the compiler writes is
+// not text.
+TEST(TextKind, DescriptionsAndOtherTextsAreToldFromCompiledFiles) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::optional<TextKind> kind;
+  } cases[] = {
+      {"line description", "[generale]\r\nlunghezza percorso,    10000\r\n[fine]\r\n", TextKind::kDescription},
+      {"header in capitals", "[GENERALE]\n", TextKind::kDescription},
+      {"rows without a header", "pendenza,  1500,   -5\r\n", TextKind::kDescription},
+      {"accented Windows-1252 text", "CITT\xC0, 1\r\n", TextKind::kDescription},
+      {"other text", "appunti sul percorso\n", TextKind::kOther},
+      {"a zero byte", std::string("[generale]\0", 11), std::nullopt},
+      {"a control byte", "ab\x01", std::nullopt},
+      {"empty", "", std::nullopt},
+      {"compiled track", track_bytes(std::vector<Cella>(3)), std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(text_kind(c.bytes), c.kind) << c.what;
+}
+
 TEST(KindFromName, Suffixes) {
   EXPECT_EQ(kind_from_name("Montebrisca_Lurna_linea.dat"), FileKind::kGeometry);
   EXPECT_EQ(kind_from_name("Montebrisca_Lurna_7395.sim"), FileKind::kRecords);

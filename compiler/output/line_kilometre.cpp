@@ -27,4 +27,63 @@ std::optional<int64_t> line_metre(const std::vector<KilometreStretch>& stretches
   return std::nullopt;
 }
 
+std::vector<int64_t> route_metres_at(const std::vector<KilometreStretch>& stretches, int64_t line_metre,
+                                     int64_t last_route_metre) {
+  std::vector<int64_t> found;
+  for (const KilometreStretch& s : stretches) {
+    const int64_t route = line_metre - s.offset;
+    if (route >= s.from && (!s.to || route < *s.to) && route >= 0 && route <= last_route_metre)
+      found.push_back(route);
+  }
+  return found;
+}
+
+std::string line_km_text(int64_t line_metre) {
+  const int64_t m = line_metre < 0 ? -line_metre : line_metre;
+  const std::string metres = std::to_string(m % 1000);
+  return (line_metre < 0 ? "-" : "") + std::to_string(m / 1000) + "+" + std::string(3 - metres.size(), '0') +
+         metres;
+}
+
+namespace {
+
+// Reads the digits at the front of `text` into `value`; false when there is none.
+bool digits(std::string_view& text, int64_t& value, size_t& count) {
+  value = 0;
+  count = 0;
+  while (count < text.size() && text[count] >= '0' && text[count] <= '9') {
+    if (value > 100'000'000) return false;  // no line is that long
+    value = value * 10 + (text[count] - '0');
+    ++count;
+  }
+  text.remove_prefix(count);
+  return count > 0;
+}
+
+}  // namespace
+
+std::optional<int64_t> parse_line_km(std::string_view text) {
+  const auto trim = [&] {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  };
+  trim();
+  if (text.substr(0, 2) == "km") text.remove_prefix(2), trim();
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  int64_t km = 0, part = 0;
+  size_t count = 0;
+  if (!digits(text, km, count)) return std::nullopt;
+  if (!text.empty()) {
+    const char mark = text.front();
+    if (mark != '+' && mark != '.' && mark != ',') return std::nullopt;
+    text.remove_prefix(1);
+    if (!digits(text, part, count) || count > 3 || !text.empty()) return std::nullopt;
+    // "90+3" is 3 metres past the post, "90.3" three tenths of a kilometre.
+    if (mark != '+') part *= count == 1 ? 100 : count == 2 ? 10 : 1;
+  }
+  const int64_t metres = km * 1000 + part;
+  return negative ? -metres : metres;
+}
+
 }  // namespace scenario

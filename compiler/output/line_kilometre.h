@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "compiler/output/decode.h"
@@ -27,5 +29,18 @@ std::vector<KilometreStretch> kilometre_stretches(const DecodedRecords& records)
 
 // The line metre at a route metre, or nothing before the first progressive.
 std::optional<int64_t> line_metre(const std::vector<KilometreStretch>& stretches, int64_t route_metre);
+
+// Every route metre from 0 to `last_route_metre` where the line metre is
+// `line_metre`, in route order: a count that restarts can pass one
+// kilometre twice.
+std::vector<int64_t> route_metres_at(const std::vector<KilometreStretch>& stretches, int64_t line_metre,
+                                     int64_t last_route_metre);
+
+// A line metre as the line's posts write it: 90300 is "90+300", -200 "-0+200".
+std::string line_km_text(int64_t line_metre);
+
+// The line metre of a kilometre written "90+300", "90.3" or "90,3" (at most
+// three decimals), with or without "km" before it; nothing for other text.
+std::optional<int64_t> parse_line_km(std::string_view text);
 
 }  // namespace scenario

@@ -28,6 +28,16 @@ TEST(LineKilometre, BuiltinProgressivesRestartTheCount) {
     int64_t route, line;
   } cases[] = {{0, 90100}, {200, 90300}, {1499, 91599}, {1500, 0}, {91800, 90300}, {102250, 100750}};
   for (const auto& c : cases) EXPECT_EQ(line_metre(stretches, c.route), c.line) << c.route;
+
+  // The way back: km 90.3 is passed at 200 m and again at 91 800 m; km
+  // 91.0 only once, since the count restarts at 1500 m (km 91.6).
+  EXPECT_EQ(route_metres_at(stretches, 90300, 103000), (std::vector<int64_t>{200, 91800}));
+  EXPECT_EQ(route_metres_at(stretches, 91000, 103000), (std::vector<int64_t>{900, 92500}));
+  EXPECT_EQ(route_metres_at(stretches, 91599, 103000), (std::vector<int64_t>{1499, 93099}));
+  EXPECT_EQ(route_metres_at(stretches, 91600, 103000), (std::vector<int64_t>{93100}));
+  // Only on the route: not before its start, not past the last metre given.
+  EXPECT_EQ(route_metres_at(stretches, 90000, 103000), (std::vector<int64_t>{91500}));
+  EXPECT_EQ(route_metres_at(stretches, 101600, 103000), (std::vector<int64_t>{}));
 }
 
 TEST(LineKilometre, NoLineKilometreBeforeTheFirstProgressiveOrWithoutAny) {
@@ -51,6 +61,29 @@ TEST(LineKilometre, PresenceAndTies) {
   ASSERT_EQ(tie.size(), 2u);
   EXPECT_EQ(line_metre(tie, 3000), 13000);
   EXPECT_EQ(line_metre(tie, 2999), 2999);
+}
+
+TEST(LineKilometre, TextAndParsing) {
+  const struct {
+    int64_t metre;
+    const char* text;
+  } texts[] = {{90300, "90+300"}, {0, "0+000"},     {5, "0+005"},
+               {100750, "100+750"}, {-200, "-0+200"}, {-1500, "-1+500"}};
+  for (const auto& t : texts) {
+    EXPECT_EQ(line_km_text(t.metre), t.text);
+    EXPECT_EQ(parse_line_km(t.text), t.metre) << t.text;
+  }
+
+  const struct {
+    const char* text;
+    std::optional<int64_t> metre;
+  } cases[] = {
+      {"90.3", 90300},  {"90,3", 90300},    {"90.30", 90300}, {"90.003", 90003}, {"90+3", 90003},
+      {"km 90.3", 90300}, {" 90 ", 90000},  {"-0.2", -200},
+      {"90.3456", {}},  {"90+3000", {}},    {"90+", {}},      {"abc", {}},       {"", {}},
+      {"90.3 km", {}},  {"9 0", {}},        {"+5", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(parse_line_km(c.text), c.metre) << c.text;
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 namespace scenario {
 namespace {
 
-constexpr int16_t kMarkerValue = 180;
 constexpr int kWarningLookBack = 20;  // cells searched before a warning board
 constexpr int kFirstSignalCell = 3;   // the look-back stops below this cell
 constexpr int kMarkerSpacing = 8;     // cells between markers inside a slow slowdown
@@ -43,7 +42,7 @@ class Walk {
 
   void plant(int i) {
     cell(i).oggetto = kReductionPositive;
-    cell(i).valore1 = kMarkerValue;
+    cell(i).valore1 = kMarkerSpeed;
   }
 
   // Plants a marker at the first free cell of `cells`; false when none is free.
@@ -82,7 +81,7 @@ class Walk {
 
   bool lower_marker(int i) {
     if (!has(i, kReductionPositive)) return false;
-    cell(i).valore1 = minimo<int16_t>(kMarkerValue, cell(i).valore1);
+    cell(i).valore1 = minimo<int16_t>(kMarkerSpeed, cell(i).valore1);
     return true;
   }
 

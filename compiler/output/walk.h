@@ -1,12 +1,17 @@
 // The walk over the finished track model: speed markers ahead of signals
 // that precede a slowdown warning board, around slowdown starts and inside
 // slow slowdowns, and the spacing checks that go with them (errors 11, 12,
-// 13). A marker is a cell with code 12 and value 180.
+// 13). A marker is a cell with code 12 and value kMarkerSpeed.
 #pragma once
+
+#include <cstdint>
 
 #include "compiler/model/state.h"
 
 namespace scenario {
+
+// The speed of the markers the walk plants (code 12).
+inline constexpr int16_t kMarkerSpeed = 180;
 
 // Walks cells 1 .. upper bound - 2 once, in ascending order. Faults are
 // raised into the error list, at the row that placed the signal or the

@@ -6,9 +6,8 @@ namespace scenario {
 namespace {
 
 // A slowdown starting at or before 1500 m has no warning board and no
-// approach cells; the board stands 1200 m before the start.
+// approach cells.
 constexpr int32_t kWarningFrom = 1500;
-constexpr int32_t kWarningDistance = 1200;
 
 // What the end, start and warning cells share: code, speed, second speed.
 void mark(Cella& cell, ObjectCode code, int32_t v, int32_t d_v) {

@@ -61,20 +61,24 @@ def compile_and_view(nome, treno, source, work):
 
 def inspect(work, nome, treno):
     track, records = json.loads(run(ARGS.scenario, "inspect", "--json", work / f"{nome}_{treno}.dat",
-                                    work / f"{nome}_{treno}.sim"))
+                                    work / f"{nome}_{treno}.sim"))["files"]
     return {"cells": {row["cell"]: row for row in track["rows"]},
             "records": {r["slot"]: r for r in records["records"]}}
 
 
+def object_code(row):
+    return 0 if row["object"] is None else row["object"]["code"]
+
+
 def stations_of(truth):
     """Station names: the named records from 1 up that no sign's cell points at."""
-    signs = {row["valore1"] for row in truth["cells"].values() if row["object"] == 14}
-    return [r["nome_punto"] for slot, r in sorted(truth["records"].items())
-            if 1 <= slot <= 80 and slot not in signs and r["nome_punto"]]
+    signs = {row["values"][0] for row in truth["cells"].values() if object_code(row) == 14}
+    return [r["fields"]["text"] for slot, r in sorted(truth["records"].items())
+            if 1 <= slot <= 80 and slot not in signs and r["fields"]["text"]]
 
 
 def cells_holding(truth, code):
-    return sorted(cell for cell, row in truth["cells"].items() if row["object"] == code)
+    return sorted(cell for cell, row in truth["cells"].items() if object_code(row) == code)
 
 
 class PageTest(unittest.TestCase):
@@ -293,7 +297,7 @@ class BuiltinRoute(PageTest):
         self.assertLessEqual(abs(int(line_km[1]) * 1000 + int(line_km[2]) - 50000), 4, card)
         self.assertIn(f"Velocità massima\n{cell['speed_kmh']} km/h", card)
         self.assertIn(f"Pendenza\n{cell['gradient_permille']} ‰", card)
-        self.assertIn(f"Aderenza\n{cell['dato_treno']} ", card)
+        self.assertIn(f"Aderenza\n{cell['adhesion']} ", card)
         # A signal's marker on the plan tells its values.
         signal = cells_holding(self.truth, 1)[10]
         self.element("#fit").click()
@@ -302,7 +306,8 @@ class BuiltinRoute(PageTest):
         card = self.hover_card()
         row = self.truth["cells"][signal]
         self.assertIn(f"Cella\n{signal} ", card)
-        self.assertIn(f"(valori {row['valore1']}, {row['valore2']}, {row['valore3']} = sinistro×10 + destro)", card)
+        self.assertIn(f"(valori {row['values'][0]}, {row['values'][1]}, {row['values'][2]} = sinistro×10 + destro)",
+                      card)
         self.assertIn("Il significato dei codici è del simulatore.", card)
         self.assert_screenshot_not_blank("builtin-hover")
 
