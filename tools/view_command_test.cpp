@@ -39,6 +39,29 @@ void copy_builtin(const fs::path& to) {
     fs::copy_file(e.path(), to / e.path().filename());
 }
 
+// The page lists what `scenario check` reports on the descriptions: here a
+// signal on a speed board's cell, with its place and position.
+TEST(ScenarioView, ListsTheDiagnosticsOfTheCheck) {
+  TempDir dir;
+  write_file(dir.path() / "N_linea.txt",
+             "[generale]\r\nlunghezza percorso,    12000\r\n[cartelli]\r\n"
+             "indicatori_vmax,  1550,  125,  135,  135,  0,  ,  ,  ,  0\r\n[fine]\r\n");
+  write_file(dir.path() / "N_1-.txt",
+             "[generale]\r\nvelocita,  0,  80\r\nsegnale,    1550,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\n[fine]\r\n");
+  ASSERT_EQ(scenario({"compile", "N", "1", "--dir", dir.path(), "--force"}).status, 2);
+  ASSERT_EQ(scenario({"view", "N", "1", "--dir", dir.path()}).status, 0);
+  const auto diagnostics = page_data(dir.path() / "N_1.html")["diagnostics"];
+  ASSERT_FALSE(diagnostics.empty());
+  const auto& error = diagnostics[0];
+  EXPECT_EQ(error["severity"], "error");
+  EXPECT_EQ(error["line"], 3);
+  EXPECT_EQ(error["column"], 13);
+  EXPECT_EQ(error["code"], 16);
+  EXPECT_EQ(error["position"], 1550);
+  EXPECT_NE(error["message"].get<std::string>().find("il segnale cade su una cella già occupata"),
+            std::string::npos);
+}
+
 TEST(ScenarioView, WritesThePageFromTheCompiledFiles) {
   TempDir src, out;
   copy_builtin(src.path());
