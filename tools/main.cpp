@@ -25,6 +25,15 @@ std::shared_ptr<CLI::Formatter> italian_help() {
   return formatter;
 }
 
+// NOME, TRENO and the folder they are found in, as every command on a
+// scenario takes them.
+void add_scenario(CLI::App* command, std::string& nome, std::string& treno, std::filesystem::path& dir,
+                  const char* dir_help) {
+  command->add_option("NOME", nome, "nome dello scenario")->required();
+  command->add_option("TRENO", treno, "numero del treno")->required();
+  command->add_option("--dir", dir, dir_help);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,9 +50,7 @@ int main(int argc, char** argv) {
   scenario::tools::CompileArgs compile;
   CLI::App* compile_cmd = app.add_subcommand(
       "compile", "Compila NOME_linea.txt e NOME_TRENO-.txt nei tre file compilati");
-  compile_cmd->add_option("NOME", compile.nome, "nome dello scenario")->required();
-  compile_cmd->add_option("TRENO", compile.treno, "numero del treno")->required();
-  compile_cmd->add_option("--dir", compile.dir, "cartella delle descrizioni (predefinita: .)");
+  add_scenario(compile_cmd, compile.nome, compile.treno, compile.dir, "cartella delle descrizioni (predefinita: .)");
   compile_cmd->add_option("--out", compile.out, "cartella dei file compilati (predefinita: --dir)");
   compile_cmd->add_flag("--no-geometry", compile.no_geometry, "non calcola né scrive NOME_linea.dat");
   compile_cmd->add_flag("--force", compile.force,
@@ -52,9 +59,7 @@ int main(int argc, char** argv) {
   scenario::tools::CheckArgs check;
   CLI::App* check_cmd = app.add_subcommand(
       "check", "Controlla NOME_linea.txt e NOME_TRENO-.txt: ogni errore e ogni lettura ambigua, senza scrivere nulla");
-  check_cmd->add_option("NOME", check.nome, "nome dello scenario")->required();
-  check_cmd->add_option("TRENO", check.treno, "numero del treno")->required();
-  check_cmd->add_option("--dir", check.dir, "cartella delle descrizioni (predefinita: .)");
+  add_scenario(check_cmd, check.nome, check.treno, check.dir, "cartella delle descrizioni (predefinita: .)");
   check_cmd->add_flag("--json", check.json, "un documento JSON invece del testo");
   check_cmd->add_flag("--werror", check.werror, "anche gli avvisi fanno fallire il controllo");
 
@@ -74,24 +79,19 @@ int main(int argc, char** argv) {
   scenario::tools::PlotArgs plot;
   CLI::App* plot_cmd = app.add_subcommand(
       "plot", "Disegna lo scenario compilato NOME TRENO in una pagina SVG: pianta e profilo");
-  plot_cmd->add_option("NOME", plot.nome, "nome dello scenario")->required();
-  plot_cmd->add_option("TRENO", plot.treno, "numero del treno")->required();
-  plot_cmd->add_option("--dir", plot.dir, "cartella dei file compilati (predefinita: .)");
+  add_scenario(plot_cmd, plot.nome, plot.treno, plot.dir, "cartella dei file compilati (predefinita: .)");
   plot_cmd->add_option("-o,--output", plot.output, "file SVG da scrivere (predefinito: DIR/NOME_TRENO.svg)");
 
-  scenario::tools::NewOptions start;
+  scenario::tools::NewArgs start;
   CLI::App* new_cmd = app.add_subcommand(
       "new", "Scrive una coppia di descrizioni di partenza, NOME_linea.txt e NOME_TRENO-.txt, "
              "che si compila senza errori; non sostituisce mai un file esistente");
-  new_cmd->add_option("NOME", start.nome, "nome dello scenario")->required();
-  new_cmd->add_option("TRENO", start.treno, "numero del treno")->required();
-  new_cmd->add_option("--dir", start.dir, "cartella delle descrizioni, creata se manca (predefinita: .)");
+  add_scenario(new_cmd, start.nome, start.treno, start.dir, "cartella delle descrizioni, creata se manca (predefinita: .)");
+
   scenario::tools::ViewArgs view;
   CLI::App* view_cmd = app.add_subcommand(
       "view", "Scrive una pagina HTML interattiva del percorso NOME TRENO: pianta, profilo, ricerca");
-  view_cmd->add_option("NOME", view.nome, "nome dello scenario")->required();
-  view_cmd->add_option("TRENO", view.treno, "numero del treno")->required();
-  view_cmd->add_option("--dir", view.dir, "cartella delle descrizioni (predefinita: .)");
+  add_scenario(view_cmd, view.nome, view.treno, view.dir, "cartella delle descrizioni (predefinita: .)");
   view_cmd->add_option("--out", view.out, "cartella dei file compilati (predefinita: --dir)");
   view_cmd->add_option("-o,--output", view.output, "pagina da scrivere (predefinita: OUT/NOME_TRENO.html)");
   for (CLI::App* command : app.get_subcommands({})) {

@@ -34,7 +34,7 @@ std::string starter_line_description() { return with_crlf(kStarterLinea, kStarte
 
 std::string starter_train_description() { return with_crlf(kStarterTreno, kStarterTrenoSize); }
 
-int run_new(const NewOptions& o, std::ostream& out, std::ostream& err) {
+int run_new(const NewArgs& o, std::ostream& out, std::ostream& err) {
   if (!name_parts_ok(o.nome, o.treno, kCommand, err)) return tool_exit::kIoOrUsage;
   const FileNames names = file_names(o.dir, o.nome, o.treno);
   const struct {

@@ -10,7 +10,7 @@
 
 namespace scenario::tools {
 
-struct NewOptions {
+struct NewArgs {
   std::string nome;
   std::string treno;
   std::filesystem::path dir = ".";
@@ -22,6 +22,6 @@ std::string starter_train_description();
 
 // Writes DIR/NOME_linea.txt and DIR/NOME_TRENO-.txt, creating DIR when it is
 // missing. Writes nothing when either file already exists (exit status 1).
-int run_new(const NewOptions& options, std::ostream& out, std::ostream& err);
+int run_new(const NewArgs& options, std::ostream& out, std::ostream& err);
 
 }  // namespace scenario::tools
