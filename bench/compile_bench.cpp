@@ -112,13 +112,18 @@ size_t total(const std::vector<std::pair<fs::path, std::string>>& files) {
   return n;
 }
 
+// The route's two texts as loaded, once: the readers take their own copy,
+// as from a file.
+struct Loaded {
+  DescriptionText linea, treno;
+};
+Loaded loaded(const Route& r) { return {DescriptionText::of(r.texts.linea), DescriptionText::of(r.texts.treno)}; }
+
 void BM_Compile(benchmark::State& state, RouteOf route) {
   const Route& r = route();
   Stato check = named_state(r);
   if (!compile_clean(state, r, check)) return;
-  // The texts as loaded, once: the readers take their own copy, as from a file.
-  const DescriptionText linea = DescriptionText::of(r.texts.linea);
-  const DescriptionText treno = DescriptionText::of(r.texts.treno);
+  const auto [linea, treno] = loaded(r);
   for (auto _ : state) {
     Stato s = named_state(r);
     compile_texts(s, linea, treno, {});
@@ -133,8 +138,7 @@ void BM_Check(benchmark::State& state, RouteOf route) {
   const Route& r = route();
   Stato check = named_state(r);
   if (!compile_clean(state, r, check)) return;
-  const DescriptionText linea = DescriptionText::of(r.texts.linea);
-  const DescriptionText treno = DescriptionText::of(r.texts.treno);
+  const auto [linea, treno] = loaded(r);
   for (auto _ : state) {
     const CheckResult result = check_texts(r.nome, r.treno, linea, treno);
     benchmark::DoNotOptimize(result.diagnostics.data());

@@ -1,5 +1,6 @@
 #include "tools/new_command.h"
 
+#include <string_view>
 #include <system_error>
 
 #include "common/file_names.h"
@@ -16,11 +17,10 @@ constexpr const char* kCommand = "scenario new";
 
 // The embedded text with CR LF line ends, whatever ends the repository's
 // copy had.
-std::string with_crlf(const unsigned char* bytes, std::size_t size) {
+std::string with_crlf(std::string_view lines) {
   std::string text;
-  text.reserve(size + size / 16);
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = static_cast<char>(bytes[i]);
+  text.reserve(lines.size() + lines.size() / 16);
+  for (const char c : lines) {
     if (c == '\r') continue;
     if (c == '\n') text += '\r';
     text += c;
@@ -30,9 +30,9 @@ std::string with_crlf(const unsigned char* bytes, std::size_t size) {
 
 }  // namespace
 
-std::string starter_line_description() { return with_crlf(kStarterLinea, kStarterLineaSize); }
+std::string starter_line_description() { return with_crlf(kStarterLinea); }
 
-std::string starter_train_description() { return with_crlf(kStarterTreno, kStarterTrenoSize); }
+std::string starter_train_description() { return with_crlf(kStarterTreno); }
 
 int run_new(const NewArgs& o, std::ostream& out, std::ostream& err) {
   if (!name_parts_ok(o.nome, o.treno, kCommand, err)) return tool_exit::kIoOrUsage;

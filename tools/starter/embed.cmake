@@ -1,24 +1,22 @@
-# Writes the two starter descriptions of `scenario new` into a C++ header as
-# byte arrays. Run at build time with -DLINEA=, -DTRENO= (the two texts) and
-# -DOUT= (the header). The texts must be plain ASCII: the descriptions are
-# single-byte files, and ASCII reads the same in every code page.
-function(embed_bytes name file out_text)
+# Writes OUT, a C++ file that defines the two starter descriptions of
+# `scenario new` (see tools/starter_texts.h). Run at build time with -DLINEA=,
+# -DTRENO= (the two texts) and -DOUT=. The texts must be plain ASCII: the
+# descriptions are single-byte files, and ASCII reads the same in every code
+# page.
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/char_array.cmake)
+
+set(cpp "// Generated from tools/starter/ by tools/starter/embed.cmake: do not edit.\n")
+string(APPEND cpp "#include \"tools/starter_texts.h\"\n\nnamespace scenario::tools {\n\n")
+foreach(pair IN ITEMS "kStarterLinea|${LINEA}" "kStarterTreno|${TRENO}")
+  string(REPLACE "|" ";" pair "${pair}")
+  list(GET pair 0 name)
+  list(GET pair 1 file)
   file(READ "${file}" hex HEX)
   if(hex MATCHES "^(..)*[89a-f][0-9a-f]")
     message(FATAL_ERROR "${file}: the starter texts must be plain ASCII")
   endif()
-  string(LENGTH "${hex}" digits)
-  math(EXPR size "${digits} / 2")
-  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-  string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)"
-         "\\1\n    " bytes "${bytes}")
-  set(${out_text}
-      "inline constexpr unsigned char ${name}[] = {\n    ${bytes}};\ninline constexpr std::size_t ${name}Size = ${size};\n"
-      PARENT_SCOPE)
-endfunction()
-
-embed_bytes(kStarterLinea "${LINEA}" linea)
-embed_bytes(kStarterTreno "${TRENO}" treno)
-set(text "// Generated from tools/starter/ by tools/starter/embed.cmake: do not edit.\n#pragma once\n\n#include <cstddef>\n\nnamespace scenario::tools {\n\n${linea}\n${treno}\n}  // namespace scenario::tools\n")
-
-file(WRITE "${OUT}" "${text}")
+  char_array(${name} "${hex}" cpp)
+endforeach()
+string(APPEND cpp "}  // namespace scenario::tools\n")
+file(WRITE "${OUT}.tmp" "${cpp}")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)

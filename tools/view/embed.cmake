@@ -4,10 +4,7 @@
 # names stay out of the page's global scope.
 #   cmake -DOUT=... -DMARKUP=... -DSTYLE=... "-DSCRIPT=a.js;b.js" -P embed.cmake
 
-function(char_array name hex out_var)
-  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
-  set(${out_var} "${${out_var}}const char ${name}[] = {${bytes}'\\0'};\n\n" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/char_array.cmake)
 
 string(REPLACE "|" ";" SCRIPT "${SCRIPT}")
 file(READ "${MARKUP}" markup HEX)
