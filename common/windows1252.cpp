@@ -27,4 +27,10 @@ std::string to_utf8(std::string_view text) {
   return out;
 }
 
+std::string quoted_utf8(std::string_view text) {
+  std::string out = "\"";
+  out.append(to_utf8(text)).append("\"");
+  return out;
+}
+
 }  // namespace scenario

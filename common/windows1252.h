@@ -11,4 +11,7 @@ namespace scenario {
 // leaves unassigned keep their Latin-1 code point.
 std::string to_utf8(std::string_view text);
 
+// An author's text as a message quotes it: in double quotes, in UTF-8.
+std::string quoted_utf8(std::string_view text);
+
 }  // namespace scenario

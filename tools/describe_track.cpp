@@ -178,7 +178,7 @@ const size_t kWidths[] = {5, 9, 8, 15, 4, 5, 5, 5, 7};
 std::string table_heading(const std::string& first) {
   const char* names[] = {"cella", "oggetti a", "km linea", "tratto", "km/h", "pend.", "ader.", "mont.", "preavv."};
   std::string s = first;
-  for (size_t i = 0; i < std::size(names); ++i) s += (i ? " " : "") + pad(names[i], kWidths[i]);
+  for (size_t i = 0; i < std::size(names); ++i) s.append(i ? " " : "").append(pad(names[i], kWidths[i]));
   return s + "  oggetto\n";
 }
 
@@ -195,7 +195,7 @@ std::string row_line(const std::string& first, const Json& r) {
       r["approach"].dump(),
   };
   std::string s = first;
-  for (size_t i = 0; i < std::size(values); ++i) s += (i ? " " : "") + pad(values[i], kWidths[i]);
+  for (size_t i = 0; i < std::size(values); ++i) s.append(i ? " " : "").append(pad(values[i], kWidths[i]));
   const Json& object = r["object"];
   if (!object.is_null()) {
     s += "  " + object["words"].get<std::string>();

@@ -58,10 +58,10 @@ void print_diagnostics(const CheckResult& check, const DescriptionFiles& files, 
 }
 
 std::string check_summary(const CheckResult& check) {
-  std::string text = plural(check.count(Severity::kError), "errore", "errori") + ", " +
-                     plural(check.count(Severity::kWarning), "avviso", "avvisi");
-  if (check.codice_errore != 0) text += "; il costruttore riporta:" + builder_words(check);
-  if (check.fatal != 0 && check.fatal != check.codice_errore) text += ";" + testo_errore(check.fatal);
+  std::string text = plural(check.count(Severity::kError), "errore", "errori");
+  text.append(", ").append(plural(check.count(Severity::kWarning), "avviso", "avvisi"));
+  if (check.codice_errore != 0) text.append("; il costruttore riporta:").append(builder_words(check));
+  if (check.fatal != 0 && check.fatal != check.codice_errore) text.append(";").append(testo_errore(check.fatal));
   return text;
 }
 

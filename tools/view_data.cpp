@@ -56,7 +56,7 @@ const char* kind_of(uint8_t code) {
 
 std::string speeds_text(const Json& speeds) {
   std::string s;
-  for (const Json& v : speeds) s += (s.empty() ? "" : "/") + (v.is_null() ? std::string("?") : v.dump());
+  for (const Json& v : speeds) s.append(s.empty() ? "" : "/").append(v.is_null() ? std::string("?") : v.dump());
   return s;
 }
 

@@ -201,12 +201,12 @@ void LineReader::note_row(bool general, bool matched) {
   if (!matched && row_.first_on_line) {
     if (general && is_section_header(row_.text) && !is_line_section(row_.text)) {
       notes_->add(WarningKind::kUnknownSection, row_place(),
-                  "l'intestazione sconosciuta \"" + to_utf8(row_.text) +
-                      "\" chiude la sezione generale: le sue righe che seguono non sono lette");
+                  "l'intestazione sconosciuta " + quoted_utf8(row_.text) +
+                      " chiude la sezione generale: le sue righe che seguono non sono lette");
       notes_->mark_reported(row_.line);
     } else if (general ? starts_main_row(row_.text) : starts_general_row(row_.text)) {
       notes_->add(WarningKind::kOutsideSection, row_place(),
-                  "\"" + to_utf8(row_.text) + "\" non è letta qui: " +
+                  quoted_utf8(row_.text) + " non è letta qui: " +
                       (general ? "la sezione generale finisce alla prima intestazione che la segue, e solo dopo"
                                  " si leggono le righe del tracciato"
                                : "vale solo nella sezione generale, prima della prima intestazione"));
@@ -360,7 +360,7 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   const bool left = has(low, "s");
   if ((left && side != 's') || (!left && side != 'd')) {
     notes.add(WarningKind::kCurveSide, at,
-              "\"" + to_utf8(keyword) + "\" gira a " + (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"") +
+              quoted_utf8(keyword) + " gira a " + (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"") +
                   "; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, d destra)");
   }
   std::string digits;
@@ -370,7 +370,7 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   if (digits.size() > 1) {
     const std::string used(1, *std::min_element(digits.begin(), digits.end()));
     notes.add(WarningKind::kCurveSide, at,
-              "\"" + to_utf8(keyword) + "\" contiene più cifre di classe: vale la classe " + used);
+              quoted_utf8(keyword) + " contiene più cifre di classe: vale la classe " + used);
   }
 }
 

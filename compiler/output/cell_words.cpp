@@ -24,8 +24,8 @@ std::string signal_words(const Cella& c) {
   std::string left, right;
   for (int i = 0; i < 3; ++i) {
     const char* sep = i ? ", " : "";
-    left += sep + (values[i] >= 0 ? n(values[i] / 10) : "?");
-    right += sep + (values[i] >= 0 ? n(values[i] % 10) : "?");
+    left.append(sep).append(values[i] >= 0 ? n(values[i] / 10) : "?");
+    right.append(sep).append(values[i] >= 0 ? n(values[i] % 10) : "?");
   }
   std::string s = "segnale: codici d'aspetto sinistri " + left + ", destri " + right + " (valori " +
                   n(c.valore1) + ", " + n(c.valore2) + ", " + n(c.valore3) + " = sinistro×10 + destro)";

@@ -41,8 +41,9 @@ std::vector<int64_t> route_metres_at(const std::vector<KilometreStretch>& stretc
 std::string line_km_text(int64_t line_metre) {
   const int64_t m = line_metre < 0 ? -line_metre : line_metre;
   const std::string metres = std::to_string(m % 1000);
-  return (line_metre < 0 ? "-" : "") + std::to_string(m / 1000) + "+" + std::string(3 - metres.size(), '0') +
-         metres;
+  std::string text = line_metre < 0 ? "-" : "";
+  text.append(std::to_string(m / 1000)).append("+").append(3 - metres.size(), '0').append(metres);
+  return text;
 }
 
 namespace {

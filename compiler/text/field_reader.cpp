@@ -43,17 +43,17 @@ bool well_formed(const std::string& t) {
 
 int32_t parse_number(const std::string& token) {
   if (token.empty()) return 0;
-  const auto not_a_number = [&] { return ReadFailure{"\"" + to_utf8(token) + "\" non è un numero"}; };
+  const auto not_a_number = [&] { return ReadFailure{quoted_utf8(token) + " non è un numero"}; };
   if (!well_formed(token)) throw not_a_number();
   // from_chars takes no leading '+' and ignores the locale.
   const size_t start = token[0] == '+' ? 1 : 0;
   double value = 0;
   const auto [end, ec] = std::from_chars(token.data() + start, token.data() + token.size(), value);
-  if (ec == std::errc::result_out_of_range) throw ReadFailure{"\"" + to_utf8(token) + "\" è fuori dall'intervallo dei numeri a 32 bit"};
+  if (ec == std::errc::result_out_of_range) throw ReadFailure{quoted_utf8(token) + " è fuori dall'intervallo dei numeri a 32 bit"};
   if (ec != std::errc{} || end != token.data() + token.size()) throw not_a_number();
   const double rounded = nearest_even(value);
   if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0) {
-    throw ReadFailure{"\"" + to_utf8(token) + "\" è fuori dall'intervallo dei numeri a 32 bit"};
+    throw ReadFailure{quoted_utf8(token) + " è fuori dall'intervallo dei numeri a 32 bit"};
   }
   return static_cast<int32_t>(rounded);
 }

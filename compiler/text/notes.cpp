@@ -45,8 +45,6 @@ size_t utf8_sequence(std::string_view text, size_t at) {
   return length;
 }
 
-// Author text, in the message's UTF-8.
-std::string quoted(std::string_view t) { return "\"" + to_utf8(t) + "\""; }
 
 }  // namespace
 
@@ -88,7 +86,7 @@ void Notes::scan_encoding(std::string_view text) {
       if (const size_t n = utf8_sequence(text, i)) {
         utf8_seen = true;
         add(WarningKind::kNotWindows1252, at(line, column),
-            "i byte " + quoted(text.substr(i, n)) +
+            "i byte " + quoted_utf8(text.substr(i, n)) +
                 " sono una lettera scritta in UTF-8: il file va salvato in Windows-1252, dove ogni lettera è un "
                 "byte; così il testo diventa di " + std::to_string(n) + " caratteri");
         i += n - 1;
@@ -112,7 +110,7 @@ void Notes::before_general(const FieldReader& in, bool (*starts_row)(std::string
     if (lines.line() >= in.line()) return;
     if (lines.first_on_line() && starts_row(field)) {
       add(WarningKind::kBeforeGeneral, here(lines),
-          quoted(field) + " viene prima di \"[generale]\": la riga non viene letta");
+          quoted_utf8(field) + " viene prima di \"[generale]\": la riga non viene letta");
     }
   }
 }
@@ -127,19 +125,19 @@ std::string Notes::hint(std::string_view field) const {
     if (d < best_distance) best_distance = d, best = k;
   }
   if (best.empty() || best_distance > std::max<size_t>(2, best.size() / 3)) return "";
-  return "; forse " + quoted(best) + "?";
+  return "; forse " + quoted_utf8(best) + "?";
 }
 
 void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view)) {
   const Place place = at(row.line, row.column);
   for (const FieldReader::Rounded& r : in.take_rounded()) {
     add(WarningKind::kFractionRounded, at(r.line, r.column),
-        quoted(r.text) + " è letto come " + std::to_string(r.value) +
+        quoted_utf8(r.text) + " è letto come " + std::to_string(r.value) +
             ": i valori sono numeri interi, la parte decimale è arrotondata (alla cifra pari quando è mezza)");
   }
   if (matched && !row.first_on_line && row.separators > 0) {
     add(WarningKind::kCommentComma, place,
-        "dopo la virgola di un commento, " + quoted(row.text) + " è letto come riga: un commento non deve avere virgole");
+        "dopo la virgola di un commento, " + quoted_utf8(row.text) + " è letto come riga: un commento non deve avere virgole");
   }
   if (!row.first_on_line) {
     // A field after the values of the row before it, on the same line.
@@ -151,11 +149,11 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
                 ": la virgola separa i valori, i decimali vanno scritti col punto");
       } else if (!row_ended_on_number_) {
         add(WarningKind::kCommaInText, place,
-            "il testo si ferma alla virgola prima di " + quoted(row.text) + ": è letto solo " +
-                quoted(row_last_value_));
+            "il testo si ferma alla virgola prima di " + quoted_utf8(row.text) + ": è letto solo " +
+                quoted_utf8(row_last_value_));
       } else {
         add(WarningKind::kExtraValues, place,
-            "valore in più: la riga ne legge meno, " + quoted(row.text) + " e quelli dopo non sono letti");
+            "valore in più: la riga ne legge meno, " + quoted_utf8(row.text) + " e quelli dopo non sono letti");
       }
     }
     if (!matched) return;
@@ -164,8 +162,8 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
     if (in.line() > row.line) {
       reported_lines_.insert(in.line());
       add(WarningKind::kValuesFromNextLine, place,
-          "alla riga " + quoted(row.text) + " mancano valori: li prende dalla riga " + std::to_string(in.line()) +
-              ", fino a " + quoted(in.last_field()) + ", che così non viene letta");
+          "alla riga " + quoted_utf8(row.text) + " mancano valori: li prende dalla riga " + std::to_string(in.line()) +
+              ", fino a " + quoted_utf8(in.last_field()) + ", che così non viene letta");
     }
     row_end_line_ = in.line();
     row_ended_on_number_ = in.last_was_number();
@@ -177,15 +175,15 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
   if (reported_lines_.count(row.line) != 0 || row.text.empty()) return;
   if (row.after_separators && has(row.text, "-")) {
     add(WarningKind::kThirdSeparator, place,
-        "dopo le righe di separazione ammesse di seguito, " + quoted(row.text) +
+        "dopo le righe di separazione ammesse di seguito, " + quoted_utf8(row.text) +
             " è letta come parola chiave (e non ne contiene)");
   } else if (is_header(row.text)) {
     if (!header_known(row.text)) {
-      add(WarningKind::kUnknownSection, place, "intestazione di sezione sconosciuta " + quoted(row.text));
+      add(WarningKind::kUnknownSection, place, "intestazione di sezione sconosciuta " + quoted_utf8(row.text));
     }
   } else {
     add(WarningKind::kUnknownKeyword, place,
-        quoted(row.text) + " non è una parola chiave: la riga non viene letta" + hint(row.text));
+        quoted_utf8(row.text) + " non è una parola chiave: la riga non viene letta" + hint(row.text));
   }
   reported_lines_.insert(row.line);
 }
@@ -193,7 +191,7 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
 void Notes::last_field(const FieldReader& in, bool starts_row) {
   if (!starts_row) return;
   add(WarningKind::kLastFieldUnread, here(in),
-      quoted(in.last_field()) + " è l'ultimo campo del file e non viene mai letto: la riga va seguita da \"[fine]\"");
+      quoted_utf8(in.last_field()) + " è l'ultimo campo del file e non viene mai letto: la riga va seguita da \"[fine]\"");
 }
 
 void Notes::cell_one(Place place, int64_t cell, std::string_view what) {

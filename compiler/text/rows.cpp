@@ -35,7 +35,7 @@ std::string failure_in_row(const FieldReader& in, const Keyword& row, int values
   const int value = in.fields_read() - row.fields_before;
   std::string text = "valore " + std::to_string(value);
   if (values > 0) text += " di " + std::to_string(values);
-  text += " della riga \"" + to_utf8(row.text) + "\": " + detail;
+  text.append(" della riga ").append(quoted_utf8(row.text)).append(": ").append(detail);
   if (in.line() > row.line && in.first_on_line()) {
     text += " (è il primo campo della riga " + std::to_string(in.line()) + ": alla riga mancano valori)";
   }

@@ -65,7 +65,7 @@ void note_stop(const TrainRow& row, Place at, int64_t stop, const std::string& n
   const Cella& cell = row.s.modello.celle[static_cast<size_t>(stop)];
   if (is_free(cell)) return;
   const Place& origin = row.s.origini.cella[static_cast<size_t>(stop)];
-  std::string text = "la fermata della stazione \"" + to_utf8(name) + "\" (cella " + std::to_string(stop) +
+  std::string text = "la fermata della stazione " + quoted_utf8(name) + " (cella " + std::to_string(stop) +
                      ") sostituisce " + object_name(cell.oggetto);
   if (origin.line > 0) text += " della riga " + std::to_string(origin.line);
   row.notes->add(WarningKind::kStopOverObject, at, text, std::nullopt, stop);
