@@ -45,7 +45,8 @@ TEST(ScenarioCheck, LinesForEditorsAndAnExitStatus) {
        {"./N_1-.txt:2:25: warning: \"8,5\" è letto come 8",
         "./N_1-.txt:3:13: error: errore 16 a 1550 m: il segnale cade su una cella già occupata",
         "[il costruttore riporta questo errore: Errore n. 16 a 1550 m]",
-        "./N_1-.txt:3:13: note: la lettura della descrizione del treno si ferma qui",
+        "./N_1-.txt:3:13: note: la lettura della descrizione del treno si ferma qui: le righe che seguono non entrano "
+        "nel percorso compilato (il controllo legge lo stesso quel che segue, per segnalarne gli errori)\n",
         "1 errore, 1 avviso; il costruttore riporta: Errore n. 16 a 1550 m\n"}},
       {"warnings only", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {}, 0, {"0 errori, 1 avviso\n"}},
       {"warnings fail with --werror", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {"--werror"}, 2,

@@ -75,6 +75,8 @@ void note_reading_end(const Stato& s, Stage stage, const Reading& reading, const
   if (stage == Stage::kLineReading && s.lettura_treno.end == ReadingEnd::kNotRead) {
     text += ", e la descrizione del treno non viene letta";
   }
+  // The check itself reads on, so what it lists after this line needs saying.
+  text += " (il controllo legge lo stesso quel che segue, per segnalarne gli errori)";
   out.push_back({Severity::kNote, stopper->place, std::nullopt, std::nullopt, std::nullopt, text, false});
 }
 
