@@ -51,10 +51,6 @@ inline int32_t number(ErrorCode code) { return static_cast<int32_t>(code); }
 // number no compilation raises.
 std::string_view error_meaning(int32_t number);
 
-// Whether errors of this number carry a position of their own (the others
-// leave `posizione_errore` as an earlier error set it).
-bool error_has_position(int32_t number);
-
 // The errors of the header check: they refuse the whole model and are not
 // recorded in `codice_errore`.
 inline bool is_header_fault(ErrorCode code) {
