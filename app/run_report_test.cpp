@@ -21,8 +21,7 @@ Stato raised(const std::vector<std::pair<ErrorCode, int32_t>>& errors, bool trac
   if (track_model) create_track(s, 1000);
   for (const auto& [code, position] : errors) {
     const Stage stage = is_header_fault(code) ? Stage::kHeaderCheck : Stage::kTrainReading;
-    s.errori.raise({code, stage, Place{}, position ? std::optional<int32_t>(position) : std::nullopt,
-                    std::nullopt, {}});
+    s.errori.raise(code, stage, Place{}, {.position = position ? std::optional<int32_t>(position) : std::nullopt});
   }
   return s;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "compiler/model/numbers.h"
+#include "compiler/text/notes.h"
 #include "compiler/text/read_failure.h"
 
 namespace scenario {
@@ -29,10 +30,10 @@ void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo) {
   const bool marked = tipo > kMarkedOffset;
   if (marked) tipo -= kMarkedOffset;
 
+  if (follows_closely(m, inizio)) tipo = kCloseStretchType;
   const int32_t n = ++m.numero_montagne;
   m.inizi_montagna[n] = inizio;
   m.fini_montagna[n] = fine;
-  if (n > 1 && int64_t{inizio} - m.fini_montagna[n - 1] <= kCloseStretchGap) tipo = kCloseStretchType;
 
   const int64_t first = cell_of_stretch(inizio);
   const int64_t last = std::min<int64_t>(last_cell_of_stretch(fine), m.numero_celle);
@@ -42,6 +43,43 @@ void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo) {
     const int64_t count = i - first + 1;
     if (marked && count % kMarkerEvery == 0 && cell.oggetto == kNothing) cell.oggetto = kMountainMarker;
   }
+}
+
+bool follows_closely(const Modello& m, int32_t inizio) {
+  const int32_t n = m.numero_montagne;
+  return n > 0 && int64_t{inizio} - m.fini_montagna[static_cast<size_t>(n)] <= kCloseStretchGap;
+}
+
+Next read_mountain_row(const Row& row) {
+  const int32_t inizio = row.in.number();
+  const Place at = row.here();
+  const int32_t fine = row.in.number();
+  const Place fine_at = row.here();
+  const int32_t tipo = row.in.number();
+  Modello& m = row.s.modello;
+  if (beyond_track(m, inizio, 100)) return row.end_beyond_track(inizio, at);
+  if (Notes* notes = row.notes) {
+    const int64_t first = cell_of_stretch(inizio);
+    notes->off_grid(at, inizio, first, first * kCellMetres);
+    if (fine % 50 != 0) {
+      const int64_t last = last_cell_of_stretch(fine);
+      notes->add(WarningKind::kPositionRounded, fine_at,
+                 std::to_string(fine) + " m non è un multiplo di 50: il tratto finisce con la cella " +
+                     std::to_string(last) + ", a " + std::to_string((last + 1) * kCellMetres) + " m",
+                 fine, last);
+    }
+    if (inizio < 0 || fine / 50 > m.numero_celle) {
+      notes->add(WarningKind::kPositionClipped, at, "il tratto esce dal modello: vale solo sulle sue celle", inizio);
+    }
+    if (follows_closely(m, inizio)) {
+      notes->add(WarningKind::kCloseMountain, at,
+                 "il tratto inizia a meno di " + std::to_string(kCloseStretchGap) +
+                     " m dalla fine del precedente: prende il tipo " + std::to_string(kCloseStretchType),
+                 inizio);
+    }
+  }
+  memo_montagna(m, inizio, fine, tipo);
+  return Next::kRow;
 }
 
 }  // namespace scenario

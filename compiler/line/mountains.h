@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "compiler/model/model.h"
+#include "compiler/text/row.h"
 
 namespace scenario {
 
@@ -22,5 +23,13 @@ namespace scenario {
 // The 81st stretch does not fit the lists: ReadFailure, before anything is
 // written.
 void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo);
+
+// Whether a stretch starting at `inizio` follows the last one recorded so
+// closely that it takes type 3.
+bool follows_closely(const Modello& m, int32_t inizio);
+
+// Reads a "montagna" row (start, end, type; the keyword is already read),
+// checks its start and records the stretch.
+Next read_mountain_row(const Row& row);
 
 }  // namespace scenario

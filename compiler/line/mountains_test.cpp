@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
+#include "compiler/line/line_reader.h"
 #include "compiler/text/read_failure.h"
 
 namespace scenario {
@@ -44,6 +47,7 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
     bool markers;
   } cases[] = {
       {1150, 5, 3, false},   // 150 m after the previous end
+      {1151, 5, 5, false},   // 151 m after it
       {1200, 5, 5, false},   // 200 m after it
       {1100, 15, 3, true},   // marked, and stays marked as type 3
       {500, 2, 3, false},    // overlapping counts as close
@@ -55,6 +59,23 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
     EXPECT_EQ(m.celle[50].montagna, c.expected_tipo) << c.start;
     EXPECT_EQ(m.numero_montagne, 2);
     EXPECT_EQ(!cells_with(m, kMountainMarker).empty(), c.markers) << c.start;
+  }
+}
+
+// The check warns of type 3 exactly where the placement gives it.
+TEST(MountainRow, TheCloseStretchWarningFollowsThePlacement) {
+  for (const int32_t start : {500, 1150, 1151, 1200}) {
+    Stato s;
+    s.scrivi_linea = false;
+    s.diagnostica = true;
+    read_line(s, DescriptionText::of("[generale]\r\nlunghezza percorso, 12000\r\n[montagne]\r\n"
+                                     "montagna, 0, 1000, 4\r\nmontagna, " +
+                                     std::to_string(start) + ", 3000, 5\r\n[fine]\r\n"));
+    const bool type_3 = s.modello.celle[50].montagna == 3;
+    const bool warned = std::any_of(s.avvisi.begin(), s.avvisi.end(),
+                                    [](const Warning& w) { return w.kind == WarningKind::kCloseMountain; });
+    EXPECT_EQ(type_3, start <= 1150) << start;
+    EXPECT_EQ(warned, type_3) << start;
   }
 }
 

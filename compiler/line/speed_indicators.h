@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "compiler/model/model.h"
+#include "compiler/text/row.h"
 
 namespace scenario {
 
@@ -25,5 +26,13 @@ struct SpeedIndicator {
 // value that does not fit 16 bits is a reading failure (ReadFailure) that
 // keeps what was written before it.
 bool memo_indicatori_v_max(Modello& m, const SpeedIndicator& v);
+
+// Whether a right-hand speed reads back from the packed value: a multiple of
+// 5 below 100 km/h.
+bool right_speed_reads_back(int32_t kmh);
+
+// Reads an "indicatori_vmax" row (position and the eight values; the keyword
+// is already read), checks the position and places the boards.
+Next read_speed_indicator_row(const Row& row);
 
 }  // namespace scenario

@@ -56,6 +56,12 @@ std::string_view error_meaning(int32_t n) {
   return e ? e->meaning : "errore sconosciuto";
 }
 
+std::vector<ErrorCode> error_codes() {
+  std::vector<ErrorCode> codes;
+  for (const Entry& e : kErrors) codes.push_back(e.code);
+  return codes;
+}
+
 int32_t RaisedErrors::codice_errore() const {
   for (auto e = errors_.rbegin(); e != errors_.rend(); ++e) {
     if (!is_header_fault(e->code)) return number(e->code);

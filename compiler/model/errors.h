@@ -51,6 +51,9 @@ inline int32_t number(ErrorCode code) { return static_cast<int32_t>(code); }
 // number no compilation raises.
 std::string_view error_meaning(int32_t number);
 
+// Every number a compilation raises, in the order of the table.
+std::vector<ErrorCode> error_codes();
+
 // The errors of the header check: they refuse the whole model and are not
 // recorded in `codice_errore`.
 inline bool is_header_fault(ErrorCode code) {
@@ -78,10 +81,23 @@ struct RaisedError {
   bool consequence = false;
 };
 
+// What an error records besides its number, stage and place.
+struct ErrorFacts {
+  std::optional<int32_t> position = std::nullopt;
+  std::optional<int64_t> cell = std::nullopt;
+  std::string detail = {};
+  bool consequence = false;
+};
+
 // The errors of one compilation, in the order raised.
 class RaisedErrors {
  public:
-  void raise(RaisedError error) { errors_.push_back(std::move(error)); }
+  // The one way in. A row raises through its `Row` (compiler/text/row.h),
+  // which knows its stage and place; the stages after the rows, and a whole
+  // file, name theirs here.
+  void raise(ErrorCode code, Stage stage, Place place, ErrorFacts facts = {}) {
+    errors_.push_back({code, stage, place, facts.position, facts.cell, std::move(facts.detail), facts.consequence});
+  }
   const std::vector<RaisedError>& all() const { return errors_; }
   bool empty() const { return errors_.empty(); }
 

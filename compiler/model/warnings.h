@@ -5,7 +5,9 @@
 // what is compiled.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -40,6 +42,36 @@ enum class WarningKind : uint8_t {
   kHeaderCell,          // an object in cell 1, whose first values the header stamps take
   kValueOverflow,       // a board speed or a signal aspect the cell cannot hold apart
 };
+
+// Every kind, for the tests that hold each kind to a case.
+inline constexpr WarningKind kWarningKinds[] = {
+    WarningKind::kUnknownKeyword,
+    WarningKind::kUnknownSection,
+    WarningKind::kOutsideSection,
+    WarningKind::kBeforeGeneral,
+    WarningKind::kNoTrainData,
+    WarningKind::kExtraValues,
+    WarningKind::kDecimalComma,
+    WarningKind::kCommaInText,
+    WarningKind::kValuesFromNextLine,
+    WarningKind::kLastFieldUnread,
+    WarningKind::kThirdSeparator,
+    WarningKind::kCurveSide,
+    WarningKind::kPositionRounded,
+    WarningKind::kPositionClipped,
+    WarningKind::kBeyondLineEnd,
+    WarningKind::kOutOfOrder,
+    WarningKind::kCloseMountain,
+    WarningKind::kProgressivesCleared,
+    WarningKind::kRouteLengthZero,
+    WarningKind::kNotWindows1252,
+    WarningKind::kFractionRounded,
+    WarningKind::kCommentComma,
+    WarningKind::kStopOverObject,
+    WarningKind::kHeaderCell,
+    WarningKind::kValueOverflow,
+};
+static_assert(std::size(kWarningKinds) == static_cast<size_t>(WarningKind::kValueOverflow) + 1);
 
 struct Warning {
   WarningKind kind{};

@@ -253,6 +253,37 @@ TEST(Check, EverySilentMisreadingIsAWarning) {
   }
 }
 
+// After a keyword that matches nothing, the nearest keyword is offered when
+// it is at most two edits away, or a third of its length.
+TEST(Check, TheHintOffersTheNearestKeywordWithinReach) {
+  const struct {
+    const char* written;
+    const char* hint;  // nothing offered: ""
+  } cases[] = {
+      {"segmale", "segnale"},      // one edit
+      {"orolxxio", "orologio"},    // two edits: still offered for an 8-letter keyword
+      {"oroxxxio", ""},            // three: not
+      {"cartello_ind", ""},        // seven deleted of 19 letters: more than a third
+      {"cartelo_indicaore", "cartello_indicatore"},  // two of 19
+  };
+  for (const auto& c : cases) {
+    const bool line_keyword = std::string(c.written).rfind("cartel", 0) == 0;
+    const std::string row = std::string(c.written) + ",  100,  2";
+    const CheckResult r = line_keyword ? check(text({"[generale]", "lunghezza percorso,    12000", "[cartelli]",
+                                                     row.c_str(), "[fine]"}),
+                                               kTrain)
+                                       : check(text({"[generale]", "lunghezza percorso,    12000", "[fine]"}),
+                                               text({"[generale]", "velocita,  0,  80", row.c_str(), "[fine]"}));
+    ASSERT_EQ(r.diagnostics.size(), 1u) << c.written;
+    const std::string& message = r.diagnostics[0].message;
+    const std::string offered = std::string("forse \"") + c.hint + "\"?";
+    EXPECT_EQ(message.find("forse") != std::string::npos, *c.hint != '\0') << message;
+    if (*c.hint) {
+      EXPECT_NE(message.find(offered), std::string::npos) << message;
+    }
+  }
+}
+
 // The scenario the builder carries, the worked example of the guide and the
 // fixtures the compilers' tests read are clean.
 TEST(Check, TheProjectsOwnDescriptionsAreClean) {

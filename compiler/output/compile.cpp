@@ -17,14 +17,14 @@ void finish_compilation(Stato& s) {
   // description that never gave a route length is a reading failure.
   if (!has_track_model(s)) {
     if (s.errori.empty()) {
-      s.errori.raise({ErrorCode::kReadingFailure, Stage::kLineReading, Place{Description::kLine, 0, 0},
-                      std::nullopt, std::nullopt, "la descrizione della linea non dà la lunghezza del percorso"});
+      s.errori.raise(ErrorCode::kReadingFailure, Stage::kLineReading, Place{Description::kLine, 0, 0},
+                     {.detail = "la descrizione della linea non dà la lunghezza del percorso"});
     }
     return;
   }
   walk_track(s);
   if (const auto fault = stamp_header(s.modello)) {
-    s.errori.raise({*fault, Stage::kHeaderCheck, Place{}, std::nullopt, std::nullopt, {}});
+    s.errori.raise(*fault, Stage::kHeaderCheck, Place{});
   }
 }
 

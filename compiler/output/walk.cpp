@@ -64,7 +64,7 @@ class Walk {
     const Place place = object_cell >= 0 && static_cast<size_t>(object_cell) < origins.size()
                             ? origins[static_cast<size_t>(object_cell)]
                             : Place{};
-    stato_.errori.raise({code, Stage::kRouteWalk, place, cell_index * kCellMetres, cell_index, {}});
+    stato_.errori.raise(code, Stage::kRouteWalk, place, {.position = cell_index * kCellMetres, .cell = cell_index});
   }
 
   // Every signal within 20 cells before a warning board gets a marker one or

@@ -5,6 +5,7 @@
 
 #include "common/windows1252.h"
 #include "compiler/model/numbers.h"
+#include "compiler/text/edit_distance.h"
 
 namespace scenario {
 namespace {
@@ -14,22 +15,6 @@ bool all_digits(std::string_view t) {
 }
 
 bool is_header(std::string_view t) { return t.size() >= 2 && t.front() == '[' && t.back() == ']'; }
-
-// Edits (insert, delete, replace) that turn `a` into `b`.
-size_t edit_distance(std::string_view a, std::string_view b) {
-  std::vector<size_t> row(b.size() + 1);
-  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      const size_t up = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = up;
-    }
-  }
-  return row[b.size()];
-}
 
 // The length of a UTF-8 sequence that starts with `lead` and is complete at
 // `at`, or 0.
@@ -44,7 +29,6 @@ size_t utf8_sequence(std::string_view text, size_t at) {
   }
   return length;
 }
-
 
 }  // namespace
 
@@ -124,7 +108,7 @@ std::string Notes::hint(std::string_view field) const {
     const size_t d = edit_distance(low, k);
     if (d < best_distance) best_distance = d, best = k;
   }
-  if (best.empty() || best_distance > std::max<size_t>(2, best.size() / 3)) return "";
+  if (best.empty() || !close_enough(best_distance, best)) return "";
   return "; forse " + quoted_utf8(best) + "?";
 }
 

@@ -1,6 +1,7 @@
 #include "compiler/text/rows.h"
 
 #include "common/windows1252.h"
+#include "compiler/model/numbers.h"
 
 namespace scenario {
 
@@ -9,6 +10,11 @@ std::string lower_ascii(std::string text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return text;
+}
+
+bool KeywordTest::matches(std::string_view field) const {
+  if (ignore_case) return KeywordTest{word, also}.matches(lower_ascii(std::string(field)));
+  return has(field, word) && (also.empty() || has(field, also));
 }
 
 bool find_general_section(FieldReader& in, bool ignore_case) {
@@ -44,6 +50,10 @@ std::string failure_in_row(const FieldReader& in, const Keyword& row, int values
 
 bool beyond_track(const Modello& m, int64_t position, int margin) {
   return (static_cast<double>(position) + margin) / 50.0 > m.numero_celle;
+}
+
+bool object_beyond_track(const Modello& m, int64_t position) {
+  return beyond_track(m, position, 100) || !in_track(m, cell_of_object(position));
 }
 
 }  // namespace scenario

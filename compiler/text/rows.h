@@ -39,6 +39,16 @@ inline bool has(std::string_view field, std::string_view word) { return field.fi
 // needs no locale.
 std::string lower_ascii(std::string text);
 
+// How one row's keyword is recognised: its word, and a second word when it
+// has one, each anywhere inside the keyword field, exactly or in any case.
+struct KeywordTest {
+  std::string_view word;
+  std::string_view also = {};
+  bool ignore_case = false;
+
+  bool matches(std::string_view field) const;
+};
+
 // Passes over every field up to the one containing "[generale]" (in any
 // case when `ignore_case`). False when the end of the file comes first, or
 // with that field: the last field of a file is never interpreted.
@@ -60,5 +70,9 @@ bool beyond_track(const Modello& m, int64_t position, int margin);
 
 // True when `cell` is an index of `celle`.
 inline bool in_track(const Modello& m, int64_t cell) { return cell >= 0 && cell <= m.numero_celle; }
+
+// The range check of a point object: it must also land on a cell of the
+// track (a negative position can put it before cell 0).
+bool object_beyond_track(const Modello& m, int64_t position);
 
 }  // namespace scenario

@@ -19,11 +19,11 @@ void write_adhesion(Cella& cell, int32_t value) { cell.dato_treno = low_bits<uin
 
 }  // namespace
 
-Next SpeedAndAdhesion::read_speed_row(const TrainRow& row) {
+Next SpeedAndAdhesion::read_speed_row(const Row& row) {
   return read_row(row, speed_, write_speed, "la velocità");
 }
 
-Next SpeedAndAdhesion::read_adhesion_row(const TrainRow& row) {
+Next SpeedAndAdhesion::read_adhesion_row(const Row& row) {
   return read_row(row, adhesion_, write_adhesion, "l'aderenza");
 }
 
@@ -32,7 +32,7 @@ void SpeedAndAdhesion::fill_to_end(Modello& m) {
   finish(m, adhesion_, write_adhesion);
 }
 
-Next SpeedAndAdhesion::read_row(const TrainRow& row, Fill& fill, Writer write, std::string_view what) {
+Next SpeedAndAdhesion::read_row(const Row& row, Fill& fill, Writer write, std::string_view what) {
   const int32_t position = row.in.number();
   const Place at = row.here();
   const int32_t value = row.in.number();

@@ -9,15 +9,15 @@
 #include <string_view>
 
 #include "compiler/model/model.h"
-#include "compiler/train/train_row.h"
+#include "compiler/text/row.h"
 
 namespace scenario {
 
 class SpeedAndAdhesion {
  public:
   // Read the row's position and value (the keyword is already read).
-  Next read_speed_row(const TrainRow& row);
-  Next read_adhesion_row(const TrainRow& row);
+  Next read_speed_row(const Row& row);
+  Next read_adhesion_row(const Row& row);
 
   // Fills `velocita` and `dato_treno` from where each fill stopped up to the
   // fourth-last cell, and at least one cell.
@@ -31,7 +31,7 @@ class SpeedAndAdhesion {
   };
   using Writer = void (*)(Cella& cell, int32_t value);
 
-  static Next read_row(const TrainRow& row, Fill& fill, Writer write, std::string_view what);
+  static Next read_row(const Row& row, Fill& fill, Writer write, std::string_view what);
   static void finish(Modello& m, Fill& fill, Writer write);
 
   Fill speed_;  // km/h

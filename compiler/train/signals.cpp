@@ -1,6 +1,7 @@
 #include "compiler/train/signals.h"
 
 #include "compiler/model/numbers.h"
+#include "compiler/train/standing_error.h"
 
 namespace scenario {
 
@@ -46,7 +47,7 @@ void note_signal(Notes& notes, Place at, const Segnale& g, int64_t cell, int32_t
 
 }  // namespace
 
-Next read_signal_row(const TrainRow& row) {
+Next read_signal_row(const Row& row) {
   Segnale g;
   g.posizione = row.in.number();
   const Place at = row.here();
@@ -55,11 +56,11 @@ Next read_signal_row(const TrainRow& row) {
   }
   const Modello& m = row.s.modello;
   const int64_t cell = cell_of_object(g.posizione);
-  if (beyond_track(m, g.posizione, 100) || !in_track(m, cell)) return row.end_beyond_track(g.posizione, at);
+  if (object_beyond_track(m, g.posizione)) return row.end_beyond_track(g.posizione, at);
   if (!memo_segnale(row.s.modello, g)) return row.stop(ErrorCode::kSignalCellOccupied, at, g.posizione, cell);
   if (row.notes) note_signal(*row.notes, at, g, cell, row.line_end());
   row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
-  return row.stop_if_an_error_stands(g.posizione);
+  return stop_if_an_error_stands(row, g.posizione);
 }
 
 }  // namespace scenario

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "compiler/model/model.h"
-#include "compiler/train/train_row.h"
+#include "compiler/text/row.h"
 
 namespace scenario {
 
@@ -28,6 +28,6 @@ bool memo_segnale(Modello& m, const Segnale& g);
 // Reads the eleven values of a "segnale" row (the keyword is already read),
 // checks the position and places the signal. An error that stands after the
 // placement, whoever raised it, ends the reading at this row's position.
-Next read_signal_row(const TrainRow& row);
+Next read_signal_row(const Row& row);
 
 }  // namespace scenario

@@ -1,6 +1,7 @@
 #include "compiler/train/slowdowns.h"
 
 #include "compiler/model/numbers.h"
+#include "compiler/train/standing_error.h"
 
 namespace scenario {
 namespace {
@@ -62,7 +63,7 @@ SlowdownPlacement memo_rallentamento(Modello& m, const Rallentamento& r) {
   return {std::nullopt, 0, std::move(placed)};
 }
 
-Next read_slowdown_row(const TrainRow& row) {
+Next read_slowdown_row(const Row& row) {
   Rallentamento r;
   r.x = row.in.number();
   const Place at = row.here();
@@ -85,10 +86,10 @@ Next read_slowdown_row(const TrainRow& row) {
     const int64_t end_cell = cell_of_object(end);
     row.notes->off_grid(l_at, static_cast<int32_t>(end), end_cell, (end_cell - 1) * kCellMetres);
   }
-  return row.stop_if_an_error_stands(r.x);
+  return stop_if_an_error_stands(row, r.x);
 }
 
-Next read_abbattimento_row(const TrainRow& row) {
+Next read_abbattimento_row(const Row& row) {
   const int32_t position = row.in.number();
   const Place at = row.here();
   const int32_t value = row.in.number();

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "compiler/model/model.h"
-#include "compiler/train/train_row.h"
+#include "compiler/text/row.h"
 
 namespace scenario {
 
@@ -45,11 +45,11 @@ SlowdownPlacement memo_rallentamento(Modello& m, const Rallentamento& r);
 // Reads the six values of a "rallentamento" row (the keyword is already
 // read), checks its cells and places it. An error that stands after the
 // placement ends the reading at `x`.
-Next read_slowdown_row(const TrainRow& row);
+Next read_slowdown_row(const Row& row);
 
 // Reads the position and value of an "abbattimento" row and places a speed
 // reduction point in cell nearest-even(position / 50): code 12 with the value
 // when it is positive, else code 13. An occupied cell is error 7.
-Next read_abbattimento_row(const TrainRow& row);
+Next read_abbattimento_row(const Row& row);
 
 }  // namespace scenario

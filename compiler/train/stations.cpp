@@ -61,7 +61,7 @@ void read_columns(FieldReader& in, Record& r) {
 
 // A stop cell is not checked for an object already there: the stop
 // replaces it.
-void note_stop(const TrainRow& row, Place at, int64_t stop, const std::string& name) {
+void note_stop(const Row& row, Place at, int64_t stop, const std::string& name) {
   const Cella& cell = row.s.modello.celle[static_cast<size_t>(stop)];
   if (is_free(cell)) return;
   const Place& origin = row.s.origini.cella[static_cast<size_t>(stop)];
@@ -73,7 +73,7 @@ void note_stop(const TrainRow& row, Place at, int64_t stop, const std::string& n
 
 }  // namespace
 
-Next read_station(const TrainRow& row, int32_t& indice) {
+Next read_station(const Row& row, int32_t& indice) {
   FieldReader& in = row.in;
   Modello& m = row.s.modello;
   // Stations and sign texts share the records; a station never takes a sign's.

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "compiler/train/train_row.h"
+#include "compiler/text/row.h"
 
 namespace scenario {
 
@@ -16,6 +16,6 @@ namespace scenario {
 // `slot_cartello`, the next free sign slot, bounds it: a station whose own
 // slot is at or above it is refused, and an index that reaches it after the
 // increase ends the reading; both are error 10.
-Next read_station(const TrainRow& row, int32_t& indice);
+Next read_station(const Row& row, int32_t& indice);
 
 }  // namespace scenario

@@ -1,84 +1,70 @@
+// Reads a train description: nothing before "[generale]", then every
+// keyword row to the end of the file, then the closing fills and the check
+// of the progressives. Each row is read and placed by its own file; this one
+// only finds the rows and hands them on. docs/formats.md, "Train
+// description", describes every row.
 #include "compiler/train/train_reader.h"
 
-#include <optional>
-#include <utility>
-
-#include "compiler/text/notes.h"
-#include "compiler/text/read_failure.h"
-#include "compiler/text/rows.h"
+#include "compiler/text/row_reading.h"
 #include "compiler/train/profile.h"
 #include "compiler/train/signals.h"
 #include "compiler/train/slowdowns.h"
 #include "compiler/train/stations.h"
+#include "compiler/train/train_data.h"
 #include "compiler/train/train_keywords.h"
-#include "compiler/train/train_row.h"
 
 namespace scenario {
 namespace {
 
-// Separator fields passed over in a row before a keyword field.
-constexpr int kSeparators = 2;
-
-void raise_reading_failure(Stato& s, Place place, std::string detail) {
-  s.errori.raise({ErrorCode::kReadingFailure, Stage::kTrainReading, place, std::nullopt, std::nullopt,
-                  std::move(detail)});
-}
+// Up to two separator fields may stand before a keyword.
+const RowReading::Section kRows{2, train_row_values, starts_train_row, is_train_section};
 
 class TrainReader {
  public:
-  TrainReader(Stato& s, const std::string& bytes) : s_(s), in_(bytes) {
-    if (s.diagnostica) notes_.emplace(s, Description::kTrain, bytes, train_keywords(), in_);
-  }
+  TrainReader(Stato& s, const std::string& bytes) : s_(s), reading_(s, Description::kTrain, bytes, train_keywords()) {}
 
   ReadingEnd run();
-  Place here() const { return {Description::kTrain, in_.line(), in_.column()}; }
-  // The detail of a failure, with the row it happened in.
-  std::string detail_of(const ReadFailure& failure) const {
-    return in_row_ ? failure_in_row(in_, row_, train_row_values(row_.text), failure.detail) : failure.detail;
-  }
 
  private:
-  Next interpret(bool& matched);
-  Next read_row();
+  ReadingEnd read();
+  Next interpret(const Row& row, bool& matched);
+  Next read_row(TrainRow kind, const Row& row);
   void check_progressives();
 
   Stato& s_;
-  FieldReader in_;
-  std::optional<Notes> notes_;  // a diagnostic reading only
+  RowReading reading_;
   SpeedAndAdhesion profile_;
-  Keyword row_;          // the keyword field being interpreted
-  bool in_row_ = false;  // reading its values
   int32_t station_ = 1;
-  int rows_read_ = 0;
 };
 
-// Nothing before "[generale]" is interpreted; a file without it is read to
-// its end and nothing at all is. A diagnostic reading goes on after an
-// error, from the next line that starts a row.
 ReadingEnd TrainReader::run() {
-  Next next = Next::kRow;
-  const bool general = find_general_section(in_, false);
-  if (general) {
-    if (notes_) notes_->before_general(in_, [](std::string_view f) { return starts_train_row(f); });
-    while (next != Next::kStop || s_.diagnostica) {
-      std::optional<Keyword> row = next_keyword(in_, kSeparators);
-      if (!row) break;
-      row_ = std::move(*row);
-      s_.lettura_treno.last_line = row_.line;
-      next = read_row();
-      if (next == Next::kEndOfRows && !s_.diagnostica) break;
-      if (next != Next::kRow && s_.diagnostica) {
-        notes_->mark_reported(in_.line());
-        in_.resume_after(row_.line, [](std::string_view f) { return starts_train_row(f); });
-      }
-    }
-    if (notes_ && next != Next::kStop) notes_->last_field(in_, starts_train_row(in_.last_field()));
+  try {
+    return read();
+  } catch (const ReadFailure& failure) {
+    reading_.raise_failure(failure);
+    return ReadingEnd::kReadingFailure;
   }
-  if (notes_ && rows_read_ == 0) {
-    notes_->add(WarningKind::kNoTrainData, notes_->at(1, 1),
-                general ? "dalla descrizione del treno non si legge nessuna riga"
-                        : "dalla descrizione del treno non si legge nessuna riga: le righe si leggono solo dopo un "
-                          "campo che contiene \"[generale]\", scritto proprio così");
+}
+
+// Nothing before "[generale]" is interpreted; a file without it is read to
+// its end and nothing at all is.
+ReadingEnd TrainReader::read() {
+  FieldReader& in = reading_.in();
+  Notes* notes = reading_.notes();
+  Next next = Next::kRow;
+  const bool general = find_general_section(in, false);
+  if (general) {
+    if (notes) notes->before_general(in, starts_train_row);
+    next = reading_.read_rows(kRows, [&](const Row& row, bool& matched) { return interpret(row, matched); });
+    // A diagnostic reading went on to the end; what counts is its last row.
+    if (s_.diagnostica) next = reading_.last_next();
+    if (notes && next != Next::kStop) notes->last_field(in, starts_train_row(in.last_field()));
+  }
+  if (notes && reading_.rows_matched() == 0) {
+    notes->add(WarningKind::kNoTrainData, notes->at(1, 1),
+               general ? "dalla descrizione del treno non si legge nessuna riga"
+                       : "dalla descrizione del treno non si legge nessuna riga: le righe si leggono solo dopo un "
+                         "campo che contiene \"[generale]\", scritto proprio così");
   }
   if (next == Next::kStop && !s_.diagnostica) return ReadingEnd::kStopped;
   profile_.fill_to_end(s_.modello);
@@ -86,68 +72,39 @@ ReadingEnd TrainReader::run() {
   return next == Next::kStop ? ReadingEnd::kStopped : ReadingEnd::kCompleted;
 }
 
-// One keyword field; a reading failure of a diagnostic reading is raised
-// here, so that the reading can go on.
-Next TrainReader::read_row() {
-  bool matched = false;
-  Next next = Next::kRow;
-  in_row_ = true;
-  bool failed = false;
-  try {
-    next = interpret(matched);
-  } catch (const ReadFailure& failure) {
-    if (!s_.diagnostica) throw;
-    raise_reading_failure(s_, here(), detail_of(failure));
-    next = Next::kStop;
-    failed = true;
+// Every row is tested, in the table's order: a field holding two keywords
+// is two rows; a field holding none is passed over.
+Next TrainReader::interpret(const Row& row, bool& matched) {
+  for (const TrainKeyword& k : kTrainKeywords) {
+    if (!k.test.matches(row.keyword.text)) continue;
+    matched = true;
+    const Next next = read_row(k.row, row);
+    if (next != Next::kRow) return next;
   }
-  in_row_ = false;
-  rows_read_ += matched;
-  // A row that failed is reported by its error, the lines it read into with it.
-  if (notes_ && !failed) notes_->row(in_, row_, matched, [](std::string_view f) { return is_train_section(f); });
-  return next;
+  return Next::kRow;
 }
 
-// Every keyword is tested, case-sensitively and in this order, so a field
-// holding two keywords is two rows; a field holding none is passed over.
-Next TrainReader::interpret(bool& matched) {
-  const std::string& campo = row_.text;
-  const TrainRow row{in_, s_, Place{Description::kTrain, row_.line, row_.column},
-                     notes_ ? &*notes_ : nullptr};
-  Record& train_data = s_.modello.record[kTrainDataSlot];
-  Record& train = s_.modello.record[kTrainSlot];
-  Next next = Next::kRow;
-  const auto when = [&](TrainKeyword kind, auto&& read) {
-    if (next != Next::kRow || !is_train_row(kind, campo)) return;
-    matched = true;
-    next = read();
-  };
-
-  when(TrainKeyword::kBrakedMass, [&] {
-    train_data.inizio_zona = in_.number();
-    return Next::kRow;
-  });
-  when(TrainKeyword::kCoaches, [&] {
-    train_data.posizione_punto = in_.number();
-    return Next::kRow;
-  });
-  when(TrainKeyword::kSpeed, [&] { return profile_.read_speed_row(row); });
-  when(TrainKeyword::kAdhesion, [&] { return profile_.read_adhesion_row(row); });
-  when(TrainKeyword::kClock, [&] {
-    train.dato_7 = checked<int16_t>(in_.number());
-    train.dato_8 = checked<int16_t>(in_.number());
-    train.dato_9 = checked<int16_t>(in_.number());
-    return Next::kRow;
-  });
-  when(TrainKeyword::kSand, [&] {
-    train.dato_4 = checked<int16_t>(in_.number());
-    return Next::kRow;
-  });
-  when(TrainKeyword::kSignal, [&] { return read_signal_row(row); });
-  when(TrainKeyword::kSlowdown, [&] { return read_slowdown_row(row); });
-  when(TrainKeyword::kReduction, [&] { return read_abbattimento_row(row); });
-  when(TrainKeyword::kStation, [&] { return read_station(row, station_); });
-  return next;
+Next TrainReader::read_row(TrainRow kind, const Row& row) {
+  switch (kind) {
+    case TrainRow::kBrakedMass:
+    case TrainRow::kCoaches:
+    case TrainRow::kClock:
+    case TrainRow::kSand:
+      return read_train_data_row(kind, row);
+    case TrainRow::kSpeed:
+      return profile_.read_speed_row(row);
+    case TrainRow::kAdhesion:
+      return profile_.read_adhesion_row(row);
+    case TrainRow::kSignal:
+      return read_signal_row(row);
+    case TrainRow::kSlowdown:
+      return read_slowdown_row(row);
+    case TrainRow::kReduction:
+      return read_abbattimento_row(row);
+    case TrainRow::kStation:
+      return read_station(row, station_);
+  }
+  return Next::kRow;
 }
 
 // The bounds of the three progressive records must lie on the cell grid. The
@@ -156,8 +113,8 @@ void TrainReader::check_progressives() {
   for (int slot = kFirstProgressiveSlot; slot < kFirstProgressiveSlot + 3; ++slot) {
     const Record& r = s_.modello.record[static_cast<size_t>(slot)];
     if (r.inizio_zona % 50 != 0 || r.fine_zona % 50 != 0) {
-      s_.errori.raise({ErrorCode::kProgressiveOffGrid, Stage::kTrainReading,
-                       s_.origini.record[static_cast<size_t>(slot)], std::nullopt, std::nullopt, {}});
+      s_.errori.raise(ErrorCode::kProgressiveOffGrid, Stage::kTrainReading,
+                      s_.origini.record[static_cast<size_t>(slot)]);
     }
   }
 }
@@ -166,19 +123,13 @@ void TrainReader::check_progressives() {
 
 void read_train(Stato& s, const DescriptionText& text) {
   if (text.found != DescriptionText::Found::kRead) {
-    raise_reading_failure(s, Place{Description::kTrain, 0, 0},
-                          text.found == DescriptionText::Found::kMissing ? "la descrizione del treno non esiste"
-                                                                        : "il file non si può leggere");
+    s.errori.raise(ErrorCode::kReadingFailure, Stage::kTrainReading, Place{Description::kTrain, 0, 0},
+                   {.detail = text.found == DescriptionText::Found::kMissing ? "la descrizione del treno non esiste"
+                                                                             : "il file non si può leggere"});
     s.lettura_treno.end = ReadingEnd::kReadingFailure;
     return;
   }
-  TrainReader reader(s, text.bytes);
-  try {
-    s.lettura_treno.end = reader.run();
-  } catch (const ReadFailure& failure) {
-    raise_reading_failure(s, reader.here(), reader.detail_of(failure));
-    s.lettura_treno.end = ReadingEnd::kReadingFailure;
-  }
+  s.lettura_treno.end = TrainReader(s, text.bytes).run();
 }
 
 }  // namespace scenario

@@ -39,8 +39,7 @@ inline ReadingEnd read_train_text(Stato& s, const std::string& text) {
 // An error 15 the line description raised at `position`, on its line 9: the
 // train reading finds it standing.
 inline void raise_line_error(Stato& s, int32_t position) {
-  s.errori.raise({ErrorCode::kBeyondTrack, Stage::kLineReading, Place{Description::kLine, 9, 1}, position,
-                  std::nullopt, {}});
+  s.errori.raise(ErrorCode::kBeyondTrack, Stage::kLineReading, Place{Description::kLine, 9, 1}, {.position = position});
 }
 
 // The position the last raised error records of its own; nothing when it
