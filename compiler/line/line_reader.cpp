@@ -106,13 +106,10 @@ Next LineReader::read_section(LineSection section) {
 // the geometry is built; otherwise their values are read as fields that
 // match nothing.
 Next LineReader::interpret(const Row& row, LineSection section, bool& matched) {
-  for (const LineKeyword& k : kLineKeywords) {
-    if (k.section != section || (k.row == LineRow::kCurve && !curves_) || !k.test.matches(row.keyword.text)) continue;
-    matched = true;
-    const Next next = read_row(k.row, row);
-    if (next != Next::kRow) return next;
-  }
-  return Next::kRow;
+  return read_matching_rows(
+      kLineKeywords, row.keyword.text, matched,
+      [&](const LineKeyword& k) { return k.section == section && (k.row != LineRow::kCurve || curves_); },
+      [&](const LineKeyword& k) { return read_row(k.row, row); });
 }
 
 Next LineReader::read_row(LineRow kind, const Row& row) {

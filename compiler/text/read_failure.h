@@ -1,8 +1,9 @@
 // A reading failure (error 25): a field that is not a number, a number that
 // does not fit, a read past the end of a description, a value too wide for
 // its member, a row the model has no room for. Thrown by the field reader and
-// the rows, caught once where the reading of a description starts, and
-// turned there into the raised error; it never leaves the readers.
+// the rows and caught by RowReading, which raises it at the row it happened
+// in: once, ending the reading, in the compilation proper; for each row,
+// reading on, in a diagnostic reading. It never leaves the readers.
 #pragma once
 
 #include <cstdint>

@@ -5,6 +5,7 @@
 // the placements read the values through the `Row` they are handed.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -77,6 +78,20 @@ class RowReading {
   Next last_next_ = Next::kRow;
   int rows_matched_ = 0;
 };
+
+// Tests a keyword field against the entries of a keyword table that
+// `accepts`, in the table's order; each entry it matches is a row, read by
+// `read(entry)`, until one does not go on. `matched` is set by the first.
+template <class Entry, size_t N, class Accepts, class Read>
+Next read_matching_rows(const Entry (&table)[N], std::string_view field, bool& matched, Accepts accepts, Read read) {
+  for (const Entry& entry : table) {
+    if (!accepts(entry) || !entry.test.matches(field)) continue;
+    matched = true;
+    const Next next = read(entry);
+    if (next != Next::kRow) return next;
+  }
+  return Next::kRow;
+}
 
 // How the reading of a description ended, to be kept in `Stato`.
 inline Reading& reading_of(Stato& s, Description file) {

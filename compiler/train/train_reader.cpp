@@ -75,13 +75,9 @@ ReadingEnd TrainReader::read() {
 // Every row is tested, in the table's order: a field holding two keywords
 // is two rows; a field holding none is passed over.
 Next TrainReader::interpret(const Row& row, bool& matched) {
-  for (const TrainKeyword& k : kTrainKeywords) {
-    if (!k.test.matches(row.keyword.text)) continue;
-    matched = true;
-    const Next next = read_row(k.row, row);
-    if (next != Next::kRow) return next;
-  }
-  return Next::kRow;
+  return read_matching_rows(
+      kTrainKeywords, row.keyword.text, matched, [](const TrainKeyword&) { return true; },
+      [&](const TrainKeyword& k) { return read_row(k.row, row); });
 }
 
 Next TrainReader::read_row(TrainRow kind, const Row& row) {
