@@ -1,6 +1,5 @@
 #include "compiler/line/curves.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -9,13 +8,13 @@
 namespace scenario {
 namespace {
 
-// A curve keyword names its side and its class: "s" anywhere turns left,
-// and the first class digit in the order 1..6 counts.
+// A curve keyword names its side and its class by the placement's rule;
+// the side an author means is the letter right after "curva".
 void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   const std::string low = lower_ascii(keyword);
   const size_t after = low.find("curva") + 5;
   const char side = after < low.size() ? low[after] : ' ';
-  const bool left = has(low, "s");
+  const bool left = curve_turns_left(keyword);
   if ((left && side != 's') || (!left && side != 'd')) {
     notes.add(WarningKind::kCurveSide, at,
               quoted_utf8(keyword) + " gira a " + (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"") +
@@ -26,9 +25,8 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
     if (c >= '1' && c <= '6' && !has(digits, std::string(1, c))) digits += c;
   }
   if (digits.size() > 1) {
-    const std::string used(1, *std::min_element(digits.begin(), digits.end()));
     notes.add(WarningKind::kCurveSide, at,
-              quoted_utf8(keyword) + " contiene più cifre di classe: vale la classe " + used);
+              quoted_utf8(keyword) + " contiene più cifre di classe: vale la classe " + std::string(1, *curve_class(keyword)));
   }
 }
 

@@ -4,17 +4,29 @@
 
 namespace scenario {
 
-std::optional<double> curve_curvature(const std::string& keyword) {
-  static constexpr struct {
-    char digit;
-    double kappa;
-  } kClasses[] = {{'1', 0.0001}, {'2', 0.0002}, {'3', 0.0004}, {'4', 0.001}, {'5', 0.002}, {'6', 0.003}};
-  for (const auto& c : kClasses) {
-    if (keyword.find(c.digit) == std::string::npos) continue;
-    const bool left = keyword.find_first_of("sS") != std::string::npos;
-    return left ? -c.kappa : c.kappa;
+namespace {
+
+constexpr struct {
+  char digit;
+  double kappa;
+} kCurveClasses[] = {{'1', 0.0001}, {'2', 0.0002}, {'3', 0.0004}, {'4', 0.001}, {'5', 0.002}, {'6', 0.003}};
+
+}  // namespace
+
+bool curve_turns_left(std::string_view keyword) { return keyword.find_first_of("sS") != std::string_view::npos; }
+
+std::optional<char> curve_class(std::string_view keyword) {
+  for (const auto& c : kCurveClasses) {
+    if (keyword.find(c.digit) != std::string_view::npos) return c.digit;
   }
   return std::nullopt;
+}
+
+std::optional<double> curve_curvature(const std::string& keyword) {
+  const std::optional<char> digit = curve_class(keyword);
+  if (!digit) return std::nullopt;
+  const double kappa = kCurveClasses[*digit - '1'].kappa;
+  return curve_turns_left(keyword) ? -kappa : kappa;
 }
 
 PlanPath::PlanPath(Tracciato& tracciato, int32_t& indice_svolta)

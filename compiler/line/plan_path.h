@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "compiler/model/model.h"
 
@@ -24,6 +25,11 @@ inline constexpr int64_t kMaxPlanPoint = 1'000'000;
 // 0.003; an "s" (either case) turns left and negates it. Nothing when the
 // keyword holds no class digit (error 103).
 std::optional<double> curve_curvature(const std::string& keyword);
+
+// The parts of that rule: whether the keyword turns left, and its class
+// digit (nothing without one).
+bool curve_turns_left(std::string_view keyword);
+std::optional<char> curve_class(std::string_view keyword);
 
 class PlanPath {
  public:
