@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace scenario {
 namespace {
 
@@ -25,6 +27,18 @@ TEST(EditDistance, CountsInsertionsDeletionsAndReplacements) {
     EXPECT_EQ(edit_distance(c.a, c.b), c.distance) << c.a << " -> " << c.b;
     EXPECT_EQ(edit_distance(c.b, c.a), c.distance) << c.b << " -> " << c.a;
   }
+}
+
+// Past its limit the count stops, one above the limit; at or below it the
+// count is exact.
+TEST(EditDistance, StopsCountingPastItsLimit) {
+  EXPECT_EQ(edit_distance("kitten", "sitting", 3), 3u);
+  EXPECT_EQ(edit_distance("kitten", "sitting", 2), 3u);
+  EXPECT_EQ(edit_distance("kitten", "sitting", 0), 1u);
+  EXPECT_EQ(edit_distance("pendenza", "pendenza", 0), 0u);
+  const std::string noise(400, 'x');
+  EXPECT_EQ(edit_distance(noise, "cartello_indicatore", 9), 10u);
+  EXPECT_EQ(edit_distance(noise, "cartello_indicatore"), 400u);
 }
 
 // Two edits always count; a longer keyword allows a third of its length.

@@ -100,12 +100,15 @@ void Notes::before_general(const FieldReader& in, bool (*starts_row)(std::string
 }
 
 std::string Notes::hint(std::string_view field) const {
-  std::string low(field);
-  for (char& c : low) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  const std::string low = lower_ascii(std::string(field));
+  // No keyword further than the longest reach can be offered, nor can it be
+  // nearer than one that is: counting stops there.
+  size_t longest_reach = 0;
+  for (const std::string_view k : keywords_) longest_reach = std::max(longest_reach, reach(k));
   std::string_view best;
-  size_t best_distance = std::string::npos;
+  size_t best_distance = longest_reach + 1;
   for (const std::string_view k : keywords_) {
-    const size_t d = edit_distance(low, k);
+    const size_t d = edit_distance(low, k, best_distance - 1);
     if (d < best_distance) best_distance = d, best = k;
   }
   if (best.empty() || !close_enough(best_distance, best)) return "";

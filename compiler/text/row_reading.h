@@ -84,8 +84,9 @@ class RowReading {
 // `read(entry)`, until one does not go on. `matched` is set by the first.
 template <class Entry, size_t N, class Accepts, class Read>
 Next read_matching_rows(const Entry (&table)[N], std::string_view field, bool& matched, Accepts accepts, Read read) {
+  const std::string lowered = lower_ascii(std::string(field));
   for (const Entry& entry : table) {
-    if (!accepts(entry) || !entry.test.matches(field)) continue;
+    if (!accepts(entry) || !entry.test.matches(field, lowered)) continue;
     matched = true;
     const Next next = read(entry);
     if (next != Next::kRow) return next;

@@ -1,32 +1,26 @@
 #include "compiler/text/rows.h"
 
-#include <algorithm>
 
 #include "common/windows1252.h"
 #include "compiler/model/numbers.h"
 
 namespace scenario {
 
-namespace {
-
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// `word` (lower case) anywhere in `field`, ASCII letters in any case.
-bool has_in_any_case(std::string_view field, std::string_view word) {
-  return std::search(field.begin(), field.end(), word.begin(), word.end(),
-                     [](char f, char w) { return lower(f) == w; }) != field.end();
-}
-
-}  // namespace
-
 std::string lower_ascii(std::string text) {
-  for (char& c : text) c = lower(c);
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
   return text;
 }
 
+bool KeywordTest::matches(std::string_view field, std::string_view lowered) const {
+  const std::string_view text = ignore_case ? lowered : field;
+  return has(text, word) && (also.empty() || has(text, also));
+}
+
 bool KeywordTest::matches(std::string_view field) const {
-  const auto in_field = [&](std::string_view w) { return ignore_case ? has_in_any_case(field, w) : has(field, w); };
-  return in_field(word) && (also.empty() || in_field(also));
+  if (!ignore_case) return matches(field, field);
+  return matches(field, lower_ascii(std::string(field)));
 }
 
 bool find_general_section(FieldReader& in, bool ignore_case) {

@@ -46,6 +46,9 @@ struct KeywordTest {
   std::string_view also = {};
   bool ignore_case = false;
 
+  // `lowered`: the field with its ASCII letters lower-cased, for a caller
+  // that tests one field against a whole table.
+  bool matches(std::string_view field, std::string_view lowered) const;
   bool matches(std::string_view field) const;
 };
 
