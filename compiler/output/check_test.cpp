@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -143,17 +144,20 @@ TEST(Check, AReadingFailureSaysWhatWasFound) {
   }
 }
 
-// Each kind of silent misreading: the compiler reads the row without an
-// error, and the check says how.
-TEST(Check, EverySilentMisreadingIsAWarning) {
+// One small description pair for every kind of silent misreading: the
+// compiler reads the row without an error, and the check says how, with
+// exactly that warning, at that place.
+struct WarningCase {
+  const char* name;
+  std::string linea, treno;
+  WarningKind kind;
+  Place place;
+};
+
+std::vector<WarningCase> warning_cases() {
   const std::string line_head = "[generale]\r\nlunghezza percorso,    12000\r\n[curve]\r\n";
   const std::string line = line_head + "[fine]\r\n";
-  const struct {
-    const char* name;
-    std::string linea, treno;
-    WarningKind kind;
-    Place place;
-  } cases[] = {
+  return {
       {"a keyword typo", line_head + "segmale,  100,  2\r\n[fine]\r\n", kTrain, WarningKind::kUnknownKeyword, {L, 4, 1}},
       {"a train keyword in capitals", line, text({"[generale]", "numero vetture, 3", "Velocita,  0,  80", "[fine]"}),
        WarningKind::kUnknownKeyword, {T, 3, 1}},
@@ -225,8 +229,13 @@ TEST(Check, EverySilentMisreadingIsAWarning) {
       {"a name saved as UTF-8", line,
        text({"[generale]", "stazione, 0, 2, 1000, 0,0,0, 1,1,0, 4,1,1, 1, 23,50,0, SANT\xC3\x80", "[fine]"}),
        WarningKind::kNotWindows1252, {T, 2, 60}},
+      {"a board in cell 1", line_head + "indicatori_vmax,  0,  0,  0,  0,  0,  0,  0,  0,  0\r\n[fine]\r\n", kTrain,
+       WarningKind::kHeaderCell, {L, 4, 19}},
   };
-  for (const auto& c : cases) {
+}
+
+TEST(Check, EverySilentMisreadingIsAWarning) {
+  for (const WarningCase& c : warning_cases()) {
     SCOPED_TRACE(c.name);
     Stato s;
     s.nome = "N";
@@ -250,6 +259,16 @@ TEST(Check, EverySilentMisreadingIsAWarning) {
     EXPECT_EQ(records_bytes(proper.modello.record), records_bytes(s.modello.record));
     EXPECT_EQ(track_bytes(proper.modello.celle), track_bytes(s.modello.celle));
     EXPECT_EQ(geometry_bytes(proper.modello.tracciato), geometry_bytes(s.modello.tracciato));
+  }
+}
+
+// A new kind of warning gets its case above.
+TEST(Check, EveryWarningKindHasACase) {
+  const std::vector<WarningCase> cases = warning_cases();
+  for (const WarningKind kind : kWarningKinds) {
+    const bool covered =
+        std::any_of(cases.begin(), cases.end(), [&](const WarningCase& c) { return c.kind == kind; });
+    EXPECT_TRUE(covered) << "no case for warning kind " << static_cast<int>(kind);
   }
 }
 
