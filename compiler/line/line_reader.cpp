@@ -68,7 +68,7 @@ ReadingEnd LineReader::read() {
   Notes* notes = reading_.notes();
   try {
     if (!find_general_section(in, true)) {
-      reading_.raise_whole_file(ErrorCode::kNoGeneralSection);
+      raise_whole_file(s_, Description::kLine, ErrorCode::kNoGeneralSection);
       return ReadingEnd::kStopped;
     }
     if (notes) notes->before_general(in, [](std::string_view f) { return starts_general_row(f) || starts_main_row(f); });
@@ -184,12 +184,11 @@ void read_line(Stato& s, const DescriptionText& text) {
   start_reading(s);
   switch (text.found) {
     case DescriptionText::Found::kMissing:
-      s.errori.raise(ErrorCode::kMissingLineDescription, Stage::kLineReading, Place{Description::kLine, 0, 0});
+      raise_whole_file(s, Description::kLine, ErrorCode::kMissingLineDescription);
       s.lettura_linea.end = ReadingEnd::kNotRead;
       return;
     case DescriptionText::Found::kUnreadable:
-      s.errori.raise(ErrorCode::kReadingFailure, Stage::kLineReading, Place{Description::kLine, 0, 0},
-                     {.detail = "il file non si può leggere"});
+      raise_whole_file(s, Description::kLine, ErrorCode::kReadingFailure, "il file non si può leggere");
       s.lettura_linea.end = ReadingEnd::kReadingFailure;
       return;
     case DescriptionText::Found::kRead:

@@ -63,6 +63,11 @@ inline bool is_header_fault(ErrorCode code) {
 // What raised an error.
 enum class Stage : uint8_t { kLineReading, kTrainReading, kRouteWalk, kHeaderCheck };
 
+// The stage that reads a description.
+inline Stage reading_stage(Description file) {
+  return file == Description::kLine ? Stage::kLineReading : Stage::kTrainReading;
+}
+
 struct RaisedError {
   ErrorCode code{};
   Stage stage{};

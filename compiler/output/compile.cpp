@@ -4,6 +4,7 @@
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/header.h"
 #include "compiler/output/walk.h"
+#include "compiler/text/row_reading.h"
 #include "compiler/train/train_reader.h"
 
 namespace scenario {
@@ -17,8 +18,8 @@ void finish_compilation(Stato& s) {
   // description that never gave a route length is a reading failure.
   if (!has_track_model(s)) {
     if (s.errori.empty()) {
-      s.errori.raise(ErrorCode::kReadingFailure, Stage::kLineReading, Place{Description::kLine, 0, 0},
-                     {.detail = "la descrizione della linea non dà la lunghezza del percorso"});
+      raise_whole_file(s, Description::kLine, ErrorCode::kReadingFailure,
+                       "la descrizione della linea non dà la lunghezza del percorso");
     }
     return;
   }

@@ -56,7 +56,7 @@ class Row {
   int32_t line_end() const { return s.modello.lunghezza_totale - kModelExtension; }
 
  private:
-  Stage stage() const { return file_ == Description::kLine ? Stage::kLineReading : Stage::kTrainReading; }
+  Stage stage() const { return reading_stage(file_); }
 
   Description file_;
 };

@@ -48,11 +48,7 @@ void RowReading::raise_failure(const ReadFailure& failure) {
   const Place place = elsewhere ? at(failure.line, failure.column) : here();
   std::string detail = in_row_ && !elsewhere ? failure_in_row(in_, row_, in_row_->values(row_.text), failure.detail)
                                              : failure.detail;
-  s_.errori.raise(ErrorCode::kReadingFailure, stage(), place, {.detail = std::move(detail)});
-}
-
-void RowReading::raise_whole_file(ErrorCode code, std::string detail) {
-  s_.errori.raise(code, stage(), at(0, 0), {.detail = std::move(detail)});
+  s_.errori.raise(ErrorCode::kReadingFailure, reading_stage(file_), place, {.detail = std::move(detail)});
 }
 
 }  // namespace scenario

@@ -54,8 +54,6 @@ class RowReading {
   // Error 25 for `failure`: at the field at fault and, while a row's values
   // were being read, naming which value of which row.
   void raise_failure(const ReadFailure& failure);
-  // An error about the whole description, not one of its rows.
-  void raise_whole_file(ErrorCode code, std::string detail = {});
 
   FieldReader& in() { return in_; }
   Notes* notes() { return notes_ ? &*notes_ : nullptr; }
@@ -67,8 +65,6 @@ class RowReading {
   int rows_matched() const { return rows_matched_; }
 
  private:
-  Stage stage() const { return file_ == Description::kLine ? Stage::kLineReading : Stage::kTrainReading; }
-
   Stato& s_;
   Description file_;
   FieldReader in_;
@@ -92,6 +88,12 @@ Next read_matching_rows(const Entry (&table)[N], std::string_view field, bool& m
     if (next != Next::kRow) return next;
   }
   return Next::kRow;
+}
+
+// An error about a whole description, not one of its rows (a missing or
+// unreadable file, no "[generale]", no route length).
+inline void raise_whole_file(Stato& s, Description file, ErrorCode code, std::string detail = {}) {
+  s.errori.raise(code, reading_stage(file), Place{file, 0, 0}, {.detail = std::move(detail)});
 }
 
 // How the reading of a description ended, to be kept in `Stato`.

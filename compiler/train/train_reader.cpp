@@ -119,9 +119,9 @@ void TrainReader::check_progressives() {
 
 void read_train(Stato& s, const DescriptionText& text) {
   if (text.found != DescriptionText::Found::kRead) {
-    s.errori.raise(ErrorCode::kReadingFailure, Stage::kTrainReading, Place{Description::kTrain, 0, 0},
-                   {.detail = text.found == DescriptionText::Found::kMissing ? "la descrizione del treno non esiste"
-                                                                             : "il file non si può leggere"});
+    raise_whole_file(s, Description::kTrain, ErrorCode::kReadingFailure,
+                     text.found == DescriptionText::Found::kMissing ? "la descrizione del treno non esiste"
+                                                                   : "il file non si può leggere");
     s.lettura_treno.end = ReadingEnd::kReadingFailure;
     return;
   }
