@@ -240,9 +240,7 @@ TEST(Check, EverySilentMisreadingIsAWarning) {
     Stato s;
     s.nome = "N";
     s.treno = "1";
-    CompileOptions diagnostic;
-    diagnostic.diagnostica = true;
-    compile_texts(s, DescriptionText::of(c.linea), DescriptionText::of(c.treno), diagnostic);
+    compile_texts(s, DescriptionText::of(c.linea), DescriptionText::of(c.treno), {.diagnostica = true});
     EXPECT_TRUE(s.errori.empty()) << "error " << s.codice_errore();
     std::string all;
     for (const Warning& w : s.avvisi) all += w.message + "\n";

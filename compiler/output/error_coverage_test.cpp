@@ -133,10 +133,8 @@ TEST(EveryError, RaisedByItsCaseAtTheRowAtFault) {
     Stato s;
     s.nome = "N";
     s.treno = "1";
-    CompileOptions diagnostic;
-    diagnostic.diagnostica = true;
     compile_texts(s, c.linea ? DescriptionText::of(*c.linea) : DescriptionText{}, DescriptionText::of(c.treno),
-                  diagnostic);
+                  {.diagnostica = true});
     std::string raised;
     for (const RaisedError& e : s.errori.all()) {
       raised += std::to_string(number(e.code)) + " at line " + std::to_string(e.place.line) + "; ";
