@@ -1,18 +1,23 @@
-// Writes the seed inputs of the fuzz targets into FOLDER/TARGET/: the
-// built-in descriptions for the readers and the compilation, and short
-// pieces of the built-in scenario's compiled files for the decoders. The
-// readers' targets also take the description fixtures of testdata/ as they
-// are; the compilation takes the line and train fixtures joined here.
+// Writes what the fuzz targets start from into FOLDER: the seed inputs in
+// FOLDER/TARGET/ (the built-in descriptions for the readers and the
+// compilation, short pieces of the built-in scenario's compiled files for
+// the decoders), and FOLDER/descriptions.dict, the dictionary of the targets
+// that read descriptions, from the readers' own keyword and section tables.
+// The readers' targets also take the description fixtures of testdata/ as
+// they are; the compilation takes the line and train fixtures joined here.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <set>
 #include <string_view>
 #include <vector>
 
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/compile.h"
+#include "compiler/line/line_keywords.h"
+#include "compiler/train/train_keywords.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_treno.h"
 
@@ -52,6 +57,45 @@ Asse first_elements(const Asse& axis, size_t n) {
   return out;
 }
 
+// A dictionary entry: the bytes in quotes, control bytes, quotes and
+// backslashes as \xHH.
+std::string entry(std::string_view bytes) {
+  std::string out = "\"";
+  for (const unsigned char c : bytes) {
+    if (c < 0x20 || c == '"' || c == '\\') {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"\n";
+}
+
+// Every keyword and section header of both descriptions, then what joins
+// and fills their rows: delimiters, numbers of the forms the readers meet,
+// the NUL that splits the compilation's input, and a sign's text.
+std::string dictionary() {
+  std::vector<std::string_view> words = line_keywords();
+  const std::vector<std::string_view> train = train_keywords();
+  words.insert(words.end(), train.begin(), train.end());
+  words.insert(words.end(), std::begin(kLineSections), std::end(kLineSections));
+  words.insert(words.end(), std::begin(kTrainSections), std::end(kTrainSections));
+  for (const std::string_view filler : {",", "\r\n", " ", "\t", "-", "1000000", "-50", "2.5", "2,5", "1e9", "9 codici",
+                                        "(PL km)(1+522)"}) {
+    words.push_back(filler);
+  }
+  words.push_back(std::string_view("\0", 1));
+
+  std::string dict = "# Written by fuzz_make_seeds from the readers' keyword and section tables.\n";
+  std::set<std::string_view> seen;
+  for (const std::string_view w : words) {
+    if (seen.insert(w).second) dict += entry(w);
+  }
+  return dict;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,6 +131,7 @@ int main(int argc, char** argv) {
                                                                  read(fs::path(TESTDATA_DIR) / "train" / "short_run.txt")) &&
                   write(folder / "decode" / "track.dat", track_bytes(cells)) &&
                   write(folder / "decode" / "records.sim", records_bytes(m.record)) &&
-                  write(folder / "decode" / "geometry_linea.dat", geometry_bytes(path));
+                  write(folder / "decode" / "geometry_linea.dat", geometry_bytes(path)) &&
+                  write(folder / "descriptions.dict", dictionary());
   return ok ? 0 : 1;
 }

@@ -26,9 +26,9 @@ int line_row_values(std::string_view field, LineSection section) {
 }
 
 bool is_line_section(std::string_view field) {
-  for (const std::string_view header :
-       {"[generale]", "[curve]", "[pendenze]", "[montagne]", "[cartelli]", "[indicazioni]", "[fine]"}) {
-    if (lower_ascii(std::string(field)) == header) return true;
+  const std::string lowered = lower_ascii(std::string(field));
+  for (const std::string_view header : kLineSections) {
+    if (lowered == header) return true;
   }
   return false;
 }

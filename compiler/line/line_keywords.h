@@ -71,7 +71,11 @@ bool starts_line_row(std::string_view field, LineSection section);
 // (0 for none).
 int line_row_values(std::string_view field, LineSection section);
 
-// A section header of the line description's layout.
+// The section headers of the line description's layout.
+inline constexpr std::string_view kLineSections[] = {"[generale]", "[curve]",       "[pendenze]", "[montagne]",
+                                                     "[cartelli]", "[indicazioni]", "[fine]"};
+
+// A section header of the line description's layout, in any case.
 bool is_line_section(std::string_view field);
 
 // Every row's keyword as an author writes it, in the table's order.

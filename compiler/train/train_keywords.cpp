@@ -17,8 +17,7 @@ int train_row_values(std::string_view field) {
 }
 
 bool is_train_section(std::string_view field) {
-  for (const std::string_view header : {"[generale]", "[aderenze]", "[vel_limite]", "[stazioni]",
-                                        "[rallentamenti]", "[segnali]", "[codici]", "[fine]"}) {
+  for (const std::string_view header : kTrainSections) {
     if (field == header) return true;
   }
   return false;

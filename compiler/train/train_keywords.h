@@ -53,7 +53,11 @@ bool starts_train_row(std::string_view field);
 // How many values the first row a keyword field starts reads (0 for none).
 int train_row_values(std::string_view field);
 
-// A section header of the train description's layout.
+// The section headers of the train description's layout.
+inline constexpr std::string_view kTrainSections[] = {"[generale]",      "[aderenze]", "[vel_limite]", "[stazioni]",
+                                                      "[rallentamenti]", "[segnali]",  "[codici]",     "[fine]"};
+
+// A section header of the train description's layout, written exactly so.
 bool is_train_section(std::string_view field);
 
 // Every row's keyword as an author writes it, in the table's order.
