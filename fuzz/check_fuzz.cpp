@@ -1,5 +1,6 @@
 // Fuzz target: the check of a description pair, from one input split at its
-// first NUL byte into a line description and a train description. Reading
+// first NUL byte into a line description and a train description, with the
+// geometry for the inputs fuzz/sampling.h picks. Reading
 // on after a fault is where readers loop or crash. Beyond not crashing: the
 // check ends, every diagnostic points inside the text it names, and an input
 // the compiler records an error for gets at least one error diagnostic.
@@ -12,6 +13,7 @@
 #include "compiler/output/compile.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
+#include "fuzz/sampling.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scenario;
@@ -20,19 +22,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string linea(input.substr(0, split));
   const std::string treno(split == std::string_view::npos ? std::string_view{} : input.substr(split + 1));
 
-  const CheckResult check = check_texts("Montebrisca_Lurna", "7395", DescriptionText::of(linea),
-                                        DescriptionText::of(treno));
+  const DescriptionText linea_text = DescriptionText::of(linea);
+  const DescriptionText treno_text = DescriptionText::of(treno);
+  Stato s;
+  s.nome = "Montebrisca_Lurna";
+  s.treno = "7395";
+  compile_texts(s, linea_text, treno_text, {.scrivi_linea = false});
+  const bool geometry = fuzz::sampled(input, s.modello.lunghezza_totale, fuzz::kPointBudget);
+  if (geometry) compile_texts(s, linea_text, treno_text, {});
+
+  const CheckResult check = check_texts("Montebrisca_Lurna", "7395", linea_text, treno_text, geometry);
   const auto linea_lines = fuzz::line_lengths(linea);
   const auto treno_lines = fuzz::line_lengths(treno);
   for (const Diagnostic& d : check.diagnostics) {
     fuzz::check_place(d.place, linea_lines, treno_lines);
     FUZZ_CHECK(!d.message.empty());
   }
-
-  Stato s;
-  s.nome = "Montebrisca_Lurna";
-  s.treno = "7395";
-  compile_texts(s, DescriptionText::of(linea), DescriptionText::of(treno), {});
   FUZZ_CHECK(check.codice_errore == s.codice_errore() && check.posizione_errore == s.posizione_errore());
   FUZZ_CHECK(check.fatal == fatal_error(s));
   if (!s.errori.empty()) FUZZ_CHECK(check.count(Severity::kError) > 0);

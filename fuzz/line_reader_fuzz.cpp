@@ -1,5 +1,5 @@
 // Fuzz target: the line description reader on any text, with the geometry
-// built as the builder does. Beyond not crashing, the model must stay
+// built as the builder does for the inputs fuzz/sampling.h picks. Beyond not crashing, the model must stay
 // consistent and the outcome must agree with the error it recorded.
 #include <cstddef>
 #include <cstdint>
@@ -8,14 +8,21 @@
 #include "compiler/line/line_reader.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
+#include "fuzz/sampling.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scenario;
-  Stato s;
-  s.nome = "Montebrisca_Lurna";
-  s.treno = "7395";
   const std::string text(reinterpret_cast<const char*>(data), size);
-  read_line(s, DescriptionText::of(text));
+  const auto read = [&](bool geometry) {
+    Stato s;
+    s.nome = "Montebrisca_Lurna";
+    s.treno = "7395";
+    s.scrivi_linea = geometry;
+    read_line(s, DescriptionText::of(text));
+    return s;
+  };
+  Stato s = read(false);
+  if (fuzz::sampled(text, s.modello.lunghezza_totale, fuzz::kPointBudget)) s = read(true);
 
   fuzz::check_model(s);
   const int32_t codice = s.codice_errore();

@@ -1,0 +1,33 @@
+// Which inputs get the work that grows with the route's length. The plan
+// path is built metre by metre and the track's bytes are checked cell by
+// cell; under the sanitizers and the fuzzer's tracing, doing both for every
+// input would keep a target near its seeds. Every input is read and compiled
+// in full, long routes included; the work that grows with the route is done
+// for about one input in (size / budget), the shorter the route the more
+// often (every model is at least the 7000 m past the line's end long),
+// picked by the input's own bytes so that an input always takes the same
+// path when it is replayed.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace scenario::fuzz {
+
+// Plan points built per input, on average.
+inline constexpr uint64_t kPointBudget = 1500;
+// Cells whose bytes are written and decoded back, likewise.
+inline constexpr uint64_t kCellBudget = 60;
+
+inline uint64_t fnv1a(std::string_view bytes) {
+  uint64_t h = 14695981039346656037ull;
+  for (const char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return h;
+}
+
+inline bool sampled(std::string_view input, int64_t size, uint64_t budget) {
+  if (size <= 0 || static_cast<uint64_t>(size) <= budget) return true;
+  return fnv1a(input) % static_cast<uint64_t>(size) < budget;
+}
+
+}  // namespace scenario::fuzz
