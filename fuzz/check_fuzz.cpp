@@ -1,7 +1,8 @@
 // Fuzz target: the check of a description pair, from one input split at its
-// first NUL byte into a line description and a train description, with the
-// geometry for the inputs fuzz/sampling.h picks. Reading
-// on after a fault is where readers loop or crash. Beyond not crashing: the
+// first NUL byte into a line description and a train description. A long
+// route is checked, and a route built with its geometry, for the inputs
+// fuzz/sampling.h picks. Reading on after a fault is where readers loop or
+// crash. Beyond not crashing: the
 // check ends, every diagnostic points inside the text it names, and an input
 // the compiler records an error for gets at least one error diagnostic.
 #include <cstddef>
@@ -11,6 +12,7 @@
 
 #include "compiler/output/check.h"
 #include "compiler/output/compile.h"
+#include "compiler/line/line_reader.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
 #include "fuzz/sampling.h"
@@ -24,11 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const DescriptionText linea_text = DescriptionText::of(linea);
   const DescriptionText treno_text = DescriptionText::of(treno);
+  // A check compiles the route two or three times over: long routes are
+  // checked now and then, and otherwise only their line description is read.
+  Stato probe;
+  probe.scrivi_linea = false;
+  read_line(probe, linea_text);
+  if (!fuzz::sampled(input, probe.modello.numero_celle, fuzz::kCheckedCells)) return 0;
+
   Stato s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
   compile_texts(s, linea_text, treno_text, {.scrivi_linea = false});
-  const bool geometry = fuzz::sampled(input, s.modello.lunghezza_totale, fuzz::kPointBudget);
+  const bool geometry = fuzz::with_geometry(input, s.modello.lunghezza_totale);
   if (geometry) compile_texts(s, linea_text, treno_text, {});
 
   const CheckResult check = check_texts("Montebrisca_Lurna", "7395", linea_text, treno_text, geometry);

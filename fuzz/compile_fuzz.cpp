@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
   compile_texts(s, linea_text, treno_text, {.scrivi_linea = false});
-  if (fuzz::sampled(input, s.modello.lunghezza_totale, fuzz::kPointBudget)) {
+  if (fuzz::with_geometry(input, s.modello.lunghezza_totale)) {
     compile_texts(s, linea_text, treno_text, {});
   }
   const int32_t fatal = fatal_error(s);

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return s;
   };
   Stato s = read(false);
-  if (fuzz::sampled(text, s.modello.lunghezza_totale, fuzz::kPointBudget)) s = read(true);
+  if (fuzz::with_geometry(text, s.modello.lunghezza_totale)) s = read(true);
 
   fuzz::check_model(s);
   const int32_t codice = s.codice_errore();
