@@ -2,17 +2,17 @@
 // first NUL byte into a line description and a train description. A long
 // route is checked, and a route built with its geometry, for the inputs
 // fuzz/sampling.h picks. Reading on after a fault is where readers loop or
-// crash. Beyond not crashing: the
-// check ends, every diagnostic points inside the text it names, and an input
-// the compiler records an error for gets at least one error diagnostic.
+// crash. Beyond not crashing: the check ends, every diagnostic points inside
+// the text it names, and an input the compiler records an error for gets at
+// least one error diagnostic.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "compiler/line/line_reader.h"
 #include "compiler/output/check.h"
 #include "compiler/output/compile.h"
-#include "compiler/line/line_reader.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
 #include "fuzz/sampling.h"
@@ -32,13 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   probe.scrivi_linea = false;
   read_line(probe, linea_text);
   if (!fuzz::sampled(input, probe.modello.numero_celle, fuzz::kCheckedCells)) return 0;
+  const bool geometry = fuzz::with_geometry(input, probe.modello.lunghezza_totale);
 
   Stato s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  compile_texts(s, linea_text, treno_text, {.scrivi_linea = false});
-  const bool geometry = fuzz::with_geometry(input, s.modello.lunghezza_totale);
-  if (geometry) compile_texts(s, linea_text, treno_text, {});
+  compile_texts(s, linea_text, treno_text, {.scrivi_linea = geometry});
 
   const CheckResult check = check_texts("Montebrisca_Lurna", "7395", linea_text, treno_text, geometry);
   const auto linea_lines = fuzz::line_lengths(linea);

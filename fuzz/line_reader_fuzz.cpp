@@ -1,6 +1,7 @@
 // Fuzz target: the line description reader on any text, with the geometry
-// built as the builder does for the inputs fuzz/sampling.h picks. Beyond not crashing, the model must stay
-// consistent and the outcome must agree with the error it recorded.
+// built as the builder does for the inputs fuzz/sampling.h picks. Beyond not
+// crashing, the model must stay consistent and the outcome must agree with
+// the error it recorded.
 #include <cstddef>
 #include <cstdint>
 #include <string>

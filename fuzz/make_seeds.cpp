@@ -9,14 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <set>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "compiler/line/line_keywords.h"
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/compile.h"
-#include "compiler/line/line_keywords.h"
 #include "compiler/train/train_keywords.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_treno.h"

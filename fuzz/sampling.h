@@ -1,11 +1,11 @@
 // Which inputs get the work that grows with the route's length. The plan
-// path is built metre by metre and the track's bytes are checked cell by
-// cell; under the sanitizers and the fuzzer's tracing, doing both for every
-// input would keep a target near its seeds; the check compiles a route two
-// or three times over. Every input is read in full, long routes included;
-// the work that grows with the route is done for about one input in
-// (size / budget), the shorter the route the more often (every model is at
-// least the 7000 m past the line's end long), picked by the input's own
+// path is built metre by metre, the track's bytes are checked cell by cell,
+// and a check compiles the route two or three times over: under the
+// sanitizers and the fuzzer's tracing, doing all of it for every input would
+// keep a target near its seeds. Every input is read in full, long routes
+// included; the work that grows with the route is done for about one input
+// in (size / budget), the shorter the route the more often (every model is
+// at least the 7000 m past the line's end long), picked by the input's own
 // bytes so that an input always takes the same path when it is replayed.
 #pragma once
 
