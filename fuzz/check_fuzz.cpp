@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   probe.scrivi_linea = false;
   read_line(probe, linea_text);
   if (!fuzz::sampled(input, probe.modello.numero_celle, fuzz::kCheckedCells)) return 0;
-  const bool geometry = fuzz::with_geometry(input, probe.modello.lunghezza_totale);
+  const bool geometry = fuzz::with_geometry(input, probe.modello.lunghezza_totale, fuzz::kCheckedPoints);
 
   Stato s;
   s.nome = "Montebrisca_Lurna";

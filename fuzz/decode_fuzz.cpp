@@ -13,6 +13,7 @@
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/decode.h"
 #include "fuzz/check.h"
+#include "fuzz/sampling.h"
 #include "tools/describe.h"
 
 namespace scenario {
@@ -72,8 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (expected < 0) continue;
     const Decoded& d = std::get<Decoded>(any);
     FUZZ_CHECK(static_cast<int>(d.index()) == expected);
-    // What `scenario inspect` prints for it, once per layout.
-    if (!described[expected]) {
+    // What `scenario inspect` prints for it, once per layout; a long file
+    // now and then (fuzz/sampling.h).
+    if (!described[expected] && fuzz::sampled(bytes, static_cast<int64_t>(size), fuzz::kDescribedBytes)) {
       described[expected] = true;
       FUZZ_CHECK(!render_text(describe(d)).empty());
     }

@@ -1,6 +1,7 @@
 // Which inputs get the work that grows with the route's length. The plan
 // path is built metre by metre, the track's bytes are checked cell by cell,
-// and a check compiles the route two or three times over: under the
+// a check compiles the route two or three times over, and the description
+// of a compiled file holds an object per cell or point: under the
 // sanitizers and the fuzzer's tracing, doing all of it for every input would
 // keep a target near its seeds. Every input is read in full, long routes
 // included; the work that grows with the route is done for about one input
@@ -23,6 +24,12 @@ inline constexpr uint64_t kPointBudget = 500;
 inline constexpr uint64_t kCellBudget = 60;
 // Cells of a route the check target compiles and checks, likewise.
 inline constexpr uint64_t kCheckedCells = 160;
+// Bytes of a compiled file the decode target describes, likewise: the
+// description holds an object per cell or point, 900 bytes are 60 cells.
+inline constexpr uint64_t kDescribedBytes = 900;
+// Plan points the check target builds per input: fewer, as it builds each
+// one three times over (the compile target fuzzes the geometry itself).
+inline constexpr uint64_t kCheckedPoints = 100;
 
 inline uint64_t fnv1a(std::string_view bytes) {
   uint64_t h = 14695981039346656037ull;
@@ -35,12 +42,12 @@ inline bool sampled(std::string_view input, int64_t size, uint64_t budget) {
   return fnv1a(input) % static_cast<uint64_t>(size) < budget;
 }
 
-// Whether the plan path is built for an input whose model, read without it,
-// is `lunghezza_totale` metres long. With no model (0) it is sampled as the
+// Whether the plan path is built, `budget` points on average, for an input
+// whose model, read without it, is `lunghezza_totale` metres long. With no model (0) it is sampled as the
 // shortest model: a diagnostic reading that reads on past the fault that
 // left none may still make one.
-inline bool with_geometry(std::string_view input, int32_t lunghezza_totale) {
-  return sampled(input, std::max(lunghezza_totale, kModelExtension), kPointBudget);
+inline bool with_geometry(std::string_view input, int32_t lunghezza_totale, uint64_t budget = kPointBudget) {
+  return sampled(input, std::max(lunghezza_totale, kModelExtension), budget);
 }
 
 }  // namespace scenario::fuzz
