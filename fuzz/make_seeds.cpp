@@ -14,10 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/line/line_keywords.h"
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/compile.h"
-#include "compiler/train/train_keywords.h"
+#include "fuzz/description_words.h"
 #include "writers/dati_linea.h"
 #include "writers/dati_treno.h"
 
@@ -77,11 +76,7 @@ std::string entry(std::string_view bytes) {
 // and fills their rows: delimiters, numbers of the forms the readers meet,
 // the NUL that splits the compilation's input, and a sign's text.
 std::string dictionary() {
-  std::vector<std::string_view> words = line_keywords();
-  const std::vector<std::string_view> train = train_keywords();
-  words.insert(words.end(), train.begin(), train.end());
-  words.insert(words.end(), std::begin(kLineSections), std::end(kLineSections));
-  words.insert(words.end(), std::begin(kTrainSections), std::end(kTrainSections));
+  std::vector<std::string_view> words = fuzz::description_words();
   for (const std::string_view filler : {",", "\r\n", " ", "\t", "-", "1000000", "-50", "2.5", "2,5", "1e9", "9 codici",
                                         "(PL km)(1+522)"}) {
     words.push_back(filler);
