@@ -73,12 +73,12 @@ std::string entry(std::string_view bytes) {
 }
 
 // Every keyword and section header of both descriptions, then what joins
-// and fills their rows: delimiters, numbers of the forms the readers meet,
-// the NUL that splits the compilation's input, and a sign's text.
+// and fills their rows: the numbers, delimiters, the NUL that splits the
+// compilation's input, and a sign's text.
 std::string dictionary() {
   std::vector<std::string_view> words = fuzz::description_words();
-  for (const std::string_view filler : {",", "\r\n", " ", "\t", "-", "1000000", "-50", "2.5", "2,5", "1e9", "9 codici",
-                                        "(PL km)(1+522)"}) {
+  words.insert(words.end(), std::begin(fuzz::kFieldNumbers), std::end(fuzz::kFieldNumbers));
+  for (const std::string_view filler : {",", "\r\n", " ", "\t", "-", "9 codici", "(PL km)(1+522)"}) {
     words.push_back(filler);
   }
   words.push_back(std::string_view("\0", 1));

@@ -22,12 +22,6 @@ namespace {
 
 using Random = std::minstd_rand;
 
-// Numbers at the edges the readers test: the 50 m grid, the cell's bytes,
-// the route's length limit, 32-bit ends, a decimal comma.
-constexpr std::string_view kNumbers[] = {"0",      "-1",      "1",          "49",          "50",         "51",
-                                         "255",    "256",     "1000",       "7000",        "103000",     "1000000",
-                                         "32767",  "65536",   "2147483647", "-2147483648", "99999999999", "2,5"};
-
 const std::vector<std::string_view>& keywords() {
   static const std::vector<std::string_view> words = scenario::fuzz::description_words();
   return words;
@@ -39,6 +33,10 @@ const T& pick(Random& random, const std::vector<T>& items) {
 }
 
 size_t below(Random& random, size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); }
+
+std::string_view number(Random& random) {
+  return scenario::fuzz::kFieldNumbers[below(random, std::size(scenario::fuzz::kFieldNumbers))];
+}
 
 // The lines of `text`, each with its own line break.
 std::vector<std::string> lines_of(std::string_view text) {
@@ -57,7 +55,7 @@ std::string fresh_row(Random& random) {
   const size_t fields = below(random, 5);
   for (size_t i = 0; i < fields; ++i) {
     row += ", ";
-    row += kNumbers[below(random, std::size(kNumbers))];
+    row += number(random);
   }
   return row + "\r\n";
 }
@@ -72,7 +70,7 @@ void replace_number(Random& random, std::string& line) {
   const size_t start = pick(random, commas) + 1;
   size_t end = line.find_first_of(",\r\n", start);
   if (end == std::string::npos) end = line.size();
-  line.replace(start, end - start, " " + std::string(kNumbers[below(random, std::size(kNumbers))]));
+  line.replace(start, end - start, " " + std::string(number(random)));
 }
 
 std::string mutate_rows(Random& random, std::string_view text) {

@@ -24,12 +24,12 @@ inline constexpr uint64_t kPointBudget = 500;
 inline constexpr uint64_t kCellBudget = 60;
 // Cells of a route the check target compiles and checks, likewise.
 inline constexpr uint64_t kCheckedCells = 160;
-// Bytes of a compiled file the decode target describes, likewise: the
-// description holds an object per cell or point, 900 bytes are 60 cells.
-inline constexpr uint64_t kDescribedBytes = 900;
 // Plan points the check target builds per input: fewer, as it builds each
 // one three times over (the compile target fuzzes the geometry itself).
 inline constexpr uint64_t kCheckedPoints = 100;
+// Bytes of a compiled file the decode target describes, likewise: the
+// description holds an object per cell or point, 900 bytes are 60 cells.
+inline constexpr uint64_t kDescribedBytes = 900;
 
 inline uint64_t fnv1a(std::string_view bytes) {
   uint64_t h = 14695981039346656037ull;
@@ -43,9 +43,9 @@ inline bool sampled(std::string_view input, int64_t size, uint64_t budget) {
 }
 
 // Whether the plan path is built, `budget` points on average, for an input
-// whose model, read without it, is `lunghezza_totale` metres long. With no model (0) it is sampled as the
-// shortest model: a diagnostic reading that reads on past the fault that
-// left none may still make one.
+// whose model, read without it, is `lunghezza_totale` metres long. With no
+// model (0) it is sampled as the shortest model: a diagnostic reading that
+// reads on past the fault that left none may still make one.
 inline bool with_geometry(std::string_view input, int32_t lunghezza_totale, uint64_t budget = kPointBudget) {
   return sampled(input, std::max(lunghezza_totale, kModelExtension), budget);
 }
