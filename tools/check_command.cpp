@@ -11,16 +11,15 @@ int run_check(const CheckArgs& o, std::ostream& out, std::ostream& err) {
   if (!name_parts_ok(o.nome, o.treno, "scenario check", err)) return tool_exit::kIoOrUsage;
   const FileNames names = file_names(o.dir, o.nome, o.treno);
   const DescriptionFiles files{names.linea_txt, names.treno_txt};
-  const CheckResult check =
-      check_texts(o.nome, o.treno, load_description(files.linea), load_description(files.treno));
+  CheckResult check = check_texts(o.nome, o.treno, load_description(files.linea), load_description(files.treno));
+  apply_policy(check, o.policy);
   if (o.json) {
     out << check_json(check, files).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
   } else {
     print_diagnostics(check, files, out);
     out << check_summary(check) << "\n";
   }
-  const bool failed = check.count(Severity::kError) > 0 || (o.werror && check.count(Severity::kWarning) > 0);
-  return failed ? tool_exit::kData : tool_exit::kOk;
+  return check.count(Severity::kError) > 0 ? tool_exit::kData : tool_exit::kOk;
 }
 
 }  // namespace scenario::tools

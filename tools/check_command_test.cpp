@@ -49,8 +49,19 @@ TEST(ScenarioCheck, LinesForEditorsAndAnExitStatus) {
         "nel percorso compilato (il controllo legge lo stesso quel che segue, per segnalarne gli errori)\n",
         "1 errore, 1 avviso; il costruttore riporta: Errore n. 16 a 1550 m\n"}},
       {"warnings only", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {}, 0, {"0 errori, 1 avviso\n"}},
-      {"warnings fail with --werror", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {"--werror"}, 2,
-       {"0 errori, 1 avviso\n"}},
+      {"each warning ends with its name", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {}, 0,
+       {"./N_1-.txt:2:18: warning: \"8,5\" è letto come 8: la virgola separa i valori, i decimali vanno scritti "
+        "col punto [virgola-decimale]\n"}},
+      {"--werror prints and counts warnings as errors", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n",
+       {"--werror"}, 2, {"./N_1-.txt:2:18: error: \"8,5\"", "[virgola-decimale]\n1 errore, 0 avvisi\n"}},
+      {"--ignore silences a kind by its name", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n",
+       {"--ignore", "virgola-decimale", "--werror"}, 0, {"0 errori, 0 avvisi\n"}},
+      {"--ignore leaves the other kinds", "[generale]\r\nvelocita,  0,  8,5\r\nvelocita,  1525,  9\r\n[fine]\r\n",
+       {"--ignore", "virgola-decimale"}, 0, {"[posizione-arrotondata]\n0 errori, 1 avviso\n"}},
+      {"--ignore takes only a warning's name", kTrain, {"--ignore", "virgola"}, 1, {}},
+      {"a train description that gives no train is an error", "[Generale]\r\nvelocita,  0,  80\r\n[fine]\r\n", {},
+       2, {"./N_1-.txt:1:1: error: dalla descrizione del treno non si legge nessuna riga", "[nessun-treno]\n",
+           "1 errore, 0 avvisi\n"}},
   };
   for (const auto& c : cases) {
     TempDir dir;
@@ -87,7 +98,9 @@ TEST(ScenarioCheck, JsonIsOneDocumentWithEveryField) {
   EXPECT_EQ(error["position"], 1550);
   EXPECT_EQ(error["cell"], 32);
   EXPECT_EQ(error["reported"], true);
-  EXPECT_EQ(doc["diagnostics"][0]["code"], nullptr);
+  EXPECT_EQ(doc["diagnostics"][0]["code"], "virgola-decimale");
+  EXPECT_EQ(doc["diagnostics"][2]["severity"], "note");
+  EXPECT_EQ(doc["diagnostics"][2]["code"], nullptr);
 }
 
 // A compilation that records an error writes nothing over the earlier

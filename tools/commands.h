@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "compiler/output/check.h"
+
 namespace scenario::tools {
 
 struct InspectArgs {
@@ -24,6 +26,7 @@ struct CompileArgs {
   std::filesystem::path out;  // default: dir
   bool no_geometry = false;
   bool force = false;  // write the files even when the compilation records an error, as the builder does
+  CheckPolicy policy;
 };
 
 struct CheckArgs {
@@ -31,7 +34,7 @@ struct CheckArgs {
   std::string treno;
   std::filesystem::path dir = ".";
   bool json = false;
-  bool werror = false;  // warnings fail the check too
+  CheckPolicy policy;
 };
 
 int run_check(const CheckArgs& options, std::ostream& out, std::ostream& err);

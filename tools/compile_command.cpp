@@ -42,10 +42,11 @@ int run_compile(const CompileArgs& o, std::ostream& out, std::ostream& err) {
 
   // What `scenario check` says, then the compilation proper, which writes
   // only a scenario without errors unless forced.
-  const CheckResult check =
+  CheckResult check =
       check_texts(o.nome, o.treno, load_description(in.linea), load_description(in.treno), !o.no_geometry);
+  apply_policy(check, o.policy);
   print_diagnostics(check, in, err);
-  if (check.fatal != 0 || (check.codice_errore != 0 && !o.force)) {
+  if (check.fatal != 0 || (check.count(Severity::kError) > 0 && !o.force)) {
     err << check_summary(check) << "\n";
     err << (check.fatal != 0 ? "nessun file compilato scritto"
                              : "nessun file compilato scritto: restano quelli di prima (--force li scrive come "

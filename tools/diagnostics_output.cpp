@@ -52,6 +52,7 @@ void print_diagnostics(const CheckResult& check, const DescriptionFiles& files, 
       if (d.place.line > 0) out << ":" << d.place.line << ":" << d.place.column;
     }
     out << ": " << severity_word(d.severity) << ": " << d.message;
+    if (!d.name.empty()) out << " [" << d.name << "]";
     if (d.reported) out << " [il costruttore riporta questo errore:" << builder_words(check) << "]";
     out << "\n";
   }
@@ -74,7 +75,9 @@ nlohmann::ordered_json diagnostics_json(const CheckResult& check, const Descript
     item["file"] = file.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(file);
     item["line"] = d.place.line;
     item["column"] = d.place.column;
-    item["code"] = d.code ? nlohmann::ordered_json(*d.code) : nullptr;
+    item["code"] = d.code                ? nlohmann::ordered_json(*d.code)
+                   : !d.name.empty() ? nlohmann::ordered_json(std::string(d.name))
+                                     : nlohmann::ordered_json(nullptr);
     item["position"] = d.position ? nlohmann::ordered_json(*d.position) : nullptr;
     item["cell"] = d.cell ? nlohmann::ordered_json(*d.cell) : nullptr;
     item["message"] = d.message;

@@ -1,7 +1,7 @@
 // How `scenario check` and `scenario compile` print a check: one line per
 // diagnostic in the form editors' compiler problem matchers read,
 //   FILE:LINE:COLUMN: error: errore N a P m: ...
-//   FILE:LINE:COLUMN: warning: ...
+//   FILE:LINE:COLUMN: warning: ... [nome-avviso]
 //   FILE:LINE:COLUMN: note: ...
 //   FILE: error: errore N: ...          (a fault of the whole file)
 //   scenario: error: errore 1250: ...   (a fault of the whole model)
@@ -26,7 +26,8 @@ void print_diagnostics(const CheckResult& check, const DescriptionFiles& files, 
 std::string check_summary(const CheckResult& check);
 
 // The diagnostics as the route page and `check --json` give them: items of
-// severity, file, line, column, code, position, cell, message, reported.
+// severity, file, line, column, code (the error number, or the warning's
+// name), position, cell, message, reported.
 nlohmann::ordered_json diagnostics_json(const CheckResult& check, const DescriptionFiles& files);
 
 // The whole document of `check --json`.

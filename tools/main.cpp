@@ -34,6 +34,16 @@ void add_scenario(CLI::App* command, std::string& nome, std::string& treno, std:
   command->add_option("--dir", dir, dir_help);
 }
 
+// --ignore and --werror, as `check` and `compile` take them.
+void add_policy(CLI::App* command, scenario::CheckPolicy& policy) {
+  command
+      ->add_option("--ignore", policy.ignore,
+                   "non mostra gli avvisi di questo nome (il nome è tra [] in fondo all'avviso); ripetibile")
+      ->check(CLI::IsMember(scenario::warning_names()))
+      ->option_text("NOME");
+  command->add_flag("--werror", policy.werror, "gli avvisi contano come errori");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,13 +65,14 @@ int main(int argc, char** argv) {
   compile_cmd->add_flag("--no-geometry", compile.no_geometry, "non calcola né scrive NOME_linea.dat");
   compile_cmd->add_flag("--force", compile.force,
                         "scrive i file compilati anche quando la compilazione registra un errore, come il costruttore");
+  add_policy(compile_cmd, compile.policy);
 
   scenario::tools::CheckArgs check;
   CLI::App* check_cmd = app.add_subcommand(
       "check", "Controlla NOME_linea.txt e NOME_TRENO-.txt: ogni errore e ogni lettura ambigua, senza scrivere nulla");
   add_scenario(check_cmd, check.nome, check.treno, check.dir, "cartella delle descrizioni (predefinita: .)");
   check_cmd->add_flag("--json", check.json, "un documento JSON invece del testo");
-  check_cmd->add_flag("--werror", check.werror, "anche gli avvisi fanno fallire il controllo");
+  add_policy(check_cmd, check.policy);
 
   scenario::tools::InspectArgs inspect;
   CLI::App* inspect_cmd = app.add_subcommand(

@@ -1,5 +1,6 @@
 #include "compiler/line/curves.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -8,17 +9,33 @@
 namespace scenario {
 namespace {
 
-// A curve keyword names its side and its class by the placement's rule;
-// the side an author means is the letter right after "curva".
+// The side an author means: the first letter after "curva", past any
+// "_", blank or digit ("curva_sx4" and "curva destra 4" mean their side).
+std::optional<char> side_meant(std::string_view keyword) {
+  const std::string low = lower_ascii(std::string(keyword));
+  for (size_t i = low.find("curva") + 5; i < low.size(); ++i) {
+    if (low[i] >= 'a' && low[i] <= 'z') {
+      if (low[i] == 'd' || low[i] == 's') return low[i];
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+// A curve keyword names its side and its class by the placement's rule:
+// any "s" turns it left.
 void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
-  const std::string low = lower_ascii(keyword);
-  const size_t after = low.find("curva") + 5;
-  const char side = after < low.size() ? low[after] : ' ';
   const bool left = curve_turns_left(keyword);
-  if ((left && side != 's') || (!left && side != 'd')) {
+  const std::optional<char> meant = side_meant(keyword);
+  if (meant != (left ? 's' : 'd')) {
+    const std::string read = left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"";
     notes.add(WarningKind::kCurveSide, at,
-              quoted_utf8(keyword) + " gira a " + (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"") +
-                  "; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, d destra)");
+              quoted_utf8(keyword) + " gira a " + read +
+                  (meant ? std::string("; per una curva a ") + (*meant == 'd' ? "destra" : "sinistra") +
+                               " scrivi " + (*meant == 'd' ? "\"curvad\" seguito dalla classe, senza \"s\""
+                                                           : "\"curvas\" seguito dalla classe")
+                         : std::string("; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, "
+                                       "d destra)")));
   }
   std::string digits;
   for (const char c : keyword) {
@@ -36,13 +53,25 @@ Next Curves::read_row(const Row& row) {
   const int32_t p = row.in.number();
   const Place p_at = row.here();
   const int32_t n = row.in.number();
+  const Place here_n = row.here();
   const Modello& m = row.s.modello;
   if (beyond_track(m, p, 100)) return row.end_beyond_track(p, p_at);
   const std::optional<double> kappa = curve_curvature(row.keyword.text);
   if (!kappa) return row.stop(ErrorCode::kBadCurve, row.place);
+  const bool turns = path_.points_turned(p, n) > 0;
   if (Notes* notes = row.notes) {
     note_curve_keyword(*notes, row.place, row.keyword.text);
-    if (p < end_) {
+    if (n <= 0) {
+      notes->add(WarningKind::kCurveDropped, here_n,
+                 "la curva è lunga " + std::to_string(n) + " m: non si piega affatto e la riga non entra nel "
+                 "tracciato (la lunghezza va da 1 m in su; il lato lo dà la parola chiave)", p);
+    } else if (!turns && p < end_) {
+      notes->add(WarningKind::kCurveDropped, p_at,
+                 "la curva va da " + std::to_string(p) + " a " + std::to_string(int64_t{p} + n) +
+                     " m, tutta prima della fine della precedente (" + std::to_string(end_) +
+                     " m): non si piega affatto e la riga non entra nel tracciato",
+                 p);
+    } else if (p < end_) {
       notes->add(WarningKind::kOutOfOrder, p_at,
                  "la curva inizia a " + std::to_string(p) + " m, prima della fine della precedente (" +
                      std::to_string(end_) + " m): si piega solo da lì",
@@ -57,7 +86,8 @@ Next Curves::read_row(const Row& row) {
     end_ = std::max<int64_t>(end_, int64_t{p} + n);
   }
   if (!path_.curve(p, n, *kappa)) return row.stop(ErrorCode::kBadCurve, row.place);
-  ++row.s.righe_lette.curve;
+  // Counted as placed: a curve that turns no point is not.
+  if (turns) ++row.s.righe_lette.curve;
   return Next::kRow;
 }
 

@@ -11,6 +11,7 @@ Next GeneralRows::read_route_length(const Row& row) {
   const int32_t length = row.in.number();
   const Place at = row.here();
   row.s.modello.record[kTrainDataSlot].fine_zona = length;
+  row.s.origini.route_length = at;
   if (length > kMaxRouteLength) return row.stop(ErrorCode::kRouteTooLong, at);
   if (length < 0) throw ReadFailure{"la lunghezza del percorso " + std::to_string(length) + " è negativa"};
   if (row.notes && length == 0) {

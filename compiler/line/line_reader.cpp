@@ -46,7 +46,8 @@ void start_reading(Stato& s) {
 
 class LineReader {
  public:
-  LineReader(Stato& s, const std::string& bytes) : s_(s), reading_(s, Description::kLine, bytes, line_keywords()) {}
+  LineReader(Stato& s, const std::string& bytes)
+      : s_(s), bytes_(bytes), reading_(s, Description::kLine, bytes, line_keywords()) {}
 
   ReadingEnd read();
 
@@ -56,7 +57,10 @@ class LineReader {
   Next read_row(LineRow kind, const Row& row);
   bool tell(const Keyword& field, LineSection section, bool matched);
 
+  bool raise_no_general_section();
+
   Stato& s_;
+  const std::string& bytes_;
   RowReading reading_;
   GeneralRows general_;
   Gradients gradients_;
@@ -67,19 +71,20 @@ ReadingEnd LineReader::read() {
   FieldReader& in = reading_.in();
   Notes* notes = reading_.notes();
   try {
-    if (!find_general_section(in, true)) {
-      raise_whole_file(s_, Description::kLine, ErrorCode::kNoGeneralSection);
-      return ReadingEnd::kStopped;
-    }
-    if (notes) notes->before_general(in, [](std::string_view f) { return starts_general_row(f) || starts_main_row(f); });
+    const bool general = find_general_section(in, true);
+    if (!general && !raise_no_general_section()) return ReadingEnd::kStopped;
+    if (notes && general) notes->before_general(in, [](std::string_view f) { return starts_general_row(f) || starts_main_row(f); });
     if (read_section(LineSection::kGeneral) == Next::kStop) return ReadingEnd::kStopped;
     general_.order_progressives(s_, notes);
 
     // Every row of the main part and the closing fills use the model. A
-    // diagnostic reading that already raised the error that left none stops.
+    // diagnostic reading that already raised the error that left none reads
+    // on over a stand-in.
     if (!general_.model_created()) {
-      if (s_.diagnostica && !s_.errori.empty()) return ReadingEnd::kStopped;
-      throw ReadFailure{"manca la riga \"lunghezza percorso\" prima della fine della sezione generale"};
+      if (!s_.diagnostica || s_.errori.empty()) {
+        throw ReadFailure{"manca la riga \"lunghezza percorso\" prima della fine della sezione generale"};
+      }
+      create_stand_in_track(s_);
     }
     if (s_.scrivi_linea) curves_.emplace(s_.modello);
     if (read_section(LineSection::kMain) == Next::kStop) return ReadingEnd::kStopped;
@@ -92,6 +97,24 @@ ReadingEnd LineReader::read() {
     reading_.raise_failure(failure);
     return ReadingEnd::kReadingFailure;
   }
+}
+
+// At the header that is nearly "[generale]" when there is one, from which a
+// diagnostic reading then reads on as if it were it (true).
+bool LineReader::raise_no_general_section() {
+  const std::optional<Keyword> near = near_general_section(bytes_);
+  if (!near) {
+    raise_whole_file(s_, Description::kLine, ErrorCode::kNoGeneralSection);
+    return false;
+  }
+  // Found in full, it is the file's last field, which is never read.
+  const bool last_field = lower_ascii(near->text) == "[generale]";
+  s_.errori.raise(ErrorCode::kNoGeneralSection, Stage::kLineReading, reading_.at(near->line, near->column),
+                  {.detail = last_field ? quoted_utf8(near->text) + " è l'ultimo campo del file, che non viene mai letto"
+                                        : "c'è " + quoted_utf8(near->text) + ": forse \"[generale]\"?"});
+  if (!s_.diagnostica) return false;
+  reading_.in().resume_after(near->line, [](std::string_view) { return true; });
+  return true;
 }
 
 Next LineReader::read_section(LineSection section) {

@@ -140,7 +140,7 @@ TEST(LineReader, EveryErrorHasItsNumberPositionAndLine) {
   } cases[] = {
       {101, "no line description", std::nullopt, 0, 0, ReadingEnd::kNotRead},
       {102, "no [generale]", "[curve]\ncurvas4, 500, 950\n", 0, 0, ReadingEnd::kStopped},
-      {102, "[generale] as the last field", "intestazione\n[generale]\n", 0, 0, ReadingEnd::kStopped},
+      {102, "[generale] as the last field", "intestazione\n[generale]\n", 0, 2, ReadingEnd::kStopped},
       {102, "empty file", "", 0, 0, ReadingEnd::kStopped},
       {1, "route too long", "[generale]\nlunghezza percorso, 1000001\n[curve]\n", 0, 2, ReadingEnd::kStopped},
       {3, "first repeat distance", general + "ripetizione segnali 4 codici, 120, 0\n[curve]\n", 0, 3,
@@ -236,7 +236,8 @@ TEST(LineReader, ReadingFailures) {
       {"progressive that cannot take its 100",
        "[generale]\nlunghezza percorso, 103000\nprogressiva chilometrica uno, 0, 2147483600, 1\n[curve]\n", 4},
       {"sign text over 65 535 bytes", line_with("cartello_indicatore, 100, " + std::string(65536, 'x') + "\n"), 4},
-      {"a keyword whose values are not there", line_with("cartello_indicatore\n(a)\n"), 5},
+      // A row short of values is at fault, not the line it took them from.
+      {"a keyword whose values are not there", line_with("cartello_indicatore\n(a)\n"), 4},
   };
   for (const auto& c : cases) {
     const TextRun run = read_text(c.text);

@@ -49,6 +49,12 @@ bool PlanPath::curve(int64_t start, int64_t length, double kappa) {
   return true;
 }
 
+int64_t PlanPath::points_turned(int64_t start, int64_t length) const {
+  const int64_t first = std::max(c_, std::min(start, last_point()) + 1);
+  const int64_t last = std::min(start + length, last_point());
+  return std::max<int64_t>(0, last - first + 1);
+}
+
 void PlanPath::straight_to(int64_t last) {
   const int64_t end = std::min(last, last_point());
   while (c_ <= end) put_next(std::nullopt);

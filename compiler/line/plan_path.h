@@ -45,6 +45,10 @@ class PlanPath {
   // one of the array. False when the next point index passed kMaxPlanPoint.
   bool curve(int64_t start, int64_t length, double kappa);
 
+  // How many points such a curve would turn: none when it has no length or
+  // ends behind the path.
+  int64_t points_turned(int64_t start, int64_t length) const;
+
   // The closing straight run up to point `last`, without the checks.
   void straight_to(int64_t last);
 

@@ -80,6 +80,10 @@ struct RaisedError {
   std::optional<int32_t> position;
   std::optional<int64_t> cell;  // the cell it concerns
   std::string detail;           // what was found, in Italian, where the number alone does not say
+  // A second place the error concerns, and what stands there: the field a
+  // row short of values took its next value from.
+  std::optional<Place> related_place;
+  std::string related;
   // Raised by a row only because an earlier error stood (the train reading
   // stops at its first signal or slowdown after an error 15 of the line
   // description): the fault is the earlier error.
@@ -92,6 +96,8 @@ struct ErrorFacts {
   std::optional<int64_t> cell = std::nullopt;
   std::string detail = {};
   bool consequence = false;
+  std::optional<Place> related_place = std::nullopt;
+  std::string related = {};
 };
 
 // The errors of one compilation, in the order raised.
@@ -101,7 +107,8 @@ class RaisedErrors {
   // which knows its stage and place; the stages after the rows, and a whole
   // file, name theirs here.
   void raise(ErrorCode code, Stage stage, Place place, ErrorFacts facts = {}) {
-    errors_.push_back({code, stage, place, facts.position, facts.cell, std::move(facts.detail), facts.consequence});
+    errors_.push_back({code, stage, place, facts.position, facts.cell, std::move(facts.detail),
+                       facts.related_place, std::move(facts.related), facts.consequence});
   }
   const std::vector<RaisedError>& all() const { return errors_; }
   bool empty() const { return errors_.empty(); }

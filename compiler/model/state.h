@@ -20,6 +20,7 @@ namespace scenario {
 struct Origins {
   std::vector<Place> cella;  // one per cell of the model
   std::array<Place, kRecordCount> record{};
+  Place route_length;  // the value of "lunghezza percorso"
 };
 
 // Rows the readers took in that leave no count of their own in the model;
@@ -51,6 +52,10 @@ struct Stato {
   // resume at the next line that starts with a keyword, so that one pass
   // finds every fault. The compiler proper leaves it off.
   bool diagnostica = false;
+  // A diagnostic reading whose line description gave no route length reads
+  // on over a model of the longest route, which no position of a sound row
+  // passes.
+  bool stand_in_model = false;
   Modello modello;
   RaisedErrors errori;
   std::vector<Warning> avvisi;  // only with `diagnostica`
@@ -68,6 +73,12 @@ struct Stato {
 inline void create_track(Stato& s, int32_t route_length) {
   create_model(s.modello, route_length, s.scrivi_linea);
   s.origini.cella.assign(s.modello.celle.size(), Place{});
+}
+
+// The stand-in model of a diagnostic reading (Stato::stand_in_model).
+inline void create_stand_in_track(Stato& s) {
+  create_track(s, kMaxRouteLength);
+  s.stand_in_model = true;
 }
 
 }  // namespace scenario

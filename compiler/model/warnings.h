@@ -10,6 +10,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "compiler/model/place.h"
 
@@ -20,7 +21,7 @@ enum class WarningKind : uint8_t {
   kUnknownSection,      // a section header the reader does not know, or that ends a section early
   kOutsideSection,      // a row in a section where it is not read
   kBeforeGeneral,       // text before "[generale]", never read
-  kNoTrainData,         // a train description of which nothing is read
+  kNoTrainData,         // a train description of which nothing is read: a fault of the check
   kExtraValues,         // values after those the row reads
   kDecimalComma,        // "8,5": the row reads 8, the 5 is passed over
   kCommaInText,         // a text cut at a comma
@@ -41,37 +42,57 @@ enum class WarningKind : uint8_t {
   kStopOverObject,      // a station's stop cell replaces an object already there
   kHeaderCell,          // an object in cell 1, whose first values the header stamps take
   kValueOverflow,       // a board speed or a signal aspect the cell cannot hold apart
+  kCurveDropped,        // a curve the geometry leaves out: no length, or wholly behind the one before
+  kSeparatorRow,        // a row whose keyword field holds a "-" and is passed over as a separator
 };
 
-// Every kind, for the tests that hold each kind to a case.
-inline constexpr WarningKind kWarningKinds[] = {
-    WarningKind::kUnknownKeyword,
-    WarningKind::kUnknownSection,
-    WarningKind::kOutsideSection,
-    WarningKind::kBeforeGeneral,
-    WarningKind::kNoTrainData,
-    WarningKind::kExtraValues,
-    WarningKind::kDecimalComma,
-    WarningKind::kCommaInText,
-    WarningKind::kValuesFromNextLine,
-    WarningKind::kLastFieldUnread,
-    WarningKind::kThirdSeparator,
-    WarningKind::kCurveSide,
-    WarningKind::kPositionRounded,
-    WarningKind::kPositionClipped,
-    WarningKind::kBeyondLineEnd,
-    WarningKind::kOutOfOrder,
-    WarningKind::kCloseMountain,
-    WarningKind::kProgressivesCleared,
-    WarningKind::kRouteLengthZero,
-    WarningKind::kNotWindows1252,
-    WarningKind::kFractionRounded,
-    WarningKind::kCommentComma,
-    WarningKind::kStopOverObject,
-    WarningKind::kHeaderCell,
-    WarningKind::kValueOverflow,
+// Each kind's name, which the check prints and an author names to silence
+// it: stable, once published. `fault`: the check counts it as an error
+// (it has no number of the builder's, whose report it never changes).
+struct WarningName {
+  WarningKind kind;
+  std::string_view name;
+  bool fault = false;
 };
-static_assert(std::size(kWarningKinds) == static_cast<size_t>(WarningKind::kValueOverflow) + 1);
+
+inline constexpr WarningName kWarningNames[] = {
+    {WarningKind::kUnknownKeyword, "parola-sconosciuta"},
+    {WarningKind::kUnknownSection, "sezione-sconosciuta"},
+    {WarningKind::kOutsideSection, "fuori-sezione"},
+    {WarningKind::kBeforeGeneral, "prima-di-generale"},
+    {WarningKind::kNoTrainData, "nessun-treno", true},
+    {WarningKind::kExtraValues, "valori-in-piu"},
+    {WarningKind::kDecimalComma, "virgola-decimale"},
+    {WarningKind::kCommaInText, "virgola-nel-testo"},
+    {WarningKind::kValuesFromNextLine, "valori-dalla-riga-dopo"},
+    {WarningKind::kLastFieldUnread, "ultimo-campo"},
+    {WarningKind::kThirdSeparator, "separatore-in-piu"},
+    {WarningKind::kCurveSide, "lato-curva"},
+    {WarningKind::kPositionRounded, "posizione-arrotondata"},
+    {WarningKind::kPositionClipped, "posizione-tagliata"},
+    {WarningKind::kBeyondLineEnd, "oltre-la-linea"},
+    {WarningKind::kOutOfOrder, "fuori-ordine"},
+    {WarningKind::kCloseMountain, "montagna-vicina"},
+    {WarningKind::kProgressivesCleared, "progressive-azzerate"},
+    {WarningKind::kRouteLengthZero, "lunghezza-zero"},
+    {WarningKind::kNotWindows1252, "codifica"},
+    {WarningKind::kFractionRounded, "decimali"},
+    {WarningKind::kCommentComma, "virgola-nel-commento"},
+    {WarningKind::kStopOverObject, "fermata-su-oggetto"},
+    {WarningKind::kHeaderCell, "cella-uno"},
+    {WarningKind::kValueOverflow, "valore-troppo-grande"},
+    {WarningKind::kCurveDropped, "curva-scartata"},
+    {WarningKind::kSeparatorRow, "riga-come-separatore"},
+};
+static_assert(std::size(kWarningNames) == static_cast<size_t>(WarningKind::kSeparatorRow) + 1);
+static_assert([] {
+  for (size_t i = 0; i < std::size(kWarningNames); ++i) {
+    if (static_cast<size_t>(kWarningNames[i].kind) != i) return false;
+  }
+  return true;
+}(), "kWarningNames follows the order of WarningKind");
+
+inline const WarningName& warning_name(WarningKind kind) { return kWarningNames[static_cast<size_t>(kind)]; }
 
 struct Warning {
   WarningKind kind{};

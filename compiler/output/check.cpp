@@ -29,6 +29,17 @@ std::string describe_cell(const Stato& s, int64_t cell, bool occupied) {
   return text;
 }
 
+// "la linea è lunga 10 m (riga 2) e il modello finisce a 7010 m".
+std::string route_end(const Stato& s) {
+  const Modello& m = s.modello;
+  if (s.stand_in_model) {
+    return "nessun percorso è così lungo: il modello più lungo finisce a " + std::to_string(m.lunghezza_totale) + " m";
+  }
+  std::string text = "la linea è lunga " + std::to_string(m.lunghezza_totale - kModelExtension) + " m";
+  if (s.origini.route_length.line > 0) text += " (riga " + std::to_string(s.origini.route_length.line) + ")";
+  return text + " e il modello finisce a " + std::to_string(m.lunghezza_totale) + " m";
+}
+
 std::string error_message(const Stato& s, const RaisedError& e) {
   std::string text = "errore " + std::to_string(number(e.code));
   if (e.position) text += " a " + std::to_string(*e.position) + " m";
@@ -36,7 +47,7 @@ std::string error_message(const Stato& s, const RaisedError& e) {
   text += error_meaning(number(e.code));
   if (!e.detail.empty()) text += ": " + e.detail;
   if (e.code == ErrorCode::kBeyondTrack) {
-    text += "; l'ultima cella è la " + std::to_string(s.modello.numero_celle);
+    text += "; " + route_end(s);
   } else if (e.cell) {
     text += "; " + describe_cell(s, *e.cell, e.stage != Stage::kRouteWalk);
   }
@@ -44,7 +55,7 @@ std::string error_message(const Stato& s, const RaisedError& e) {
 }
 
 Diagnostic from_error(const Stato& s, const RaisedError& e) {
-  return {Severity::kError, e.place, number(e.code), e.position, e.cell, error_message(s, e), false};
+  return {Severity::kError, e.place, number(e.code), {}, e.position, e.cell, error_message(s, e), false};
 }
 
 bool same(const RaisedError& a, const RaisedError& b) {
@@ -77,8 +88,56 @@ void note_reading_end(const Stato& s, Stage stage, const Reading& reading, const
   }
   // The check itself reads on, so what it lists after this line needs saying.
   text += " (il controllo legge lo stesso quel che segue, per segnalarne gli errori)";
-  out.push_back({Severity::kNote, stopper->place, std::nullopt, std::nullopt, std::nullopt, text, false});
+  out.push_back({Severity::kNote, stopper->place, std::nullopt, {}, std::nullopt, std::nullopt, text, false});
 }
+
+// A fault that every later row of a file repeats (a route too short for
+// its rows: error 15, or objects past the end of the line): the first stays,
+// as does the one the builder reports, and one note in its place sums up
+// the others.
+struct Repeated {
+  bool (*repeats)(const Diagnostic&);
+  const char* one;   // what the row does
+  const char* many;  // what the rows do
+};
+
+void fold_repeats(std::vector<Diagnostic>& out, const Repeated& what) {
+  for (const Description file : {Description::kLine, Description::kTrain}) {
+    std::vector<Diagnostic> kept;
+    std::vector<int> folded_lines;
+    size_t note_at = 0;
+    bool first = true;
+    for (Diagnostic& d : out) {
+      if (d.place.file != file || !what.repeats(d)) {
+        kept.push_back(std::move(d));
+      } else if (first || d.reported) {
+        first = false;
+        kept.push_back(std::move(d));
+      } else {
+        if (folded_lines.empty()) note_at = kept.size();
+        folded_lines.push_back(d.place.line);
+        if (folded_lines.size() == 1) kept.push_back(std::move(d));
+      }
+    }
+    if (!folded_lines.empty()) {
+      Diagnostic& note = kept[note_at];
+      const size_t n = folded_lines.size();
+      note.severity = Severity::kNote;
+      note.code.reset();
+      const std::string last = std::to_string(folded_lines.back());
+      note.message = n == 1   ? "anche questa riga " + std::string(what.one)
+                     : n == 2 ? "anche questa riga e la riga " + last + " " + what.many
+                              : "anche questa riga e altre " + std::to_string(n - 1) + ", fino alla riga " + last +
+                                    ", " + what.many;
+    }
+    out = std::move(kept);
+  }
+}
+
+bool beyond_track_error(const Diagnostic& d) {
+  return d.severity == Severity::kError && d.code == number(ErrorCode::kBeyondTrack);
+}
+bool beyond_line_warning(const Diagnostic& d) { return d.name == warning_name(WarningKind::kBeyondLineEnd).name; }
 
 int file_order(Description file) { return file == Description::kLine ? 0 : file == Description::kTrain ? 1 : 2; }
 
@@ -87,6 +146,26 @@ int file_order(Description file) { return file == Description::kLine ? 0 : file 
 int CheckResult::count(Severity severity) const {
   return static_cast<int>(std::count_if(diagnostics.begin(), diagnostics.end(),
                                         [&](const Diagnostic& d) { return d.severity == severity; }));
+}
+
+std::vector<std::string> warning_names() {
+  std::vector<std::string> names;
+  for (const WarningName& w : kWarningNames) {
+    if (!w.fault) names.emplace_back(w.name);
+  }
+  return names;
+}
+
+void apply_policy(CheckResult& result, const CheckPolicy& policy) {
+  std::vector<Diagnostic>& all = result.diagnostics;
+  std::erase_if(all, [&](const Diagnostic& d) {
+    return d.severity == Severity::kWarning &&
+           std::find(policy.ignore.begin(), policy.ignore.end(), d.name) != policy.ignore.end();
+  });
+  if (!policy.werror) return;
+  for (Diagnostic& d : all) {
+    if (d.severity == Severity::kWarning) d.severity = Severity::kError;
+  }
 }
 
 CheckResult check_texts(const std::string& nome, const std::string& treno, const DescriptionText& linea,
@@ -126,27 +205,37 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
     listed.push_back(&e);
     return true;
   };
+  const auto add_error = [&](const Stato& s, const RaisedError& e) {
+    out.push_back(from_error(s, e));
+    if (e.related_place) {
+      out.push_back({Severity::kNote, *e.related_place, std::nullopt, {}, std::nullopt, std::nullopt, e.related, false});
+    }
+  };
   for (const RaisedError& e : all.errori.all()) {
-    if (first_time(e)) out.push_back(from_error(all, e));
+    if (first_time(e)) add_error(all, e);
   }
   if (read_on) {
     for (const RaisedError& e : proper.errori.all()) {
       if (!first_time(e)) continue;
       if (e.consequence) {
-        out.push_back({Severity::kNote, e.place, std::nullopt, e.position, std::nullopt,
+        out.push_back({Severity::kNote, e.place, std::nullopt, {}, e.position, std::nullopt,
                        "la lettura si ferma a questa riga (" + std::to_string(e.position.value_or(0)) +
                            " m) per l'errore " + std::to_string(number(e.code)) +
                            " rimasto dalla descrizione della linea; il costruttore lo riporta a questa posizione",
                        false});
       } else {
-        out.push_back(from_error(proper, e));
+        add_error(proper, e);
       }
     }
   }
   note_reading_end(builder, Stage::kLineReading, builder.lettura_linea, "della descrizione della linea", out);
   note_reading_end(builder, Stage::kTrainReading, builder.lettura_treno, "della descrizione del treno", out);
   for (const Warning& w : all.avvisi) {
-    out.push_back({Severity::kWarning, w.place, std::nullopt, w.position, w.cell, w.message, false});
+    // The warning of an object in cell 1 says what the header fault then says.
+    if (w.kind == WarningKind::kHeaderCell && all.errori.header_fault()) continue;
+    const WarningName& kind = warning_name(w.kind);
+    out.push_back({kind.fault ? Severity::kError : Severity::kWarning, w.place, std::nullopt, kind.name, w.position,
+                   w.cell, w.message, false});
   }
 
   // The builder's error: its last one (a consequence stands for the fault
@@ -175,6 +264,10 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
     return std::tuple(file_order(a.place.file), a.place.line, a.place.column) <
            std::tuple(file_order(b.place.file), b.place.line, b.place.column);
   });
+  fold_repeats(out, {beyond_track_error, "cade oltre la fine del modello (errore 15)",
+                     "cadono oltre la fine del modello (errore 15)"});
+  fold_repeats(out, {beyond_line_warning, "pone un oggetto oltre la fine della linea",
+                     "pongono oggetti oltre la fine della linea"});
   return result;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "compiler/model/place.h"
@@ -21,7 +22,8 @@ enum class Severity : uint8_t { kError, kWarning, kNote };
 struct Diagnostic {
   Severity severity{};
   Place place;                     // file, line, column; no file for a fault of the whole model
-  std::optional<int32_t> code;     // the error number, for errors
+  std::optional<int32_t> code;     // the error number, for errors the builder counts
+  std::string_view name;           // the warning's name, or the check's own error's (kWarningNames)
   std::optional<int32_t> position; // metres
   std::optional<int64_t> cell;
   std::string message;             // one sentence, in Italian, with "errore N a P m" for errors
@@ -39,6 +41,19 @@ struct CheckResult {
 
   int count(Severity severity) const;
 };
+
+// What an author asks of the check: warnings silenced by name, and
+// warnings counted as errors.
+struct CheckPolicy {
+  std::vector<std::string> ignore;
+  bool werror = false;
+};
+
+// The names `CheckPolicy::ignore` takes: every warning's.
+std::vector<std::string> warning_names();
+
+// Drops the silenced warnings and, with `werror`, makes the others errors.
+void apply_policy(CheckResult& result, const CheckPolicy& policy);
 
 // `scrivi_linea`: the geometry is built, and the curve rows read, as the
 // compilation checked for would.

@@ -85,10 +85,11 @@ TEST(Check, EveryFaultOnceAtItsPlace) {
        {{E, L, 3, 1, 2, false}, {W, T, 3, 1, 0, false}, {E, T, 5, 1, 11, true}},
        11, 3650},
       {"whole files and the whole model", "", kTrain, {{E, L, 0, 0, 101, true}}, 101, 0},
-      {"an occupied header slot has no place",
+      // The header fault says what the warning of an object in cell 1 would.
+      {"an occupied header slot: at the row of the object in cell 1",
        text({"[generale]", "lunghezza percorso,    12000", "[indicazioni]", "cartello_indicatore,  0,   (A)(B)",
              "[fine]"}),
-       kTrain, {{W, L, 4, 23, 0, false}, {E, N, 0, 0, 1250, false}}, 0, 0},
+       kTrain, {{E, L, 4, 1, 1250, false}}, 0, 0},
   };
   for (const auto& c : cases) {
     const CheckResult r = c.linea.empty()
@@ -129,8 +130,7 @@ TEST(Check, AReadingFailureSaysWhatWasFound) {
   } cases[] = {
       {"pendenza,  1000,  x5", "valore 2 di 2 della riga \"pendenza\": \"x5\" non è un numero"},
       {"pendenza,  99999999999,  5", "\"99999999999\" è fuori dall'intervallo dei numeri a 32 bit"},
-      {"montagna, 3000, 4000", "valore 3 di 3 della riga \"montagna\": \"[fine]\" non è un numero (è il primo "
-                                "campo della riga 5: alla riga mancano valori)"},
+      {"montagna, 3000, 4000", "alla riga \"montagna\" mancano valori: il valore 3 di 3 lo prende dalla riga 5"},
       {"pendenza,  0,  160", "la pendenza 160 non sta tra -100 e 155 per mille"},
   };
   for (const auto& c : cases) {
@@ -201,8 +201,14 @@ std::vector<WarningCase> warning_cases() {
       {"speed rows out of order", line,
        text({"[generale]", "velocita,  0,  80", "velocita,  3000,  100", "velocita,  2000,  60", "[fine]"}),
        WarningKind::kOutOfOrder, {T, 4, 12}},
-      {"curves out of order", line_head + "curvad4,  1000,  500\r\ncurvas4,  1200,  100\r\n[fine]\r\n", kTrain,
+      {"curves out of order", line_head + "curvad4,  1000,  500\r\ncurvas4,  1200,  500\r\n[fine]\r\n", kTrain,
        WarningKind::kOutOfOrder, {L, 5, 11}},
+      {"a curve wholly behind the one before", line_head + "curvad4,  1000,  500\r\ncurvas4,  1200,  300\r\n[fine]\r\n",
+       kTrain, WarningKind::kCurveDropped, {L, 5, 11}},
+      {"a curve of negative length", line_head + "curvad4,  1200,  -600\r\n[fine]\r\n", kTrain,
+       WarningKind::kCurveDropped, {L, 4, 18}},
+      {"a row typed without commas, its minus sign taken for a separator",
+       line_head + "pendenza\t1000\t-3\r\n[fine]\r\n", kTrain, WarningKind::kSeparatorRow, {L, 4, 1}},
       {"a mountain stretch close behind another",
        line_head + "montagna,  1000,  2000,  1\r\nmontagna,  2100,  3000,  2\r\n[fine]\r\n", kTrain,
        WarningKind::kCloseMountain, {L, 5, 12}},
@@ -263,10 +269,11 @@ TEST(Check, EverySilentMisreadingIsAWarning) {
 // A new kind of warning gets its case above.
 TEST(Check, EveryWarningKindHasACase) {
   const std::vector<WarningCase> cases = warning_cases();
-  for (const WarningKind kind : kWarningKinds) {
+  for (const auto& [kind, name, fault] : kWarningNames) {
     const bool covered =
         std::any_of(cases.begin(), cases.end(), [&](const WarningCase& c) { return c.kind == kind; });
-    EXPECT_TRUE(covered) << "no case for warning kind " << static_cast<int>(kind);
+    EXPECT_TRUE(covered) << "no case for warning " << name;
+    (void)fault;
   }
 }
 

@@ -25,7 +25,8 @@ void finish_compilation(Stato& s) {
   }
   walk_track(s);
   if (const auto fault = stamp_header(s.modello)) {
-    s.errori.raise(*fault, Stage::kHeaderCheck, Place{});
+    // At the row whose object stands in cell 1, when one does.
+    s.errori.raise(*fault, Stage::kHeaderCheck, s.origini.cella[1], {.cell = 1});
   }
 }
 
@@ -41,7 +42,9 @@ void compile_texts(Stato& s, const DescriptionText& linea, const DescriptionText
   s = std::move(fresh);
 
   read_line(s, linea);
-  if (s.lettura_linea.end == ReadingEnd::kCompleted) read_train(s, treno);
+  // A diagnostic reading reads the train description whatever the line's did.
+  if (s.diagnostica && !has_track_model(s)) create_stand_in_track(s);
+  if (s.lettura_linea.end == ReadingEnd::kCompleted || s.diagnostica) read_train(s, treno);
   finish_compilation(s);
 }
 

@@ -121,9 +121,9 @@ std::vector<ErrorCase> error_cases() {
       {"curve without a class digit", line_with({"curvas,  500,  100"}), kTrain, ErrorCode::kBadCurve, L, 4},
       // A signal in cell 1 leaves its aspects where the header values go.
       {"header values taken", kLine, train_with({signal_at(0, "1, 4, 0,  0, 0,    0,  0,0,0, 0")}),
-       ErrorCode::kHeaderValuesInUse, N, 0},
+       ErrorCode::kHeaderValuesInUse, T, 3},
       {"header codes taken", kLine, train_with({signal_at(0, "1, 0, 4,  0, 0,    0,  0,0,0, 0")}),
-       ErrorCode::kHeaderCodesInUse, N, 0},
+       ErrorCode::kHeaderCodesInUse, T, 3},
   };
 }
 

@@ -175,6 +175,15 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
   reported_lines_.insert(row.line);
 }
 
+void Notes::passed_over(const std::vector<PassedOver>& fields, bool (*starts_row)(std::string_view)) {
+  for (const PassedOver& field : fields) {
+    if (!field.first_on_line || field.text.front() == '-' || !starts_row(field.text)) continue;
+    add(WarningKind::kSeparatorRow, at(field.line, field.column),
+        quoted_utf8(field.text) + " contiene un \"-\" ed è saltato come riga di separazione: la riga non viene letta; "
+        "i valori vanno separati da virgole");
+  }
+}
+
 void Notes::last_field(const FieldReader& in, bool starts_row) {
   if (!starts_row) return;
   add(WarningKind::kLastFieldUnread, here(in),

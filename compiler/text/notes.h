@@ -41,6 +41,11 @@ class Notes {
   // on into the next line, and a separator field read as a keyword.
   void row(FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view));
 
+  // Separator fields passed over: one that starts a row (`starts_row`) and
+  // is no comment ("--"), such as a row whose values were typed without
+  // commas and hold a minus sign, is a row lost.
+  void passed_over(const std::vector<PassedOver>& fields, bool (*starts_row)(std::string_view));
+
   // A line already reported (or whose row stopped the reading): the rest of
   // its fields are not reported again.
   void mark_reported(int line) { reported_lines_.insert(line); }

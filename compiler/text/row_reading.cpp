@@ -10,7 +10,11 @@ RowReading::RowReading(Stato& s, Description file, const std::string& bytes, std
 }
 
 Next RowReading::read_rows(const Section& section, const Interpret& interpret, const Tell& tell) {
-  while (std::optional<Keyword> keyword = next_keyword(in_, section.separators)) {
+  std::vector<PassedOver> passed_over;
+  while (true) {
+    std::optional<Keyword> keyword = next_keyword(in_, section.separators, passed_over);
+    if (notes_) notes_->passed_over(passed_over, section.resumes_at);
+    if (!keyword) break;
     row_ = std::move(*keyword);
     reading_of(s_, file_).last_line = row_.line;
     bool matched = false;
@@ -44,11 +48,20 @@ Next RowReading::read_rows(const Section& section, const Interpret& interpret, c
 }
 
 void RowReading::raise_failure(const ReadFailure& failure) {
-  const bool elsewhere = failure.line > 0;
-  const Place place = elsewhere ? at(failure.line, failure.column) : here();
-  std::string detail = in_row_ && !elsewhere ? failure_in_row(in_, row_, in_row_->values(row_.text), failure.detail)
-                                             : failure.detail;
-  s_.errori.raise(ErrorCode::kReadingFailure, reading_stage(file_), place, {.detail = std::move(detail)});
+  const Stage stage = reading_stage(file_);
+  if (failure.line > 0) {
+    s_.errori.raise(ErrorCode::kReadingFailure, stage, at(failure.line, failure.column), {.detail = failure.detail});
+  } else if (!in_row_) {
+    s_.errori.raise(ErrorCode::kReadingFailure, stage, here(), {.detail = failure.detail});
+  } else {
+    RowFailure in_row = failure_in_row(in_, row_, in_row_->values(row_.text), failure.detail);
+    if (in_row.short_row) {
+      s_.errori.raise(ErrorCode::kReadingFailure, stage, at(row_.line, row_.column),
+                      {.detail = std::move(in_row.detail), .related_place = here(), .related = std::move(in_row.related)});
+    } else {
+      s_.errori.raise(ErrorCode::kReadingFailure, stage, here(), {.detail = std::move(in_row.detail)});
+    }
+  }
 }
 
 }  // namespace scenario

@@ -3,6 +3,7 @@
 
 #include "common/windows1252.h"
 #include "compiler/model/numbers.h"
+#include "compiler/text/edit_distance.h"
 
 namespace scenario {
 
@@ -33,25 +34,55 @@ bool find_general_section(FieldReader& in, bool ignore_case) {
   return false;
 }
 
-std::optional<Keyword> next_keyword(FieldReader& in, int separators) {
+std::optional<Keyword> near_general_section(const std::string& bytes) {
+  constexpr std::string_view kGeneral = "[generale]";
+  FieldReader in{bytes};
+  while (!in.eof()) {
+    const std::string field = in.text();
+    if (!in.first_on_line() || field.empty() || field.front() != '[') continue;
+    if (close_enough(edit_distance(lower_ascii(field), kGeneral, reach(kGeneral)), kGeneral)) {
+      Keyword header;
+      header.text = field;
+      header.line = in.line();
+      header.column = in.column();
+      return header;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<Keyword> next_keyword(FieldReader& in, int separators, std::vector<PassedOver>& passed_over) {
+  passed_over.clear();
   if (in.eof()) return std::nullopt;
   std::string field = in.text();
-  int skipped = 0;
-  for (; skipped < separators && !in.eof() && has(field, "-"); ++skipped) field = in.text();
+  for (; static_cast<int>(passed_over.size()) < separators && !in.eof() && has(field, "-"); field = in.text()) {
+    passed_over.push_back({std::move(field), in.line(), in.column(), in.first_on_line()});
+  }
   if (in.eof()) return std::nullopt;
+  const int skipped = static_cast<int>(passed_over.size());
   return Keyword{std::move(field), in.line(), in.column(), in.fields_read(), in.first_on_line(),
                  skipped == separators, skipped};
 }
 
-std::string failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail) {
+RowFailure failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail) {
   const int value = in.fields_read() - row.fields_before;
-  std::string text = "valore " + std::to_string(value);
-  if (values > 0) text += " di " + std::to_string(values);
-  text.append(" della riga ").append(quoted_utf8(row.text)).append(": ").append(detail);
-  if (in.line() > row.line && in.first_on_line()) {
-    text += " (è il primo campo della riga " + std::to_string(in.line()) + ": alla riga mancano valori)";
+  const std::string of_values = values > 0 ? " di " + std::to_string(values) : "";
+  const std::string keyword = quoted_utf8(row.text);
+  if (in.line() > row.line) {
+    std::string text = "alla riga " + keyword + " mancano valori: il valore " + std::to_string(value) + of_values +
+                       " lo prende dalla riga " + std::to_string(in.line());
+    // Blanks between the keyword and a digit: values typed without commas.
+    if (row.text.find_first_of(" \t") != std::string::npos && row.text.find_first_of("0123456789") != std::string::npos) {
+      text += "; i valori vanno separati da virgole, così " + keyword + " è letto tutto come parola chiave";
+    }
+    if (!row.first_on_line && row.separators > 0) {
+      text += "; " + keyword + " viene dopo la virgola di un commento, e un commento non deve avere virgole";
+    }
+    return {true, text,
+            "qui la riga " + keyword + " della riga " + std::to_string(row.line) + " prende il suo valore " +
+                std::to_string(value) + ": " + detail};
   }
-  return text;
+  return {false, "valore " + std::to_string(value) + of_values + " della riga " + keyword + ": " + detail, ""};
 }
 
 bool beyond_track(const Modello& m, int64_t position, int margin) {

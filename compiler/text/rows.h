@@ -8,11 +8,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "compiler/model/model.h"
 #include "compiler/text/field_reader.h"
 
 namespace scenario {
+
+// A separator field passed over before a keyword field.
+struct PassedOver {
+  std::string text;
+  int line = 0;
+  int column = 0;
+  bool first_on_line = true;
+};
 
 // A keyword field and where it starts.
 struct Keyword {
@@ -57,15 +66,28 @@ struct KeywordTest {
 // with that field: the last field of a file is never interpreted.
 bool find_general_section(FieldReader& in, bool ignore_case);
 
+// When a description has no "[generale]": the first field that starts a
+// line and is nearly it (a typo, or the wrong case where case counts), for
+// a fault reported there with a hint.
+std::optional<Keyword> near_general_section(const std::string& bytes);
+
 // The next keyword field, passing over up to `separators` fields that hold
 // a "-". Nothing at the end of the file: the file's last field is never
 // interpreted, wherever it is read.
-std::optional<Keyword> next_keyword(FieldReader& in, int separators);
+// `passed_over` receives the separator fields passed over, the file's last
+// field aside.
+std::optional<Keyword> next_keyword(FieldReader& in, int separators, std::vector<PassedOver>& passed_over);
 
-// The detail of a reading failure among the values of `row`, a row of
-// `values` values: which value, what was found, and when the value came from
-// the next line, that the row is one value short.
-std::string failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail);
+// How a reading failure among the values of `row`, a row of `values`
+// values, is reported. A value read from a later line means the row is short
+// of values: the fault is the row's, and where the value was taken from is
+// a second place.
+struct RowFailure {
+  bool short_row = false;
+  std::string detail;   // which value of which row, and what was found
+  std::string related;  // a short row: what stands where its value was taken from
+};
+RowFailure failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail);
 
 // The range check of every positioned row: true when (position + margin) /
 // 50, in double precision, lies past the last cell.

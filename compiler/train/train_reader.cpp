@@ -5,6 +5,7 @@
 // description", describes every row.
 #include "compiler/train/train_reader.h"
 
+#include "common/windows1252.h"
 #include "compiler/text/row_reading.h"
 #include "compiler/train/profile.h"
 #include "compiler/train/signals.h"
@@ -21,7 +22,8 @@ const RowReading::Section kRows{2, train_row_values, starts_train_row, is_train_
 
 class TrainReader {
  public:
-  TrainReader(Stato& s, const std::string& bytes) : s_(s), reading_(s, Description::kTrain, bytes, train_keywords()) {}
+  TrainReader(Stato& s, const std::string& bytes)
+      : s_(s), bytes_(bytes), reading_(s, Description::kTrain, bytes, train_keywords()) {}
 
   ReadingEnd run();
 
@@ -30,8 +32,10 @@ class TrainReader {
   Next interpret(const Row& row, bool& matched);
   Next read_row(TrainRow kind, const Row& row);
   void check_progressives();
+  void note_no_train(bool general);
 
   Stato& s_;
+  const std::string& bytes_;
   RowReading reading_;
   SpeedAndAdhesion profile_;
   int32_t station_ = 1;
@@ -60,16 +64,26 @@ ReadingEnd TrainReader::read() {
     if (s_.diagnostica) next = reading_.last_next();
     if (notes && next != Next::kStop) notes->last_field(in, starts_train_row(in.last_field()));
   }
-  if (notes && reading_.rows_matched() == 0) {
-    notes->add(WarningKind::kNoTrainData, notes->at(1, 1),
-               general ? "dalla descrizione del treno non si legge nessuna riga"
-                       : "dalla descrizione del treno non si legge nessuna riga: le righe si leggono solo dopo un "
-                         "campo che contiene \"[generale]\", scritto proprio così");
-  }
+  if (notes && reading_.rows_matched() == 0) note_no_train(general);
   if (next == Next::kStop && !s_.diagnostica) return ReadingEnd::kStopped;
   profile_.fill_to_end(s_.modello);
   check_progressives();
   return next == Next::kStop ? ReadingEnd::kStopped : ReadingEnd::kCompleted;
+}
+
+// A train description that gives no train: with no "[generale]", at the
+// header that is nearly it.
+void TrainReader::note_no_train(bool general) {
+  std::string text = "dalla descrizione del treno non si legge nessuna riga";
+  Place at = reading_.at(1, 1);
+  if (!general) {
+    text += ": le righe si leggono solo dopo un campo che contiene \"[generale]\", scritto proprio così";
+    if (const std::optional<Keyword> near = near_general_section(bytes_)) {
+      at = reading_.at(near->line, near->column);
+      text += "; c'è " + quoted_utf8(near->text) + ": forse \"[generale]\"?";
+    }
+  }
+  reading_.notes()->add(WarningKind::kNoTrainData, at, text);
 }
 
 // Every row is tested, in the table's order: a field holding two keywords
