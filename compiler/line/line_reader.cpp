@@ -30,9 +30,9 @@ bool starts_main_row(std::string_view f) { return starts_line_row(f, LineSection
 // section, two before one of the main part.
 const RowReading::Section kGeneralSection{
     10, [](std::string_view f) { return line_row_values(f, LineSection::kGeneral); },
-    [](std::string_view f) { return starts_general_row(f) || has(f, "["); }, is_line_section, is_section_header};
+    [](std::string_view f) { return starts_general_row(f) || has(f, "["); }, is_section_header};
 const RowReading::Section kMainSection{
-    2, [](std::string_view f) { return line_row_values(f, LineSection::kMain); }, starts_main_row, is_line_section};
+    2, [](std::string_view f) { return line_row_values(f, LineSection::kMain); }, starts_main_row};
 
 // The start of the reading, done whether or not the file exists.
 void start_reading(Stato& s) {

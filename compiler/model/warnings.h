@@ -18,7 +18,7 @@ namespace scenario {
 
 enum class WarningKind : uint8_t {
   kUnknownKeyword,      // a first field that matches no row
-  kUnknownSection,      // a section header the reader does not know, or that ends a section early
+  kUnknownSection,      // a header that ends the line's general section early
   kOutsideSection,      // a row in a section where it is not read
   kBeforeGeneral,       // text before "[generale]", never read
   kNoTrainData,         // a train description of which nothing is read: a fault of the check

@@ -119,6 +119,8 @@ TEST(Check, ALineFaultStaysInTheLineDescription) {
   EXPECT_EQ(r.diagnostics[2].severity, Severity::kNote);  // the train reading stops at the signal
   EXPECT_EQ(r.diagnostics[2].place, (Place{T, 3, 1}));
   EXPECT_EQ(r.diagnostics[2].position, 6000);
+  // Only the line's error is the one the builder reports, not the note.
+  EXPECT_FALSE(r.diagnostics[2].reported);
 }
 
 // A reading failure says which value of which row, what stands there and

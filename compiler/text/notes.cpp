@@ -6,12 +6,58 @@
 #include "common/windows1252.h"
 #include "compiler/model/numbers.h"
 #include "compiler/text/edit_distance.h"
+#include "compiler/text/read_failure.h"
 
 namespace scenario {
 namespace {
 
 bool all_digits(std::string_view t) {
   return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether a field's text reads as a number.
+bool is_number(const std::string& t) {
+  try {
+    parse_number(t);
+    return !t.empty();
+  } catch (const ReadFailure&) {
+    return false;
+  }
+}
+
+// The fields after the one `in` has just read, on its line.
+int fields_left_on_line(const FieldReader& in) {
+  FieldReader probe = in;
+  int n = 0;
+  try {
+    while (!probe.eof()) {
+      probe.text();
+      if (probe.line() != in.line()) break;
+      ++n;
+    }
+  } catch (const ReadFailure&) {
+  }
+  return n;
+}
+
+// Whether the first field after the one `in` has just read, on its line,
+// holds numbers: a row, not prose.
+bool numbers_follow(const FieldReader& in) {
+  FieldReader probe = in;
+  try {
+    if (probe.eof()) return false;
+    const std::string field = probe.text();
+    if (probe.line() != in.line() || field.empty()) return false;
+    size_t at = 0;
+    while (at < field.size()) {
+      const size_t end = std::min(field.find_first_of(" \t", at), field.size());
+      if (end > at) parse_number(field.substr(at, end - at));
+      at = end + 1;
+    }
+    return true;
+  } catch (const ReadFailure&) {
+    return false;
+  }
 }
 
 bool is_header(std::string_view t) { return t.size() >= 2 && t.front() == '[' && t.back() == ']'; }
@@ -92,7 +138,7 @@ void Notes::before_general(const FieldReader& in, bool (*starts_row)(std::string
   while (!lines.eof()) {
     const std::string field = lines.text();
     if (lines.line() >= in.line()) return;
-    if (lines.first_on_line() && starts_row(field)) {
+    if (lines.first_on_line() && starts_row(field) && numbers_follow(lines)) {
       add(WarningKind::kBeforeGeneral, here(lines),
           quoted_utf8(field) + " viene prima di \"[generale]\": la riga non viene letta");
     }
@@ -115,7 +161,7 @@ std::string Notes::hint(std::string_view field) const {
   return "; forse " + quoted_utf8(best) + "?";
 }
 
-void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view)) {
+void Notes::row(FieldReader& in, const Keyword& row, bool matched) {
   const Place place = at(row.line, row.column);
   for (const FieldReader::Rounded& r : in.take_rounded()) {
     add(WarningKind::kFractionRounded, at(r.line, r.column),
@@ -134,6 +180,14 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
         add(WarningKind::kDecimalComma, place,
             "\"" + row_last_value_ + "," + row.text + "\" è letto come " + row_last_value_ +
                 ": la virgola separa i valori, i decimali vanno scritti col punto");
+      } else if (!row_ended_on_number_ && is_number(row_last_value_)) {
+        // The row's text took a number: the row has values too many.
+        const int extra = 1 + fields_left_on_line(in);
+        add(WarningKind::kExtraValues, row_place_,
+            "la riga " + quoted_utf8(row_keyword_) + " ha " + std::to_string(extra) +
+                (extra == 1 ? " valore in più" : " valori in più") + ": come testo prende " +
+                quoted_utf8(row_last_value_) + ", e " + quoted_utf8(row.text) +
+                (extra == 1 ? " resta fuori" : " e quel che segue restano fuori"));
       } else if (!row_ended_on_number_) {
         add(WarningKind::kCommaInText, place,
             "il testo si ferma alla virgola prima di " + quoted_utf8(row.text) + ": è letto solo " +
@@ -153,6 +207,8 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
               ", fino a " + quoted_utf8(in.last_field()) + ", che così non viene letta");
     }
     row_end_line_ = in.line();
+    row_place_ = place;
+    row_keyword_ = row.text;
     row_ended_on_number_ = in.last_was_number();
     row_last_value_ = in.last_field();
     row_last_value_column_ = in.column();
@@ -164,11 +220,9 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched, bool (*header
     add(WarningKind::kThirdSeparator, place,
         "dopo le righe di separazione ammesse di seguito, " + quoted_utf8(row.text) +
             " è letta come parola chiave (e non ne contiene)");
-  } else if (is_header(row.text)) {
-    if (!header_known(row.text)) {
-      add(WarningKind::kUnknownSection, place, "intestazione di sezione sconosciuta " + quoted_utf8(row.text));
-    }
-  } else {
+  } else if (!is_header(row.text)) {
+    // A header changes nothing here: rows are read under any header, or
+    // none (the line's general section, which a header ends, says so itself).
     add(WarningKind::kUnknownKeyword, place,
         quoted_utf8(row.text) + " non è una parola chiave: la riga non viene letta" + hint(row.text));
   }

@@ -31,15 +31,16 @@ class Notes {
            std::optional<int64_t> cell = std::nullopt);
 
   // A row before the field holding "[generale]" (on an earlier line), never
-  // read; free text there is a comment.
+  // read: a keyword followed by numbers. Free text there is a title or a
+  // comment, keyword words and commas included.
   void before_general(const FieldReader& in, bool (*starts_row)(std::string_view));
 
   // A keyword field `row` has been interpreted, its values read from `in`:
   // `matched` when it started at least one row. Reports a first field that
-  // matches nothing (`header_known` tells a header of the format), the
+  // matches nothing (a section header, which changes nothing, aside), the
   // values of the row before that stand after its last one, a row that read
   // on into the next line, and a separator field read as a keyword.
-  void row(FieldReader& in, const Keyword& row, bool matched, bool (*header_known)(std::string_view));
+  void row(FieldReader& in, const Keyword& row, bool matched);
 
   // Separator fields passed over: one that starts a row (`starts_row`) and
   // is no comment ("--"), such as a row whose values were typed without
@@ -78,6 +79,8 @@ class Notes {
   std::vector<std::string_view> keywords_;
   std::set<int> reported_lines_;  // lines whose remaining fields are not reported again
   int row_end_line_ = 0;          // the line where the last row's values ended
+  Place row_place_;  // the last row's keyword field, and its text
+  std::string row_keyword_;
   bool row_ended_on_number_ = false;
   std::string row_last_value_;
   int row_last_value_column_ = 0;

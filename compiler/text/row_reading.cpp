@@ -34,7 +34,7 @@ Next RowReading::read_rows(const Section& section, const Interpret& interpret, c
     rows_matched_ += matched;
     // A row that failed is reported by its error, the lines it read into with it.
     if (notes_ && !failed && (!tell || tell(row_, matched))) {
-      notes_->row(in_, row_, matched, section.header_known);
+      notes_->row(in_, row_, matched);
     }
     if (next != Next::kRow) {
       if (!s_.diagnostica) return next;

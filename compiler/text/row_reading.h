@@ -33,7 +33,6 @@ class RowReading {
     int separators;                              // separator fields passed over before a keyword field
     int (*values)(std::string_view field);       // values of the first row a keyword field starts
     bool (*resumes_at)(std::string_view field);  // a first field where a diagnostic reading reads on
-    bool (*header_known)(std::string_view field);            // a section header of the format
     bool (*ends_section)(std::string_view field) = nullptr;  // a keyword field that closes the section
   };
   // Interprets one keyword field: reads the rows it starts, setting `matched`

@@ -1,6 +1,7 @@
 #include "compiler/train/profile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "compiler/model/numbers.h"
 #include "compiler/text/read_failure.h"
@@ -10,8 +11,15 @@ namespace {
 
 // The limit is stored in units of 5 km/h; one that does not fit a byte is a
 // reading failure.
+constexpr int32_t kSpeedUnit = 5;
+
 void write_speed(Cella& cell, int32_t kmh) {
-  cell.velocita = checked<uint8_t>(static_cast<int64_t>(nearest_even(kmh / 5.0)));
+  const auto units = static_cast<int64_t>(nearest_even(kmh / static_cast<double>(kSpeedUnit)));
+  if (units < 0 || units > UINT8_MAX) {
+    throw ReadFailure{"la velocità " + std::to_string(kmh) + " km/h non sta nelle celle, che tengono da 0 a " +
+                      std::to_string(UINT8_MAX * kSpeedUnit) + " km/h"};
+  }
+  cell.velocita = static_cast<uint8_t>(units);
 }
 
 // The adhesion keeps its low byte.
@@ -38,23 +46,37 @@ Next SpeedAndAdhesion::read_row(const Row& row, Fill& fill, Writer write, std::s
   const int32_t value = row.in.number();
   Modello& m = row.s.modello;
   if (beyond_track(m, position, 100)) return row.end_beyond_track(position, at);
+  const Place value_at = row.here();
   if (row.notes) {
     row.notes->stretch(at, position, fill.furthest_row, what);
     fill.furthest_row = std::max(fill.furthest_row.value_or(position), position);
+    // A value the cells cannot hold fails where the next row writes it; a
+    // diagnostic reading reports it at once, at its own row.
+    Cella probe;
+    write(probe, value);
   }
   // The range check keeps `until` at or below the third-last cell.
-  const int64_t until = cell_of_stretch(position);
-  while (fill.next_cell < until) write(m.celle[fill.next_cell++], fill.value);
+  fill_to(m, fill, cell_of_stretch(position), write);
   fill.value = value;
+  fill.value_at = value_at;
   return Next::kRow;
+}
+
+// A failure is the fault of the row that gave the value, wherever it is written.
+void SpeedAndAdhesion::fill_to(Modello& m, Fill& fill, int64_t until, Writer write) {
+  try {
+    while (fill.next_cell < until) write(m.celle[fill.next_cell++], fill.value);
+  } catch (ReadFailure& failure) {
+    failure.line = fill.value_at.line;
+    failure.column = fill.value_at.column;
+    throw;
+  }
 }
 
 // A row at the last position leaves the fill at the third-last cell, which
 // then gets the row's value.
 void SpeedAndAdhesion::finish(Modello& m, Fill& fill, Writer write) {
-  do {
-    write(m.celle[fill.next_cell++], fill.value);
-  } while (fill.next_cell < m.numero_celle - 2);
+  fill_to(m, fill, std::max<int64_t>(fill.next_cell + 1, m.numero_celle - 2), write);
 }
 
 }  // namespace scenario

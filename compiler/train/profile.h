@@ -28,10 +28,15 @@ class SpeedAndAdhesion {
     int32_t next_cell = 0;  // the first cell not yet written
     int32_t value = 0;      // the value in force there
     std::optional<int32_t> furthest_row;  // the furthest position of a row so far, for the notes
+    Place value_at;  // the field that gave `value`: a value the cells cannot hold is its fault
   };
+  // Writes a value into a cell; throws ReadFailure when the cell cannot
+  // hold it.
   using Writer = void (*)(Cella& cell, int32_t value);
 
   static Next read_row(const Row& row, Fill& fill, Writer write, std::string_view what);
+  // Writes the value in force into the cells before `until`.
+  static void fill_to(Modello& m, Fill& fill, int64_t until, Writer write);
   static void finish(Modello& m, Fill& fill, Writer write);
 
   Fill speed_;  // km/h

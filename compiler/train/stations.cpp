@@ -86,6 +86,7 @@ Next read_station(const Row& row, int32_t& indice) {
   r.posizione_punto = position;
   if (beyond_track(m, position, kStationMargin)) return row.end_beyond_track(position, at);
   if (position % 50 != 0) return row.stop(ErrorCode::kStationOffGrid, at, position);
+  if (row.notes) row.notes->point(at, position, row.line_end());
 
   r.tipo_punto = checked<uint8_t>(in.number());
   const int32_t length = in.number();  // not kept in the record

@@ -16,13 +16,6 @@ int train_row_values(std::string_view field) {
   return 0;
 }
 
-bool is_train_section(std::string_view field) {
-  for (const std::string_view header : kTrainSections) {
-    if (field == header) return true;
-  }
-  return false;
-}
-
 std::vector<std::string_view> train_keywords() {
   std::vector<std::string_view> spellings;
   for (const TrainKeyword& k : kTrainKeywords) spellings.push_back(k.spelling);

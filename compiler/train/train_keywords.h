@@ -57,9 +57,6 @@ int train_row_values(std::string_view field);
 inline constexpr std::string_view kTrainSections[] = {"[generale]",      "[aderenze]", "[vel_limite]", "[stazioni]",
                                                       "[rallentamenti]", "[segnali]",  "[codici]",     "[fine]"};
 
-// A section header of the train description's layout, written exactly so.
-bool is_train_section(std::string_view field);
-
 // Every row's keyword as an author writes it, in the table's order.
 std::vector<std::string_view> train_keywords();
 
