@@ -121,7 +121,7 @@ TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndPlace) {
        "Montebrisca_Lurna_7395-.txt:4:14: error: errore 8 a 5025 m: la posizione della stazione non è multipla "
        "di 50 m"},
       {"a number that is not one", small_line("pendenza,  abc,   3\r\n"), small_train(""),
-       "Montebrisca_Lurna_linea.txt:5:12: error: errore 25: errore di lettura: valore 1 di 2 della riga "
+       "Montebrisca_Lurna_linea.txt:5:12: error: errore 25: errore di lettura: valore 1 di 2 (posizione in m) della riga "
        "\"pendenza\": \"abc\" non è un numero"},
   };
   for (const auto& c : cases) {

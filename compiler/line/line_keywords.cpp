@@ -18,11 +18,11 @@ bool starts_line_row(std::string_view field, LineSection section) {
   return false;
 }
 
-int line_row_values(std::string_view field, LineSection section) {
+std::string_view line_row_columns(std::string_view field, LineSection section) {
   for (const LineKeyword& k : kLineKeywords) {
-    if (k.section == section && k.test.matches(field)) return k.values;
+    if (k.section == section && k.test.matches(field)) return k.columns;
   }
-  return 0;
+  return {};
 }
 
 bool is_line_section(std::string_view field) {

@@ -39,27 +39,38 @@ struct LineKeyword {
   LineRow row;
   LineSection section;
   KeywordTest test;
-  int values;
+  std::string_view columns;  // what each value is, in Italian, separated by "; "
   std::array<std::string_view, 2> spellings;
 };
+
+inline constexpr std::string_view kProgressiveColumns = "posizione in m; valore in m; segno (0 o 1)";
 
 // "lunghezza percorso" and the rows of the main part ignore case; the other
 // rows of the general section are matched exactly.
 inline constexpr LineKeyword kLineKeywords[] = {
-    {LineRow::kRouteLength, LineSection::kGeneral, {"lunghezza", "percorso", true}, 1, {"lunghezza percorso"}},
-    {LineRow::kProgressiveTre, LineSection::kGeneral, {"tre", "progressiva"}, 3, {"progressiva chilometrica tre"}},
-    {LineRow::kProgressiveDue, LineSection::kGeneral, {"due", "progressiva"}, 3, {"progressiva chilometrica due"}},
-    {LineRow::kProgressiveUno, LineSection::kGeneral, {"uno", "progressiva"}, 3, {"progressiva chilometrica uno"}},
-    {LineRow::kBackgroundUno, LineSection::kGeneral, {"sfondo", "uno"}, 1, {"sfondo uno"}},
-    {LineRow::kBackgroundDue, LineSection::kGeneral, {"sfondo", "due"}, 1, {"sfondo due"}},
-    {LineRow::kBackgroundTre, LineSection::kGeneral, {"sfondo", "tre"}, 1, {"sfondo tre"}},
-    {LineRow::kRepeatedSignals, LineSection::kGeneral, {"segnali", "ripetizione"}, 2,
-     {"ripetizione segnali 4 codici"}},
-    {LineRow::kGradient, LineSection::kMain, {"pendenza", {}, true}, 2, {"pendenza"}},
-    {LineRow::kCurve, LineSection::kMain, {"curva", {}, true}, 2, {"curvas", "curvad"}},
-    {LineRow::kMountain, LineSection::kMain, {"montagna", {}, true}, 3, {"montagna"}},
-    {LineRow::kSpeedIndicator, LineSection::kMain, {"indicatori_v", {}, true}, 9, {"indicatori_vmax"}},
-    {LineRow::kSign, LineSection::kMain, {"indicat", "cartello", true}, 2, {"cartello_indicatore"}},
+    {LineRow::kRouteLength, LineSection::kGeneral, {"lunghezza", "percorso", true}, "lunghezza in m",
+     {"lunghezza percorso"}},
+    {LineRow::kProgressiveTre, LineSection::kGeneral, {"tre", "progressiva"}, kProgressiveColumns,
+     {"progressiva chilometrica tre"}},
+    {LineRow::kProgressiveDue, LineSection::kGeneral, {"due", "progressiva"}, kProgressiveColumns,
+     {"progressiva chilometrica due"}},
+    {LineRow::kProgressiveUno, LineSection::kGeneral, {"uno", "progressiva"}, kProgressiveColumns,
+     {"progressiva chilometrica uno"}},
+    {LineRow::kBackgroundUno, LineSection::kGeneral, {"sfondo", "uno"}, "valore", {"sfondo uno"}},
+    {LineRow::kBackgroundDue, LineSection::kGeneral, {"sfondo", "due"}, "valore", {"sfondo due"}},
+    {LineRow::kBackgroundTre, LineSection::kGeneral, {"sfondo", "tre"}, "valore", {"sfondo tre"}},
+    {LineRow::kRepeatedSignals, LineSection::kGeneral, {"segnali", "ripetizione"},
+     "prima distanza in m; seconda distanza in m", {"ripetizione segnali 4 codici"}},
+    {LineRow::kGradient, LineSection::kMain, {"pendenza", {}, true}, "posizione in m; pendenza per mille",
+     {"pendenza"}},
+    {LineRow::kCurve, LineSection::kMain, {"curva", {}, true}, "inizio in m; lunghezza in m", {"curvas", "curvad"}},
+    {LineRow::kMountain, LineSection::kMain, {"montagna", {}, true}, "inizio in m; fine in m; tipo", {"montagna"}},
+    {LineRow::kSpeedIndicator, LineSection::kMain, {"indicatori_v", {}, true},
+     "posizione in m; velocità A a sinistra; velocità B a sinistra; velocità C a sinistra; strisce a sinistra; "
+     "velocità A a destra; velocità B a destra; velocità C a destra; strisce a destra",
+     {"indicatori_vmax"}},
+    {LineRow::kSign, LineSection::kMain, {"indicat", "cartello", true}, "posizione in m; testo",
+     {"cartello_indicatore"}},
 };
 
 bool is_line_row(LineRow row, std::string_view field);
@@ -67,9 +78,9 @@ bool is_line_row(LineRow row, std::string_view field);
 // Whether a field starts a row of `section`.
 bool starts_line_row(std::string_view field, LineSection section);
 
-// How many values the first row of `section` a keyword field starts reads
-// (0 for none).
-int line_row_values(std::string_view field, LineSection section);
+// The columns of the first row of `section` a keyword field starts (none:
+// empty).
+std::string_view line_row_columns(std::string_view field, LineSection section);
 
 // The section headers of the line description's layout.
 inline constexpr std::string_view kLineSections[] = {"[generale]", "[curve]",       "[pendenze]", "[montagne]",

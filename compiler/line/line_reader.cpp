@@ -29,10 +29,10 @@ bool starts_main_row(std::string_view f) { return starts_line_row(f, LineSection
 // Up to ten separator fields may stand before a keyword of the general
 // section, two before one of the main part.
 const RowReading::Section kGeneralSection{
-    10, [](std::string_view f) { return line_row_values(f, LineSection::kGeneral); },
+    10, [](std::string_view f) { return line_row_columns(f, LineSection::kGeneral); },
     [](std::string_view f) { return starts_general_row(f) || has(f, "["); }, is_section_header};
 const RowReading::Section kMainSection{
-    2, [](std::string_view f) { return line_row_values(f, LineSection::kMain); }, starts_main_row};
+    2, [](std::string_view f) { return line_row_columns(f, LineSection::kMain); }, starts_main_row};
 
 // The start of the reading, done whether or not the file exists.
 void start_reading(Stato& s) {

@@ -75,7 +75,7 @@ std::vector<Case> cases() {
       // A row short of values is the fault; where its value came from is a note.
       {"a row with a value left out", kLineHead + "pendenza,  1000\r\npendenza,  2000,  3\r\n[fine]\r\n", kTrain,
        {{E, L, 4, 1, "25"}, {N, L, 4, 1, ""}, {N, L, 5, 1, ""}},
-       "alla riga \"pendenza\" mancano valori: il valore 2 di 2 lo prende dalla riga 5"},
+       "alla riga \"pendenza\" mancano valori: il valore 2 di 2 (pendenza per mille) lo prende dalla riga 5"},
       {"values typed with tabs", kLineHead + "pendenza\t1000\t3\r\npendenza,  2000,  3\r\n[fine]\r\n", kTrain,
        {{E, L, 4, 1, "25"}, {N, L, 4, 1, ""}, {N, L, 5, 1, ""}}, "i valori vanno separati da virgole"},
       {"values typed with tabs, one of them negative", kLineHead + "pendenza\t1000\t-3\r\n[fine]\r\n", kTrain,
@@ -84,7 +84,7 @@ std::vector<Case> cases() {
        kTrain, {{E, L, 4, 14, "25"}, {N, L, 4, 14, ""}, {N, L, 5, 1, ""}}, "un commento non deve avere virgole"},
       {"a value that is no number on its own row stays at its field",
        kLineHead + "pendenza,  1000,  x3\r\npendenza,  2000,  3\r\n[fine]\r\n", kTrain,
-       {{E, L, 4, 19, "25"}, {N, L, 4, 19, ""}}, "valore 2 di 2 della riga \"pendenza\": \"x3\" non è un numero"},
+       {{E, L, 4, 19, "25"}, {N, L, 4, 19, ""}}, "valore 2 di 2 (pendenza per mille) della riga \"pendenza\": \"x3\" non è un numero"},
 
       // A fault every later row repeats: one error, one note for the rest.
       {"a route length with a decimal comma",

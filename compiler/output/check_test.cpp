@@ -130,9 +130,9 @@ TEST(Check, AReadingFailureSaysWhatWasFound) {
     const char* row;
     const char* words;
   } cases[] = {
-      {"pendenza,  1000,  x5", "valore 2 di 2 della riga \"pendenza\": \"x5\" non è un numero"},
+      {"pendenza,  1000,  x5", "valore 2 di 2 (pendenza per mille) della riga \"pendenza\": \"x5\" non è un numero"},
       {"pendenza,  99999999999,  5", "\"99999999999\" è fuori dall'intervallo dei numeri a 32 bit"},
-      {"montagna, 3000, 4000", "alla riga \"montagna\" mancano valori: il valore 3 di 3 lo prende dalla riga 5"},
+      {"montagna, 3000, 4000", "alla riga \"montagna\" mancano valori: il valore 3 di 3 (tipo) lo prende dalla riga 5"},
       {"pendenza,  0,  160", "la pendenza 160 non sta tra -100 e 155 per mille"},
   };
   for (const auto& c : cases) {
@@ -311,7 +311,7 @@ TEST(Check, TheHintOffersTheNearestKeywordWithinReach) {
 }
 
 // The scenario the builder carries, the worked example of the guide and the
-// fixtures the compilers' tests read are clean.
+// description fixtures are clean: no diagnostic at all.
 TEST(Check, TheProjectsOwnDescriptionsAreClean) {
   const struct {
     std::string linea, treno;
@@ -319,6 +319,8 @@ TEST(Check, TheProjectsOwnDescriptionsAreClean) {
       {fixture("builtin/Montebrisca_Lurna_linea.txt"), fixture("builtin/Montebrisca_Lurna_7395-.txt")},
       {fixture("authoring/Felciano_Valfonda_linea.txt"), fixture("authoring/Felciano_Valfonda_2231-.txt")},
       {fixture("line/basic_linea.txt"), fixture("train/short_run.txt")},
+      {fixture("view/Nord_linea.txt"), fixture("view/Nord_1-.txt")},
+      {fixture("view/Markup_linea.txt"), fixture("view/Markup_2-.txt")},
   };
   for (const auto& p : pairs) {
     const CheckResult r = check(p.linea, p.treno);

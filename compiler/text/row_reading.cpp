@@ -54,7 +54,7 @@ void RowReading::raise_failure(const ReadFailure& failure) {
   } else if (!in_row_) {
     s_.errori.raise(ErrorCode::kReadingFailure, stage, here(), {.detail = failure.detail});
   } else {
-    RowFailure in_row = failure_in_row(in_, row_, in_row_->values(row_.text), failure.detail);
+    RowFailure in_row = failure_in_row(in_, row_, in_row_->columns(row_.text), failure.detail);
     if (in_row.short_row) {
       s_.errori.raise(ErrorCode::kReadingFailure, stage, at(row_.line, row_.column),
                       {.detail = std::move(in_row.detail), .related_place = here(), .related = std::move(in_row.related)});

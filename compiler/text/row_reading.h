@@ -31,7 +31,7 @@ class RowReading {
   // apart and read on after.
   struct Section {
     int separators;                              // separator fields passed over before a keyword field
-    int (*values)(std::string_view field);       // values of the first row a keyword field starts
+    std::string_view (*columns)(std::string_view field);  // of the first row a keyword field starts
     bool (*resumes_at)(std::string_view field);  // a first field where a diagnostic reading reads on
     bool (*ends_section)(std::string_view field) = nullptr;  // a keyword field that closes the section
   };

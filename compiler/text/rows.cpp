@@ -64,9 +64,23 @@ std::optional<Keyword> next_keyword(FieldReader& in, int separators, std::vector
                  skipped == separators, skipped};
 }
 
-RowFailure failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail) {
+std::string_view column_name(std::string_view columns, int index) {
+  for (int i = 1; i < index; ++i) {
+    const size_t end = columns.find("; ");
+    if (end == std::string_view::npos) return {};
+    columns.remove_prefix(end + 2);
+  }
+  return columns.substr(0, columns.find("; "));
+}
+
+RowFailure failure_in_row(const FieldReader& in, const Keyword& row, std::string_view columns,
+                          const std::string& detail) {
   const int value = in.fields_read() - row.fields_before;
-  const std::string of_values = values > 0 ? " di " + std::to_string(values) : "";
+  const int values = column_count(columns);
+  std::string of_values = values > 0 ? " di " + std::to_string(values) : "";
+  if (const std::string_view name = column_name(columns, value); !name.empty()) {
+    of_values.append(" (").append(name).append(")");
+  }
   const std::string keyword = quoted_utf8(row.text);
   if (in.line() > row.line) {
     std::string text = "alla riga " + keyword + " mancano valori: il valore " + std::to_string(value) + of_values +

@@ -78,8 +78,19 @@ std::optional<Keyword> near_general_section(const std::string& bytes);
 // field aside.
 std::optional<Keyword> next_keyword(FieldReader& in, int separators, std::vector<PassedOver>& passed_over);
 
-// How a reading failure among the values of `row`, a row of `values`
-// values, is reported. A value read from a later line means the row is short
+// A row's columns, as the keyword tables give them: what each value is,
+// separated by "; ". How many, and the one at `index` (from 1; empty past
+// the last).
+constexpr int column_count(std::string_view columns) {
+  if (columns.empty()) return 0;
+  int n = 1;
+  for (const char c : columns) n += c == ';';
+  return n;
+}
+std::string_view column_name(std::string_view columns, int index);
+
+// How a reading failure among the values of `row`, whose `columns` are
+// given, is reported. A value read from a later line means the row is short
 // of values: the fault is the row's, and where the value was taken from is
 // a second place.
 struct RowFailure {
@@ -87,7 +98,8 @@ struct RowFailure {
   std::string detail;   // which value of which row, and what was found
   std::string related;  // a short row: what stands where its value was taken from
 };
-RowFailure failure_in_row(const FieldReader& in, const Keyword& row, int values, const std::string& detail);
+RowFailure failure_in_row(const FieldReader& in, const Keyword& row, std::string_view columns,
+                          const std::string& detail);
 
 // The range check of every positioned row: true when (position + margin) /
 // 50, in double precision, lies past the last cell.

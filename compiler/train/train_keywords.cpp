@@ -9,11 +9,11 @@ bool starts_train_row(std::string_view field) {
   return false;
 }
 
-int train_row_values(std::string_view field) {
+std::string_view train_row_columns(std::string_view field) {
   for (const TrainKeyword& k : kTrainKeywords) {
-    if (k.test.matches(field)) return k.values;
+    if (k.test.matches(field)) return k.columns;
   }
-  return 0;
+  return {};
 }
 
 std::vector<std::string_view> train_keywords() {

@@ -30,28 +30,32 @@ enum class TrainRow : uint8_t {
 struct TrainKeyword {
   TrainRow row;
   KeywordTest test;
-  int values;
+  std::string_view columns;  // what each value is, in Italian, separated by "; "
   std::string_view spelling;
 };
 
 inline constexpr TrainKeyword kTrainKeywords[] = {
-    {TrainRow::kBrakedMass, {"massa", "frenata"}, 1, "percentuale massa frenata"},
-    {TrainRow::kCoaches, {"vetture"}, 1, "numero vetture"},
-    {TrainRow::kSpeed, {"velocit"}, 2, "velocita"},
-    {TrainRow::kAdhesion, {"aderenza"}, 2, "aderenza"},
-    {TrainRow::kClock, {"orologio"}, 3, "orologio"},
-    {TrainRow::kSand, {"sabbia"}, 1, "sabbia"},
-    {TrainRow::kSignal, {"segnale"}, 11, "segnale"},
-    {TrainRow::kSlowdown, {"rallentamento"}, 6, "rallentamento"},
-    {TrainRow::kReduction, {"abbattimento"}, 2, "abbattimento"},
-    {TrainRow::kStation, {"stazione"}, 17, "stazione"},
+    {TrainRow::kBrakedMass, {"massa", "frenata"}, "massa frenata in per cento", "percentuale massa frenata"},
+    {TrainRow::kCoaches, {"vetture"}, "numero di vetture", "numero vetture"},
+    {TrainRow::kSpeed, {"velocit"}, "posizione in m; velocità in km/h", "velocita"},
+    {TrainRow::kAdhesion, {"aderenza"}, "posizione in m; aderenza", "aderenza"},
+    {TrainRow::kClock, {"orologio"}, "ore; minuti; secondi", "orologio"},
+    {TrainRow::kSand, {"sabbia"}, "valore", "sabbia"},
+    {TrainRow::kSignal, {"segnale"}, "posizione in m; sx; s1; s2; s3; rapp; dx; d1; d2; d3; tempo", "segnale"},
+    {TrainRow::kSlowdown, {"rallentamento"}, "inizio in m (x); velocità in km/h (v); lunghezza in m (l); f_tt; f_ta; d_v",
+     "rallentamento"},
+    {TrainRow::kReduction, {"abbattimento"}, "posizione in m; valore", "abbattimento"},
+    {TrainRow::kStation, {"stazione"},
+     "posizione in m; categoria; lunghezza in m; dato_1; dato_2; allungamento; dato_4; dato_5; dato_6; dato_7; "
+     "dato_8; dato_9; dato_10; ore; minuti; secondi; nome",
+     "stazione"},
 };
 
 // Whether a field starts a row.
 bool starts_train_row(std::string_view field);
 
-// How many values the first row a keyword field starts reads (0 for none).
-int train_row_values(std::string_view field);
+// The columns of the first row a keyword field starts (none: empty).
+std::string_view train_row_columns(std::string_view field);
 
 // The section headers of the train description's layout.
 inline constexpr std::string_view kTrainSections[] = {"[generale]",      "[aderenze]", "[vel_limite]", "[stazioni]",

@@ -18,7 +18,7 @@ namespace scenario {
 namespace {
 
 // Up to two separator fields may stand before a keyword.
-const RowReading::Section kRows{2, train_row_values, starts_train_row};
+const RowReading::Section kRows{2, train_row_columns, starts_train_row};
 
 class TrainReader {
  public:
