@@ -77,6 +77,16 @@ TEST(ScenarioCheck, LinesForEditorsAndAnExitStatus) {
   }
 }
 
+// An author finds every name --ignore takes, and the check's own error, in
+// the README.
+TEST(ScenarioCheck, TheReadmeNamesEveryWarning) {
+  const std::string readme = read_file(fs::path(SOURCE_DIR) / "README.md");
+  for (const WarningName& w : kWarningNames) {
+    const std::string entry = w.fault ? "`" + std::string(w.name) + "`" : "| `" + std::string(w.name) + "` |";
+    EXPECT_NE(readme.find(entry), std::string::npos) << w.name;
+  }
+}
+
 TEST(ScenarioCheck, JsonIsOneDocumentWithEveryField) {
   TempDir dir;
   write_file(dir.path() / "N_linea.txt", kLine);
@@ -127,6 +137,25 @@ TEST(ScenarioCompile, ARecordedErrorKeepsTheEarlierFilesUnlessForced) {
   EXPECT_EQ(read_file(n.linea_dat), geometry_bytes(builder.modello.tracciato));
   EXPECT_EQ(read_file(n.sim), records_bytes(builder.modello.record));
   EXPECT_EQ(read_file(n.dat), track_bytes(builder.modello.celle));
+}
+
+// The check's own error (a train description that gives no train) keeps
+// the earlier files too; forced, the files are written and the run fails.
+TEST(ScenarioCompile, NoTrainKeepsTheEarlierFilesUnlessForced) {
+  TempDir dir;
+  const FileNames n = file_names(dir.path(), "N", "1");
+  write_file(n.linea_txt, kLine);
+  write_file(n.treno_txt, "[Generale]\r\nvelocita,       0,    80\r\n[fine]\r\n");
+  write_file(n.sim, "earlier");
+
+  const auto kept = scenario(dir.path(), {"compile", "N", "1"});
+  EXPECT_EQ(kept.status, 2);
+  EXPECT_NE(kept.err.find("[nessun-treno]"), std::string::npos) << kept.err;
+  EXPECT_EQ(read_file(n.sim), "earlier");
+
+  const auto forced = scenario(dir.path(), {"compile", "N", "1", "--force"});
+  EXPECT_EQ(forced.status, 2);
+  EXPECT_NE(read_file(n.sim), "earlier");
 }
 
 }  // namespace

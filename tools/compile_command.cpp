@@ -66,7 +66,8 @@ int run_compile(const CompileArgs& o, std::ostream& out, std::ostream& err) {
     return tool_exit::kIoOrUsage;
   }
   print_summary(s, outcome, out);
-  return s.codice_errore() != 0 ? tool_exit::kData : tool_exit::kOk;
+  // Forced, the files are written and the errors still fail the run.
+  return s.codice_errore() != 0 || check.count(Severity::kError) > 0 ? tool_exit::kData : tool_exit::kOk;
 }
 
 }  // namespace scenario::tools

@@ -73,8 +73,8 @@ Next read_mountain_row(const Row& row) {
     }
     if (follows_closely(m, inizio)) {
       notes->add(WarningKind::kCloseMountain, at,
-                 "il tratto inizia a meno di " + std::to_string(kCloseStretchGap) +
-                     " m dalla fine del precedente: prende il tipo " + std::to_string(kCloseStretchType),
+                 "il tratto inizia a " + std::to_string(kCloseStretchGap) + " m o meno" +
+                     " dalla fine del precedente: prende il tipo " + std::to_string(kCloseStretchType),
                  inizio);
     }
   }

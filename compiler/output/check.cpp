@@ -158,8 +158,9 @@ std::vector<std::string> warning_names() {
 
 void apply_policy(CheckResult& result, const CheckPolicy& policy) {
   std::vector<Diagnostic>& all = result.diagnostics;
+  // A silenced kind's warnings, and the notes that sum up its repeats.
   std::erase_if(all, [&](const Diagnostic& d) {
-    return d.severity == Severity::kWarning &&
+    return d.severity != Severity::kError &&
            std::find(policy.ignore.begin(), policy.ignore.end(), d.name) != policy.ignore.end();
   });
   if (!policy.werror) return;

@@ -52,7 +52,8 @@ struct CheckPolicy {
 // The names `CheckPolicy::ignore` takes: every warning's.
 std::vector<std::string> warning_names();
 
-// Drops the silenced warnings and, with `werror`, makes the others errors.
+// Drops the silenced warnings (and the notes that sum up their repeats)
+// and, with `werror`, makes the others errors.
 void apply_policy(CheckResult& result, const CheckPolicy& policy);
 
 // `scrivi_linea`: the geometry is built, and the curve rows read, as the
