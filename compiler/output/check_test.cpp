@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Description L = Description::kLine, T = Description::kTrain, N = Description::kNone;
+constexpr Description L = Description::kLine, T = Description::kTrain;
 constexpr Severity E = Severity::kError, W = Severity::kWarning;
 
 // Lines joined with CR LF.

@@ -13,7 +13,7 @@
 namespace scenario {
 namespace {
 
-constexpr Description L = Description::kLine, T = Description::kTrain, N = Description::kNone;
+constexpr Description L = Description::kLine, T = Description::kTrain;
 
 std::string lines(std::initializer_list<std::string> rows) {
   std::string t;
