@@ -28,14 +28,16 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   const bool left = curve_turns_left(keyword);
   const std::optional<char> meant = side_meant(keyword);
   if (meant != (left ? 's' : 'd')) {
-    const std::string read = left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"";
-    notes.add(WarningKind::kCurveSide, at,
-              quoted_utf8(keyword) + " gira a " + read +
-                  (meant ? std::string("; per una curva a ") + (*meant == 'd' ? "destra" : "sinistra") +
-                               " scrivi " + (*meant == 'd' ? "\"curvad\" seguito dalla classe, senza \"s\""
-                                                           : "\"curvas\" seguito dalla classe")
-                         : std::string("; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, "
-                                       "d destra)")));
+    std::string text = quoted_utf8(keyword) + " gira a " +
+                       (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"");
+    if (!meant) {
+      text += "; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, d destra)";
+    } else if (*meant == 'd') {
+      text += "; per una curva a destra scrivi \"curvad\" seguito dalla classe, senza \"s\"";
+    } else {
+      text += "; per una curva a sinistra scrivi \"curvas\" seguito dalla classe";
+    }
+    notes.add(WarningKind::kCurveSide, at, text);
   }
   std::string digits;
   for (const char c : keyword) {

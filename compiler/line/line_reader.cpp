@@ -107,11 +107,8 @@ bool LineReader::raise_no_general_section() {
     raise_whole_file(s_, Description::kLine, ErrorCode::kNoGeneralSection);
     return false;
   }
-  // Found in full, it is the file's last field, which is never read.
-  const bool last_field = lower_ascii(near->text) == "[generale]";
   s_.errori.raise(ErrorCode::kNoGeneralSection, Stage::kLineReading, reading_.at(near->line, near->column),
-                  {.detail = last_field ? quoted_utf8(near->text) + " è l'ultimo campo del file, che non viene mai letto"
-                                        : "c'è " + quoted_utf8(near->text) + ": forse \"[generale]\"?"});
+                  {.detail = near_general_words(*near)});
   if (!s_.diagnostica) return false;
   reading_.in().resume_after(near->line, [](std::string_view) { return true; });
   return true;

@@ -48,20 +48,19 @@ Next RowReading::read_rows(const Section& section, const Interpret& interpret, c
 }
 
 void RowReading::raise_failure(const ReadFailure& failure) {
-  const Stage stage = reading_stage(file_);
-  if (failure.line > 0) {
-    s_.errori.raise(ErrorCode::kReadingFailure, stage, at(failure.line, failure.column), {.detail = failure.detail});
-  } else if (!in_row_) {
-    s_.errori.raise(ErrorCode::kReadingFailure, stage, here(), {.detail = failure.detail});
-  } else {
+  Place place = failure.line > 0 ? at(failure.line, failure.column) : here();
+  ErrorFacts facts{.detail = failure.detail};
+  if (failure.line == 0 && in_row_) {
     RowFailure in_row = failure_in_row(in_, row_, in_row_->columns(row_.text), failure.detail);
+    facts.detail = std::move(in_row.detail);
+    // A row short of values is at fault; the field it read is a second place.
     if (in_row.short_row) {
-      s_.errori.raise(ErrorCode::kReadingFailure, stage, at(row_.line, row_.column),
-                      {.detail = std::move(in_row.detail), .related_place = here(), .related = std::move(in_row.related)});
-    } else {
-      s_.errori.raise(ErrorCode::kReadingFailure, stage, here(), {.detail = std::move(in_row.detail)});
+      facts.related_place = place;
+      facts.related = std::move(in_row.related);
+      place = at(row_.line, row_.column);
     }
   }
+  s_.errori.raise(ErrorCode::kReadingFailure, reading_stage(file_), place, std::move(facts));
 }
 
 }  // namespace scenario

@@ -71,6 +71,10 @@ bool find_general_section(FieldReader& in, bool ignore_case);
 // a fault reported there with a hint.
 std::optional<Keyword> near_general_section(const std::string& bytes);
 
+// What is said of that field: that it is the file's last field when it is
+// "[generale]" itself, else the hint "forse "[generale]"?".
+std::string near_general_words(const Keyword& near);
+
 // The next keyword field, passing over up to `separators` fields that hold
 // a "-". Nothing at the end of the file: the file's last field is never
 // interpreted, wherever it is read.

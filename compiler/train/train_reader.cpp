@@ -5,7 +5,6 @@
 // description", describes every row.
 #include "compiler/train/train_reader.h"
 
-#include "common/windows1252.h"
 #include "compiler/text/row_reading.h"
 #include "compiler/train/profile.h"
 #include "compiler/train/signals.h"
@@ -80,7 +79,7 @@ void TrainReader::note_no_train(bool general) {
     text += ": le righe si leggono solo dopo un campo che contiene \"[generale]\", scritto proprio così";
     if (const std::optional<Keyword> near = near_general_section(bytes_)) {
       at = reading_.at(near->line, near->column);
-      text += "; c'è " + quoted_utf8(near->text) + ": forse \"[generale]\"?";
+      text += "; " + near_general_words(*near);
     }
   }
   reading_.notes()->add(WarningKind::kNoTrainData, at, text);
