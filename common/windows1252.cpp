@@ -1,5 +1,7 @@
 #include "common/windows1252.h"
 
+#include <algorithm>
+
 namespace scenario {
 
 std::string to_utf8(std::string_view text) {
@@ -27,10 +29,71 @@ std::string to_utf8(std::string_view text) {
   return out;
 }
 
-std::string quoted_utf8(std::string_view text) {
-  std::string out = "\"";
-  out.append(to_utf8(text)).append("\"");
+std::string quoted_utf8(std::string_view text) { return quoted(to_utf8(text)); }
+
+std::string quoted(std::string_view utf8) {
+  std::string out = "«";
+  for (const char c : utf8) {
+    if (c == '"') {
+      out += "＂";
+    } else {
+      out += c;
+    }
+  }
+  return out + "»";
+}
+
+size_t utf8_sequence(std::string_view text, size_t at) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  const size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  if (length == 0 || at + length > text.size()) return 0;
+  for (size_t i = 1; i < length; ++i) {
+    if ((byte(at + i) & 0xC0) != 0x80) return 0;
+  }
+  // No overlong form, no surrogate, nothing past U+10FFFF.
+  const unsigned char second = byte(at + 1);
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) || (lead == 0xF0 && second < 0x90) ||
+      (lead == 0xF4 && second >= 0x90)) {
+    return 0;
+  }
+  return length;
+}
+
+bool saved_as_utf8(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+  bool sequence_seen = false;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) continue;
+    const size_t n = utf8_sequence(bytes, i);
+    if (n == 0) return false;
+    sequence_seen = true;
+    i += n - 1;
+  }
+  return sequence_seen;
+}
+
+std::string utf8_as_written(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (const size_t n = utf8_sequence(text, i)) {
+      out.append(text.substr(i, n));
+      i += n - 1;
+    } else {
+      out += to_utf8(text.substr(i, 1));
+    }
+  }
   return out;
+}
+
+int character_column(std::string_view line, int byte_column) {
+  const size_t end = std::min(line.size(), static_cast<size_t>(std::max(byte_column - 1, 0)));
+  int column = 1;
+  for (size_t i = 0; i < end; ++i, ++column) {
+    if (const size_t n = utf8_sequence(line, i)) i += n - 1;
+  }
+  return column + static_cast<int>(static_cast<size_t>(std::max(byte_column - 1, 0)) - end);
 }
 
 }  // namespace scenario

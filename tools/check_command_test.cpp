@@ -42,7 +42,7 @@ TEST(ScenarioCheck, LinesForEditorsAndAnExitStatus) {
   } cases[] = {
       {"clean", kTrain, {}, 0, {"0 errori, 0 avvisi\n"}},
       {"faults", kFaultyTrain, {}, 2,
-       {"./N_1-.txt:2:25: warning: \"8,5\" è letto come 8",
+       {"./N_1-.txt:2:25: warning: «8,5» è letto come 8",
         "./N_1-.txt:3:13: error: errore 16 a 1550 m: il segnale cade su una cella già occupata",
         "[il costruttore riporta questo errore: Errore n. 16 a 1550 m]",
         "./N_1-.txt:3:13: note: la lettura della descrizione del treno si ferma qui: le righe che seguono non entrano "
@@ -50,10 +50,10 @@ TEST(ScenarioCheck, LinesForEditorsAndAnExitStatus) {
         "1 errore, 1 avviso; il costruttore riporta: Errore n. 16 a 1550 m\n"}},
       {"warnings only", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {}, 0, {"0 errori, 1 avviso\n"}},
       {"each warning ends with its name", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n", {}, 0,
-       {"./N_1-.txt:2:18: warning: \"8,5\" è letto come 8: la virgola separa i valori, i decimali vanno scritti "
+       {"./N_1-.txt:2:18: warning: «8,5» è letto come 8: la virgola separa i valori, i decimali vanno scritti "
         "col punto [virgola-decimale]\n"}},
       {"--werror prints and counts warnings as errors", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n",
-       {"--werror"}, 2, {"./N_1-.txt:2:18: error: \"8,5\"", "[virgola-decimale]\n1 errore, 0 avvisi\n"}},
+       {"--werror"}, 2, {"./N_1-.txt:2:18: error: «8,5»", "[virgola-decimale]\n1 errore, 0 avvisi\n"}},
       {"--ignore silences a kind by its name", "[generale]\r\nvelocita,  0,  8,5\r\n[fine]\r\n",
        {"--ignore", "virgola-decimale", "--werror"}, 0, {"0 errori, 0 avvisi\n"}},
       {"--ignore leaves the other kinds", "[generale]\r\nvelocita,  0,  8,5\r\nvelocita,  1525,  9\r\n[fine]\r\n",

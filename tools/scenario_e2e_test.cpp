@@ -122,7 +122,7 @@ TEST(ScenarioCompile, FaultsAreReportedWithNumberPositionAndPlace) {
        "di 50 m"},
       {"a number that is not one", small_line("pendenza,  abc,   3\r\n"), small_train(""),
        "Montebrisca_Lurna_linea.txt:5:12: error: errore 25: errore di lettura: valore 1 di 2 (posizione in m) della riga "
-       "\"pendenza\": \"abc\" non è un numero"},
+       "«pendenza»: «abc» non è un numero"},
   };
   for (const auto& c : cases) {
     TempDir dir;

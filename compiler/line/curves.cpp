@@ -29,13 +29,13 @@ void note_curve_keyword(Notes& notes, Place at, const std::string& keyword) {
   const std::optional<char> meant = side_meant(keyword);
   if (meant != (left ? 's' : 'd')) {
     std::string text = quoted_utf8(keyword) + " gira a " +
-                       (left ? "sinistra: contiene una \"s\"" : "destra: non contiene \"s\"");
+                       (left ? "sinistra: contiene una «s»" : "destra: non contiene «s»");
     if (!meant) {
-      text += "; il lato si scrive con la lettera subito dopo \"curva\" (s sinistra, d destra)";
+      text += "; il lato si scrive con la lettera subito dopo «curva» (s sinistra, d destra)";
     } else if (*meant == 'd') {
-      text += "; per una curva a destra scrivi \"curvad\" seguito dalla classe, senza \"s\"";
+      text += "; per una curva a destra scrivi «curvad» seguito dalla classe, senza «s»";
     } else {
-      text += "; per una curva a sinistra scrivi \"curvas\" seguito dalla classe";
+      text += "; per una curva a sinistra scrivi «curvas» seguito dalla classe";
     }
     notes.add(WarningKind::kCurveSide, at, text);
   }

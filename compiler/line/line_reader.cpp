@@ -82,7 +82,7 @@ ReadingEnd LineReader::read() {
     // on over a stand-in.
     if (!general_.model_created()) {
       if (!s_.diagnostica || s_.errori.empty()) {
-        throw ReadFailure{"manca la riga \"lunghezza percorso\" prima della fine della sezione generale"};
+        throw ReadFailure{"manca la riga «lunghezza percorso» prima della fine della sezione generale"};
       }
       create_stand_in_track(s_);
     }

@@ -11,9 +11,9 @@ struct Entry {
 constexpr Entry kErrors[] = {
     {ErrorCode::kRouteTooLong, "la lunghezza del percorso supera 1 000 000 m"},
     {ErrorCode::kProgressiveOffGrid, "un limite di una progressiva chilometrica non è multiplo di 50 m"},
-    {ErrorCode::kRepeatStartOffGrid, "il primo valore di \"ripetizione segnali\" non è multiplo di 50 m"},
-    {ErrorCode::kRepeatEndOffGrid, "il secondo valore di \"ripetizione segnali\" non è multiplo di 50 m"},
-    {ErrorCode::kRepeatCodeMissing, "la riga \"ripetizione segnali\" non indica né 4 né 9 codici"},
+    {ErrorCode::kRepeatStartOffGrid, "il primo valore di «ripetizione segnali» non è multiplo di 50 m"},
+    {ErrorCode::kRepeatEndOffGrid, "il secondo valore di «ripetizione segnali» non è multiplo di 50 m"},
+    {ErrorCode::kRepeatCodeMissing, "la riga «ripetizione segnali» non indica né 4 né 9 codici"},
     {ErrorCode::kSignCellOccupied, "il cartello indicatore cade su una cella già occupata"},
     {ErrorCode::kReductionCellOccupied, "il punto di abbattimento cade su una cella già occupata"},
     {ErrorCode::kStationOffGrid, "la posizione della stazione non è multipla di 50 m"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "common/windows1252.h"
 #include "compiler/model/state.h"
 #include "compiler/output/compile.h"
 
@@ -139,6 +140,35 @@ bool beyond_track_error(const Diagnostic& d) {
 }
 bool beyond_line_warning(const Diagnostic& d) { return d.name == warning_name(WarningKind::kBeyondLineEnd).name; }
 
+// Where an editor shows each place: a fault of a whole file that exists at
+// its first line, so that the editor opens it; in a file saved as UTF-8,
+// columns in characters (its mark at the start takes none).
+void place_for_editors(std::vector<Diagnostic>& out, Description file, const DescriptionText& text) {
+  if (text.found != DescriptionText::Found::kRead) return;
+  const std::string_view bytes = text.bytes;
+  const bool utf8 = saved_as_utf8(bytes);
+  std::vector<size_t> line_starts{0};
+  if (utf8) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n'))) {
+        line_starts.push_back(i + 1);
+      }
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) line_starts[0] = 3;
+  }
+  for (Diagnostic& d : out) {
+    if (d.place.file != file) continue;
+    if (d.place.line == 0) {
+      d.place.line = 1;
+      d.place.column = 1;
+    } else if (utf8 && static_cast<size_t>(d.place.line) <= line_starts.size()) {
+      const size_t start = line_starts[static_cast<size_t>(d.place.line) - 1];
+      const int byte_column = d.place.column - (d.place.line == 1 ? static_cast<int>(start) : 0);
+      d.place.column = std::max(1, character_column(bytes.substr(start), byte_column));
+    }
+  }
+}
+
 int file_order(Description file) { return file == Description::kLine ? 0 : file == Description::kTrain ? 1 : 2; }
 
 }  // namespace
@@ -261,6 +291,8 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
     break;
   }
 
+  place_for_editors(out, Description::kLine, linea);
+  place_for_editors(out, Description::kTrain, treno_text);
   std::stable_sort(out.begin(), out.end(), [](const Diagnostic& a, const Diagnostic& b) {
     return std::tuple(file_order(a.place.file), a.place.line, a.place.column) <
            std::tuple(file_order(b.place.file), b.place.line, b.place.column);

@@ -75,7 +75,7 @@ std::vector<Case> cases() {
       // A row short of values is the fault; where its value came from is a note.
       {"a row with a value left out", kLineHead + "pendenza,  1000\r\npendenza,  2000,  3\r\n[fine]\r\n", kTrain,
        {{E, L, 4, 1, "25"}, {N, L, 4, 1, ""}, {N, L, 5, 1, ""}},
-       "alla riga \"pendenza\" mancano valori: il valore 2 di 2 (pendenza per mille) lo prende dalla riga 5"},
+       "alla riga «pendenza» mancano valori: il valore 2 di 2 (pendenza per mille) lo prende dalla riga 5"},
       {"values typed with tabs", kLineHead + "pendenza\t1000\t3\r\npendenza,  2000,  3\r\n[fine]\r\n", kTrain,
        {{E, L, 4, 1, "25"}, {N, L, 4, 1, ""}, {N, L, 5, 1, ""}}, "i valori vanno separati da virgole"},
       {"values typed with tabs, one of them negative", kLineHead + "pendenza\t1000\t-3\r\n[fine]\r\n", kTrain,
@@ -84,7 +84,7 @@ std::vector<Case> cases() {
        kTrain, {{E, L, 4, 14, "25"}, {N, L, 4, 14, ""}, {N, L, 5, 1, ""}}, "un commento non deve avere virgole"},
       {"a value that is no number on its own row stays at its field",
        kLineHead + "pendenza,  1000,  x3\r\npendenza,  2000,  3\r\n[fine]\r\n", kTrain,
-       {{E, L, 4, 19, "25"}, {N, L, 4, 19, ""}}, "valore 2 di 2 (pendenza per mille) della riga \"pendenza\": \"x3\" non è un numero"},
+       {{E, L, 4, 19, "25"}, {N, L, 4, 19, ""}}, "valore 2 di 2 (pendenza per mille) della riga «pendenza»: «x3» non è un numero"},
 
       // A fault every later row repeats: one error, one note for the rest.
       {"a route length with a decimal comma",
@@ -95,7 +95,7 @@ std::vector<Case> cases() {
         {E, L, 5, 12, "15"},
         {N, L, 5, 12, ""},
         {N, L, 6, 12, ""}},
-       "\"10,0\" è letto come 10"},
+       "«10,0» è letto come 10"},
       {"no route length: the train description is read all the same",
        text({"[generale]", "lunghezza percorso,  abc", "[pendenze]", "pendnza,  100,  2", "[fine]"}),
        text({"[generale]", "velocita,       0,    80", "stazone,    3000", "[fine]"}),
@@ -107,10 +107,30 @@ std::vector<Case> cases() {
       // A header misspelt is pointed at, with the hint.
       {"[generale] misspelt in the line description",
        text({"[generael]", "lunghezza percorso,    12000", "[pendenze]", "pendnza,  100,  2", "[fine]"}), kTrain,
-       {{E, L, 1, 1, "102"}, {N, L, 1, 1, ""}, {W, L, 4, 1, "parola-sconosciuta"}}, "forse \"[generale]\"?"},
+       {{E, L, 1, 1, "102"}, {N, L, 1, 1, ""}, {W, L, 4, 1, "parola-sconosciuta"}}, "forse «[generale]»?"},
       {"[generale] misspelt in the train description", kLine, text({"[genrale]", "velocita,  0,  80", "[fine]"}),
-       {{E, T, 1, 1, "nessun-treno"}}, "forse \"[generale]\"?"},
+       {{E, T, 1, 1, "nessun-treno"}}, "forse «[generale]»?"},
       {"an empty train description", kLine, "", {{E, T, 1, 1, "nessun-treno"}}},
+      {"a line description with no header at all: the whole file, at its first line",
+       text({"lunghezza percorso,    12000", "[fine]"}), kTrain, {{E, L, 1, 1, "102"}}},
+
+      // Places as editors count them: a file saved as UTF-8 shows each
+      // letter as one column, and each of its names is reported.
+      {"a file saved as UTF-8: each name, columns in letters",
+       kLineHead + "cartello_indicatore,  1200,   (PER\xC3\x99)(13+600), 5\r\n[fine]\r\n",
+       text({"[generale]", "velocita,       0,    80",
+             "stazione,    3000, 12,  500,  0, 0, 0,  1,1,0,  2,1,1,    0,   7,53, 0, CITT\xC3\x80",
+             "stazione,    6000, 12,  500,  0, 0, 0,  1,1,0,  2,1,1,    0,   7,59, 0, PER\xC3\x99", "[fine]"}),
+       {{W, L, 4, 35, "codifica"}, {W, L, 4, 47, "virgola-nel-testo"}, {W, T, 3, 77, "codifica"},
+        {W, T, 4, 76, "codifica"}},
+       "«(PERÙ)(13+600)» è scritto in UTF-8 e si legge «(PERÃ™)(13+600)»"},
+      {"the same in Windows-1252: one byte, one column", kLineHead + "cartello_indicatore,  1200,   (PER\xD9)(13+600), 5\r\n[fine]\r\n",
+       kTrain, {{W, L, 4, 47, "virgola-nel-testo"}}},
+      {"the UTF-8 mark takes no column", "\xEF\xBB\xBF" + kLineHead + "pendenza,\t1000,\t2,5\r\n[fine]\r\n", kTrain,
+       {{W, L, 1, 1, "codifica"}, {W, L, 4, 19, "virgola-decimale"}}},
+      {"an author's double quotes are not an editor's", kLine,
+       text({"[generale]", "velocita,       0,    80", "staz \"A\" 3,  1000", "[fine]"}),
+       {{W, T, 3, 1, "parola-sconosciuta"}}, "«staz ＂A＂ 3»"},
 
       // Nothing dropped in silence.
       {"a curve of negative length", kLineHead + "curvad4,  1200,  -600\r\n[fine]\r\n", kTrain,
@@ -125,7 +145,7 @@ std::vector<Case> cases() {
       {"a station row with a value too many", kLine,
        text({"[generale]", "velocita,       0,    80",
              "stazione,    3000, 12,  500,  0, 0, 0, 0,  1,1,0,  2,1,1,    0,   7,53, 0, SAN VERO", "[fine]"}),
-       {{W, T, 3, 1, "valori-in-piu"}}, "la riga \"stazione\" ha 1 valore in più"},
+       {{W, T, 3, 1, "valori-in-piu"}}, "la riga «stazione» ha 1 valore in più"},
 
       // Nothing on rows written as the guide says.
       {"curve names that say their side",

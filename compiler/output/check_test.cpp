@@ -130,9 +130,9 @@ TEST(Check, AReadingFailureSaysWhatWasFound) {
     const char* row;
     const char* words;
   } cases[] = {
-      {"pendenza,  1000,  x5", "valore 2 di 2 (pendenza per mille) della riga \"pendenza\": \"x5\" non è un numero"},
-      {"pendenza,  99999999999,  5", "\"99999999999\" è fuori dall'intervallo dei numeri a 32 bit"},
-      {"montagna, 3000, 4000", "alla riga \"montagna\" mancano valori: il valore 3 di 3 (tipo) lo prende dalla riga 5"},
+      {"pendenza,  1000,  x5", "valore 2 di 2 (pendenza per mille) della riga «pendenza»: «x5» non è un numero"},
+      {"pendenza,  99999999999,  5", "«99999999999» è fuori dall'intervallo dei numeri a 32 bit"},
+      {"montagna, 3000, 4000", "alla riga «montagna» mancano valori: il valore 3 di 3 (tipo) lo prende dalla riga 5"},
       {"pendenza,  0,  160", "la pendenza 160 non sta tra -100 e 155 per mille"},
   };
   for (const auto& c : cases) {
@@ -301,7 +301,7 @@ TEST(Check, TheHintOffersTheNearestKeywordWithinReach) {
                                                text({"[generale]", "velocita,  0,  80", row.c_str(), "[fine]"}));
     ASSERT_EQ(r.diagnostics.size(), 1u) << c.written;
     const std::string& message = r.diagnostics[0].message;
-    const std::string offered = std::string("forse \"") + c.hint + "\"?";
+    const std::string offered = std::string("forse «") + c.hint + "»?";
     EXPECT_EQ(message.find("forse") != std::string::npos, *c.hint != '\0') << message;
     if (*c.hint) {
       EXPECT_NE(message.find(offered), std::string::npos) << message;

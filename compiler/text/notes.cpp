@@ -62,18 +62,14 @@ bool numbers_follow(const FieldReader& in) {
 
 bool is_header(std::string_view t) { return t.size() >= 2 && t.front() == '[' && t.back() == ']'; }
 
-// The length of a UTF-8 sequence that starts with `lead` and is complete at
-// `at`, or 0.
-size_t utf8_sequence(std::string_view text, size_t at) {
-  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(at);
-  const size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-  if (length == 0 || at + length > text.size()) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    if ((byte(at + i) & 0xC0) != 0x80) return 0;
-  }
-  return length;
+// The field of a line that starts at `start`, blanks around it dropped.
+std::string_view field_from(std::string_view text, size_t start) {
+  size_t end = text.find_first_of(",\r\n", start);
+  if (end == std::string_view::npos) end = text.size();
+  std::string_view field = text.substr(start, end - start);
+  while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
+  while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
+  return field;
 }
 
 }  // namespace
@@ -90,38 +86,45 @@ void Notes::add(WarningKind kind, Place place, std::string message, std::optiona
   s_.avvisi.push_back({kind, place, std::move(message), position, cell});
 }
 
-// A file saved as UTF-8 holds its accented letters as two bytes each; bytes
-// 0x81, 0x8D, 0x8F, 0x90 and 0x9D and control characters are no text at all.
-// The first of each is reported.
+// A file saved as UTF-8 holds each accented letter as two bytes or more,
+// which the simulator reads as as many letters: each field that holds one is
+// reported. Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D and control characters are
+// no text at all: the first of them is reported.
 void Notes::scan_encoding(std::string_view text) {
-  bool utf8_seen = false, undefined_seen = false;
+  bool undefined_seen = false;
+  bool field_reported = false;
   int line = 1;
   size_t line_start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
+  size_t field_start = 0;
+  size_t i = 0;
+  if (text.starts_with("\xEF\xBB\xBF")) {
+    add(WarningKind::kNotWindows1252, at(1, 1), "il file comincia con il segno dei file UTF-8: va salvato in Windows-1252");
+    i = field_start = 3;
+  }
+  for (; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
     if (b == '\n' || (b == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
       ++line;
-      line_start = i + 1;
+      line_start = field_start = i + 1;
+      field_reported = false;
+      continue;
+    }
+    if (b == ',') {
+      field_start = i + 1;
+      field_reported = false;
       continue;
     }
     const int column = static_cast<int>(i - line_start) + 1;
-    if (i == 0 && text.substr(0, 3) == "\xEF\xBB\xBF") {
-      utf8_seen = true;
-      add(WarningKind::kNotWindows1252, at(1, 1),
-          "il file comincia con il segno dei file UTF-8: va salvato in Windows-1252");
-      i += 2;
-      continue;
-    }
-    if (b >= 0x80 && !utf8_seen) {
-      if (const size_t n = utf8_sequence(text, i)) {
-        utf8_seen = true;
+    if (const size_t n = b >= 0x80 ? utf8_sequence(text, i) : 0) {
+      if (!field_reported) {
+        field_reported = true;
+        const std::string_view field = field_from(text, field_start);
         add(WarningKind::kNotWindows1252, at(line, column),
-            "i byte " + quoted_utf8(text.substr(i, n)) +
-                " sono una lettera scritta in UTF-8: il file va salvato in Windows-1252, dove ogni lettera è un "
-                "byte; così il testo diventa di " + std::to_string(n) + " caratteri");
-        i += n - 1;
-        continue;
+            quoted(utf8_as_written(field)) + " è scritto in UTF-8 e si legge " + quoted_utf8(field) +
+                ": il file va salvato in Windows-1252, dove ogni lettera è un byte");
       }
+      i += n - 1;
+      continue;
     }
     const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D ||
                            (b < 0x20 && b != '\t' && b != '\r') || b == 0x7F;
@@ -140,7 +143,7 @@ void Notes::before_general(const FieldReader& in, bool (*starts_row)(std::string
     if (lines.line() >= in.line()) return;
     if (lines.first_on_line() && starts_row(field) && numbers_follow(lines)) {
       add(WarningKind::kBeforeGeneral, here(lines),
-          quoted_utf8(field) + " viene prima di \"[generale]\": la riga non viene letta");
+          quoted_utf8(field) + " viene prima di «[generale]»: la riga non viene letta");
     }
   }
 }
@@ -178,7 +181,7 @@ void Notes::row(FieldReader& in, const Keyword& row, bool matched) {
       const bool no_blank = row.column == row_last_value_column_ + static_cast<int>(row_last_value_.size()) + 1;
       if (row_ended_on_number_ && no_blank && all_digits(row.text) && all_digits(row_last_value_)) {
         add(WarningKind::kDecimalComma, place,
-            "\"" + row_last_value_ + "," + row.text + "\" è letto come " + row_last_value_ +
+            quoted_utf8(row_last_value_ + "," + row.text) + " è letto come " + row_last_value_ +
                 ": la virgola separa i valori, i decimali vanno scritti col punto");
       } else if (!row_ended_on_number_ && is_number(row_last_value_)) {
         // The row's text took a number: the row has values too many.
@@ -233,7 +236,7 @@ void Notes::passed_over(const std::vector<PassedOver>& fields, bool (*starts_row
   for (const PassedOver& field : fields) {
     if (!field.first_on_line || field.text.front() == '-' || !starts_row(field.text)) continue;
     add(WarningKind::kSeparatorRow, at(field.line, field.column),
-        quoted_utf8(field.text) + " contiene un \"-\" ed è saltato come riga di separazione: la riga non viene letta; "
+        quoted_utf8(field.text) + " contiene un «-» ed è saltato come riga di separazione: la riga non viene letta; "
         "i valori vanno separati da virgole");
   }
 }
@@ -241,7 +244,7 @@ void Notes::passed_over(const std::vector<PassedOver>& fields, bool (*starts_row
 void Notes::last_field(const FieldReader& in, bool starts_row) {
   if (!starts_row) return;
   add(WarningKind::kLastFieldUnread, here(in),
-      quoted_utf8(in.last_field()) + " è l'ultimo campo del file e non viene mai letto: la riga va seguita da \"[fine]\"");
+      quoted_utf8(in.last_field()) + " è l'ultimo campo del file e non viene mai letto: la riga va seguita da «[fine]»");
 }
 
 void Notes::cell_one(Place place, int64_t cell, std::string_view what) {

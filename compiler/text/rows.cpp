@@ -55,7 +55,7 @@ std::string near_general_words(const Keyword& near) {
   if (lower_ascii(near.text) == "[generale]") {
     return quoted_utf8(near.text) + " è l'ultimo campo del file, che non viene mai letto";
   }
-  return "c'è " + quoted_utf8(near.text) + ": forse \"[generale]\"?";
+  return "c'è " + quoted_utf8(near.text) + ": forse «[generale]»?";
 }
 
 std::optional<Keyword> next_keyword(FieldReader& in, int separators, std::vector<PassedOver>& passed_over) {

@@ -76,7 +76,7 @@ void TrainReader::note_no_train(bool general) {
   std::string text = "dalla descrizione del treno non si legge nessuna riga";
   Place at = reading_.at(1, 1);
   if (!general) {
-    text += ": le righe si leggono solo dopo un campo che contiene \"[generale]\", scritto proprio così";
+    text += ": le righe si leggono solo dopo un campo che contiene «[generale]», scritto proprio così";
     if (const std::optional<Keyword> near = near_general_section(bytes_)) {
       at = reading_.at(near->line, near->column);
       text += "; " + near_general_words(*near);
