@@ -3,6 +3,7 @@
 #include "compiler/output/check.h"
 #include "tools/commands.h"
 #include "tools/diagnostics_output.h"
+#include "tools/json_text.h"
 #include "tools/name_check.h"
 
 namespace scenario::tools {
@@ -14,7 +15,7 @@ int run_check(const CheckArgs& o, std::ostream& out, std::ostream& err) {
   CheckResult check = check_texts(o.nome, o.treno, load_description(files.linea), load_description(files.treno));
   apply_policy(check, o.policy);
   if (o.json) {
-    out << check_json(check, files).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    out << json_text(check_json(check, files), 2) << "\n";
   } else {
     print_diagnostics(check, files, out);
     out << check_summary(check) << "\n";

@@ -8,6 +8,7 @@
 #include "compiler/output/line_kilometre.h"
 #include "tools/commands.h"
 #include "tools/describe.h"
+#include "tools/json_text.h"
 #include "tools/stale_files.h"
 
 namespace scenario::tools {
@@ -147,7 +148,7 @@ int run_inspect(const InspectArgs& options, std::ostream& out, std::ostream& err
   warn_stale(decoded_files, first_track ? &*first_track : nullptr, err);
   if (options.json) {
     const Json document = {{"format", kInspectFormat}, {"files", std::move(described)}};
-    out << document.dump(2, ' ', false, Json::error_handler_t::replace) << "\n";
+    out << json_text(document, 2) << "\n";
   } else {
     for (const Json& file : described) {
       if (&file != &described.front()) out << "\n";

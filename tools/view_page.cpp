@@ -1,11 +1,12 @@
-#include "tools/view_page.h"
 
+
+#include "tools/json_text.h"
+#include "tools/text.h"
+#include "tools/view_assets.h"
+#include "tools/view_page.h"
 #include <algorithm>
 #include <string_view>
 #include <vector>
-
-#include "tools/text.h"
-#include "tools/view_assets.h"
 
 namespace scenario::tools {
 namespace {
@@ -38,9 +39,9 @@ std::string fill(std::string_view markup, const std::vector<Fill>& fills) {
 }  // namespace
 
 std::string script_safe_json(const nlohmann::ordered_json& data) {
-  // Invalid UTF-8 (a name given on the command line) becomes U+FFFD rather
-  // than an exception.
-  const std::string json = data.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  // A name given on the command line that is not UTF-8 keeps its bytes as
+  // escapes.
+  const std::string json = json_text(data, -1);
   std::string out;
   out.reserve(json.size() + json.size() / 64);
   for (const char c : json) {
