@@ -31,7 +31,6 @@ in the folder the check ran in.
 
 Usage: editors_test.py GROUP --scenario EXE --testdata DIR --readme FILE --work DIR
 """
-import argparse
 import functools
 import json
 import os
@@ -43,6 +42,9 @@ import tempfile
 import unittest
 from dataclasses import dataclass
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "test_support"))
+import test_groups  # noqa: E402
 
 ARGS = None
 FIXTURES = [("Riva_Monte", "2231"), ("Senza_Generale", "2231"), ("Senza_Treno", "2231")]
@@ -567,17 +569,9 @@ GROUPS = {"forms": Forms, "vim": Vim, "emacs": Emacs, "vscode": VsCode}
 
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("group", choices=sorted(GROUPS))
-    for option in ("--scenario", "--testdata", "--readme", "--work"):
-        parser.add_argument(option, required=True)
-    ARGS = parser.parse_args()
+    ARGS = test_groups.parse_arguments(GROUPS, ("--scenario", "--testdata", "--readme", "--work"))
     ARGS.scenario = str(Path(ARGS.scenario).resolve())
-    shutil.rmtree(ARGS.work, ignore_errors=True)
-    Path(ARGS.work).mkdir(parents=True)
-    suite = unittest.defaultTestLoader.loadTestsFromTestCase(GROUPS[ARGS.group])
-    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
-    sys.exit(0 if result.wasSuccessful() else 1)
+    test_groups.run_group(GROUPS[ARGS.group])
 
 
 if __name__ == "__main__":

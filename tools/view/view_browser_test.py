@@ -13,7 +13,6 @@ document. One group of tests per page:
 Usage: view_browser_test.py GROUP --scenario EXE --with-diagnostics EXE
        --bench-tool EXE --testdata DIR --work DIR
 """
-import argparse
 import json
 import re
 import shutil
@@ -34,6 +33,9 @@ from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "test_support"))
+import test_groups  # noqa: E402
 
 ARGS = None
 WINDOW = (1400, 1300)
@@ -454,16 +456,8 @@ GROUPS = {"builtin": BuiltinRoute, "fixtures": NorthFixture, "markup": MarkupFix
 
 def main():
     global ARGS
-    parser = argparse.ArgumentParser()
-    parser.add_argument("group", choices=sorted(GROUPS))
-    for option in ("--scenario", "--with-diagnostics", "--bench-tool", "--testdata", "--work"):
-        parser.add_argument(option, required=True)
-    ARGS = parser.parse_args()
-    shutil.rmtree(ARGS.work, ignore_errors=True)
-    Path(ARGS.work).mkdir(parents=True)
-    suite = unittest.defaultTestLoader.loadTestsFromTestCase(GROUPS[ARGS.group])
-    result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
-    sys.exit(0 if result.wasSuccessful() else 1)
+    ARGS = test_groups.parse_arguments(GROUPS, ("--scenario", "--with-diagnostics", "--bench-tool", "--testdata", "--work"))
+    test_groups.run_group(GROUPS[ARGS.group])
 
 
 if __name__ == "__main__":
