@@ -61,17 +61,19 @@ size_t utf8_sequence(std::string_view text, size_t at) {
   return length;
 }
 
-bool saved_as_utf8(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return true;
-  bool sequence_seen = false;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) continue;
-    const size_t n = utf8_sequence(bytes, i);
+bool is_utf8(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) continue;
+    const size_t n = utf8_sequence(text, i);
     if (n == 0) return false;
-    sequence_seen = true;
     i += n - 1;
   }
-  return sequence_seen;
+  return true;
+}
+
+bool saved_as_utf8(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+  return is_utf8(bytes) && std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
 std::string utf8_as_written(std::string_view text) {

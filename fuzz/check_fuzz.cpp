@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/windows1252.h"
 #include "compiler/line/line_reader.h"
 #include "compiler/output/check.h"
 #include "compiler/output/compile.h"
@@ -49,6 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const Diagnostic& d : check.diagnostics) {
     fuzz::check_place(d.place, linea_lines, treno_lines);
     FUZZ_CHECK(!d.message.empty());
+    // What editors and JSON read: UTF-8, and no ASCII double quote, which
+    // editors' error formats take for a file name's.
+    FUZZ_CHECK(is_utf8(d.message) && d.message.find('"') == std::string::npos);
   }
   FUZZ_CHECK(check.codice_errore == s.codice_errore() && check.posizione_errore == s.posizione_errore());
   FUZZ_CHECK(check.fatal == fatal_error(s));

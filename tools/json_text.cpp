@@ -11,16 +11,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-bool is_utf8(std::string_view text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) continue;
-    const size_t n = utf8_sequence(text, i);
-    if (n == 0) return false;
-    i += n - 1;
-  }
-  return true;
-}
-
 // The JSON string for `text`: its UTF-8 as nlohmann writes it, every other
 // byte as \udcXX.
 std::string escaped(std::string_view text) {
