@@ -380,12 +380,12 @@ EMACS_SCRIPT = r"""
     (while (not (eobp))
       (let* ((message (get-text-property (point) 'compilation-message))
              (loc (and message (compilation--message->loc message)))
-             (spec (and loc (car (compilation--loc->file-struct loc))))
+             (file-name (and loc (car (compilation--loc->file-struct loc))))
              (result nil))
-        (when (and loc spec (car spec))
+        (when (and loc file-name (car file-name))
           (setq result
                 (list (cons 'level (compilation--message->type message))
-                      (cons 'file (expand-file-name (car spec) (or (cadr spec) default-directory)))
+                      (cons 'file (expand-file-name (car file-name) (or (cadr file-name) default-directory)))
                       (cons 'line (compilation--loc->line loc))))
           ;; Where the user lands: the message's line in the compilation
           ;; buffer, then RET.
