@@ -72,7 +72,7 @@ bool is_utf8(std::string_view text) {
 }
 
 bool saved_as_utf8(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return true;
+  if (bytes.starts_with(kUtf8Mark)) return true;
   return is_utf8(bytes) && std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
@@ -90,12 +90,12 @@ std::string utf8_as_written(std::string_view text) {
 }
 
 int character_column(std::string_view line, int byte_column) {
-  const size_t end = std::min(line.size(), static_cast<size_t>(std::max(byte_column - 1, 0)));
+  const std::string_view before = line.substr(0, static_cast<size_t>(std::max(byte_column - 1, 0)));
   int column = 1;
-  for (size_t i = 0; i < end; ++i, ++column) {
-    if (const size_t n = utf8_sequence(line, i)) i += n - 1;
+  for (size_t i = 0; i < before.size(); ++i, ++column) {
+    if (const size_t n = utf8_sequence(before, i)) i += n - 1;
   }
-  return column + static_cast<int>(static_cast<size_t>(std::max(byte_column - 1, 0)) - end);
+  return column;
 }
 
 }  // namespace scenario

@@ -25,6 +25,9 @@ size_t utf8_sequence(std::string_view text, size_t at);
 // Whether `text` is UTF-8 throughout.
 bool is_utf8(std::string_view text);
 
+// What a file saved as UTF-8 may start with.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 // A file saved as UTF-8 rather than Windows-1252: it starts with the UTF-8
 // mark, or it holds multi-byte sequences and no byte outside one. An editor
 // shows it so, each sequence as one character.

@@ -154,7 +154,7 @@ void place_for_editors(std::vector<Diagnostic>& out, Description file, const Des
         line_starts.push_back(i + 1);
       }
     }
-    if (bytes.starts_with("\xEF\xBB\xBF")) line_starts[0] = 3;
+    if (bytes.starts_with(kUtf8Mark)) line_starts[0] = kUtf8Mark.size();
   }
   for (Diagnostic& d : out) {
     if (d.place.file != file) continue;
@@ -164,7 +164,7 @@ void place_for_editors(std::vector<Diagnostic>& out, Description file, const Des
     } else if (utf8 && static_cast<size_t>(d.place.line) <= line_starts.size()) {
       const size_t start = line_starts[static_cast<size_t>(d.place.line) - 1];
       const int byte_column = d.place.column - (d.place.line == 1 ? static_cast<int>(start) : 0);
-      d.place.column = std::max(1, character_column(bytes.substr(start), byte_column));
+      d.place.column = character_column(bytes.substr(start), byte_column);
     }
   }
 }

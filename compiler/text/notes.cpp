@@ -97,9 +97,9 @@ void Notes::scan_encoding(std::string_view text) {
   size_t line_start = 0;
   size_t field_start = 0;
   size_t i = 0;
-  if (text.starts_with("\xEF\xBB\xBF")) {
+  if (text.starts_with(kUtf8Mark)) {
     add(WarningKind::kNotWindows1252, at(1, 1), "il file comincia con il segno dei file UTF-8: va salvato in Windows-1252");
-    i = field_start = 3;
+    i = field_start = kUtf8Mark.size();
   }
   for (; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
