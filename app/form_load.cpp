@@ -10,10 +10,10 @@
 
 namespace scenario {
 
-CompileOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
-  stato.nome = kScenarioName;
-  stato.treno = kTrainNumber;
-  const FileNames names = file_names(folder, stato.nome, stato.treno);
+CompileOutcome form_load(const std::filesystem::path& folder, CompilationState& state) {
+  state.nome = kScenarioName;
+  state.treno = kTrainNumber;
+  const FileNames names = file_names(folder, state.nome, state.treno);
 
   // The source texts, in the fixed order: the two descriptions must exist
   // before the compilation reads them back.
@@ -23,9 +23,9 @@ CompileOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
   }
 
   CompileOptions options;
-  options.scrivi_linea = true;
+  options.build_geometry = true;
   options.delete_descriptions = true;
-  return memorizza_percorso(stato, {names.linea_txt, names.treno_txt}, names, options);
+  return compile_scenario(state, {names.linea_txt, names.treno_txt}, names, options);
 }
 
 }  // namespace scenario

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
 
   std::cout << "Attendere" << std::endl;  // flushed before the long work
 
-  scenario::Stato stato;
-  const scenario::CompileOutcome outcome = scenario::form_load(*folder, stato);
-  return scenario::report_run(outcome, stato, std::cerr);
+  scenario::CompilationState state;
+  const scenario::CompileOutcome outcome = scenario::form_load(*folder, state);
+  return scenario::report_run(outcome, state, std::cerr);
 }

@@ -16,12 +16,12 @@ namespace {
 
 // A compilation that raised `errors` (code and position, none for 0), with
 // or without a track model.
-Stato raised(const std::vector<std::pair<ErrorCode, int32_t>>& errors, bool track_model = true) {
-  Stato s;
+CompilationState raised(const std::vector<std::pair<ErrorCode, int32_t>>& errors, bool track_model = true) {
+  CompilationState s;
   if (track_model) create_track(s, 1000);
   for (const auto& [code, position] : errors) {
     const Stage stage = is_header_fault(code) ? Stage::kHeaderCheck : Stage::kTrainReading;
-    s.errori.raise(code, stage, Place{}, {.position = position ? std::optional<int32_t>(position) : std::nullopt});
+    s.errors.raise(code, stage, Place{}, {.position = position ? std::optional<int32_t>(position) : std::nullopt});
   }
   return s;
 }
@@ -30,7 +30,7 @@ TEST(ReportRun, StatusAndMessageForEachOutcome) {
   const struct {
     const char* name;
     CompileOutcome outcome;
-    Stato stato;
+    CompilationState state;
     int status;
     const char* message;
   } cases[] = {
@@ -52,7 +52,7 @@ TEST(ReportRun, StatusAndMessageForEachOutcome) {
   };
   for (const auto& c : cases) {
     std::ostringstream err;
-    EXPECT_EQ(report_run(c.outcome, c.stato, err), c.status) << c.name;
+    EXPECT_EQ(report_run(c.outcome, c.state, err), c.status) << c.name;
     EXPECT_EQ(err.str(), c.message) << c.name;
   }
 }
@@ -63,7 +63,7 @@ TEST(ReportRun, ACompiledScenarioWithARecordedErrorFails) {
   const std::string line = testing::read_file(TESTDATA_DIR "/line/basic_linea.txt");
   std::string train = testing::read_file(TESTDATA_DIR "/train/short_run.txt");
   train.replace(train.find("stazione,    8050"), 17, "stazione,    8060");
-  Stato s;
+  CompilationState s;
   s.nome = kScenarioName;
   s.treno = kTrainNumber;
   compile_texts(s, DescriptionText::of(line), DescriptionText::of(train), {});

@@ -17,25 +17,25 @@ TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   ASSERT_FALSE(dati_linea(names));
   ASSERT_FALSE(dati_treno(names));
 
-  Stato s;
+  CompilationState s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
   CompileOptions builder;
   builder.delete_descriptions = true;
-  const CompileOutcome outcome = memorizza_percorso(s, {names.linea_txt, names.treno_txt}, names, builder);
+  const CompileOutcome outcome = compile_scenario(s, {names.linea_txt, names.treno_txt}, names, builder);
   ASSERT_EQ(fatal_error(s), 0);
   ASSERT_FALSE(outcome.io_error);
-  EXPECT_TRUE(s.errori.empty()) << "error " << s.codice_errore() << " at " << s.posizione_errore() << " m";
+  EXPECT_TRUE(s.errors.empty()) << "error " << s.codice_errore() << " at " << s.posizione_errore() << " m";
 
-  const Modello& m = s.modello;
+  const TrackModel& m = s.model;
   EXPECT_EQ(m.record[84].fine_zona, 103000);
-  EXPECT_EQ(m.numero_celle, 2200);
-  EXPECT_EQ(s.righe_lette.curve, 40);
-  EXPECT_EQ(s.righe_lette.pendenze, 35);
-  EXPECT_EQ(m.numero_montagne, 1);
+  EXPECT_EQ(m.last_cell, 2200);
+  EXPECT_EQ(s.rows_read.curve, 40);
+  EXPECT_EQ(s.rows_read.pendenze, 35);
+  EXPECT_EQ(m.mountain_count, 1);
   EXPECT_EQ(count_objects(m, kSpeedIndicator), 10);
-  EXPECT_EQ(80 - m.slot_cartello, 56);
-  EXPECT_EQ(s.righe_lette.stazioni, 22);
+  EXPECT_EQ(80 - m.next_sign_slot, 56);
+  EXPECT_EQ(s.rows_read.stazioni, 22);
   EXPECT_EQ(count_objects(m, kSlowdownStart), 1);
   EXPECT_EQ(count_objects(m, kSignal), 40);
   EXPECT_EQ(m.indice_svolta, 0);  // the line never turns past ~89 degrees

@@ -73,7 +73,7 @@ int fail(const IoError& e) {
 }
 
 int run(const Route& r, const fs::path& folder) {
-  Stato s;
+  CompilationState s;
   s.nome = r.nome;
   s.treno = r.treno;
   uintmax_t bytes = 0;

@@ -56,8 +56,8 @@ const Route& longest() {
 
 using RouteOf = const Route& (*)();
 
-Stato named_state(const Route& r) {
-  Stato s;
+CompilationState named_state(const Route& r) {
+  CompilationState s;
   s.nome = r.nome;
   s.treno = r.treno;
   return s;
@@ -86,9 +86,9 @@ class Folder {
 
 // A compiled route: false (and the benchmark skipped) when it does not
 // compile cleanly, so that no figure comes from a route cut short.
-bool compile_clean(benchmark::State& state, const Route& r, Stato& s) {
+bool compile_clean(benchmark::State& state, const Route& r, CompilationState& s) {
   compile_texts(s, DescriptionText::of(r.texts.linea), DescriptionText::of(r.texts.treno), {});
-  if (fatal_error(s) == 0 && s.errori.empty()) return true;
+  if (fatal_error(s) == 0 && s.errors.empty()) return true;
   const std::string error =
       "error " + std::to_string(s.codice_errore()) + " at " + std::to_string(s.posizione_errore());
   state.SkipWithError(error.c_str());
@@ -96,14 +96,14 @@ bool compile_clean(benchmark::State& state, const Route& r, Stato& s) {
 }
 
 // `s` is the route compiled: its length is the one its description gives.
-void report(benchmark::State& state, const Stato& s, size_t bytes) {
-  state.counters["metres"] = s.modello.record[84].fine_zona;
+void report(benchmark::State& state, const CompilationState& s, size_t bytes) {
+  state.counters["metres"] = s.model.record[84].fine_zona;
   state.counters["bytes"] = static_cast<double>(bytes);
 }
 
 // The three compiled files of a route, in writing order.
-std::vector<std::string> compiled_bytes(const Stato& s) {
-  return {geometry_bytes(s.modello.tracciato), records_bytes(s.modello.record), track_bytes(s.modello.celle)};
+std::vector<std::string> compiled_bytes(const CompilationState& s) {
+  return {geometry_bytes(s.model.geometry), records_bytes(s.model.record), track_bytes(s.model.celle)};
 }
 
 size_t total(const std::vector<std::pair<fs::path, std::string>>& files) {
@@ -121,13 +121,13 @@ Loaded loaded(const Route& r) { return {DescriptionText::of(r.texts.linea), Desc
 
 void BM_Compile(benchmark::State& state, RouteOf route) {
   const Route& r = route();
-  Stato check = named_state(r);
+  CompilationState check = named_state(r);
   if (!compile_clean(state, r, check)) return;
   const auto [linea, treno] = loaded(r);
   for (auto _ : state) {
-    Stato s = named_state(r);
+    CompilationState s = named_state(r);
     compile_texts(s, linea, treno, {});
-    benchmark::DoNotOptimize(s.modello.celle.data());
+    benchmark::DoNotOptimize(s.model.celle.data());
   }
   report(state, check, r.texts.linea.size() + r.texts.treno.size());
 }
@@ -136,7 +136,7 @@ void BM_Compile(benchmark::State& state, RouteOf route) {
 // mode (and, when that mode read on after an error, the compilation proper).
 void BM_Check(benchmark::State& state, RouteOf route) {
   const Route& r = route();
-  Stato check = named_state(r);
+  CompilationState check = named_state(r);
   if (!compile_clean(state, r, check)) return;
   const auto [linea, treno] = loaded(r);
   for (auto _ : state) {
@@ -148,14 +148,14 @@ void BM_Check(benchmark::State& state, RouteOf route) {
 
 void BM_Serialise(benchmark::State& state, RouteOf route) {
   const Route& r = route();
-  Stato s = named_state(r);
+  CompilationState s = named_state(r);
   if (!compile_clean(state, r, s)) return;
   size_t bytes = 0;
   for (auto _ : state) {
     bytes = 0;
-    geometry_pieces(s.modello.tracciato, [&bytes](std::string_view piece) { bytes += piece.size(); });
-    bytes += records_bytes(s.modello.record).size();
-    bytes += track_bytes(s.modello.celle).size();
+    geometry_pieces(s.model.geometry, [&bytes](std::string_view piece) { bytes += piece.size(); });
+    bytes += records_bytes(s.model.record).size();
+    bytes += track_bytes(s.model.celle).size();
     benchmark::DoNotOptimize(bytes);
   }
   report(state, s, bytes);
@@ -169,7 +169,7 @@ void write_all(benchmark::State& state, const std::vector<std::pair<fs::path, st
 
 void BM_WriteFloor(benchmark::State& state, RouteOf route) {
   const Route& r = route();
-  Stato s = named_state(r);
+  CompilationState s = named_state(r);
   if (!compile_clean(state, r, s)) return;
   Folder folder;
   const FileNames names = file_names(folder.path(), r.nome, r.treno);

@@ -10,9 +10,9 @@
 namespace scenario::bench {
 
 // What the builder does for its own scenario, done for `texts` in `folder`:
-// both descriptions written through replace_file, then memorizza_percorso
+// both descriptions written through replace_file, then compile_scenario
 // with the builder's options, which reads and deletes them and writes the
 // compiled files. `s.nome` and `s.treno` name the files.
-CompileOutcome run_route(const std::filesystem::path& folder, const RouteTexts& texts, Stato& s);
+CompileOutcome run_route(const std::filesystem::path& folder, const RouteTexts& texts, CompilationState& s);
 
 }  // namespace scenario::bench

@@ -31,18 +31,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // checked now and then, and otherwise only their line description is read.
   // A line description that gives no model is checked over a stand-in of
   // the longest route: sampled as that.
-  Stato probe;
-  probe.scrivi_linea = false;
+  CompilationState probe;
+  probe.build_geometry = false;
   read_line(probe, linea_text);
-  const bool stand_in = probe.modello.celle.empty();
-  const int32_t metres = stand_in ? kMaxRouteLength + kModelExtension : probe.modello.lunghezza_totale;
+  const bool stand_in = probe.model.celle.empty();
+  const int32_t metres = stand_in ? kMaxRouteLength + kModelExtension : probe.model.lunghezza_totale;
   if (!fuzz::sampled(input, metres / kCellMetres, fuzz::kCheckedCells)) return 0;
   const bool geometry = fuzz::with_geometry(input, metres, fuzz::kCheckedPoints);
 
-  Stato s;
+  CompilationState s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  compile_texts(s, linea_text, treno_text, {.scrivi_linea = geometry});
+  compile_texts(s, linea_text, treno_text, {.build_geometry = geometry});
 
   const CheckResult check = check_texts("Montebrisca_Lurna", "7395", linea_text, treno_text, geometry);
   const auto linea_lines = fuzz::line_lengths(linea);
@@ -56,6 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   FUZZ_CHECK(check.codice_errore == s.codice_errore() && check.posizione_errore == s.posizione_errore());
   FUZZ_CHECK(check.fatal == fatal_error(s));
-  if (!s.errori.empty()) FUZZ_CHECK(check.count(Severity::kError) > 0);
+  if (!s.errors.empty()) FUZZ_CHECK(check.count(Severity::kError) > 0);
   return 0;
 }

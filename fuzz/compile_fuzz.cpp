@@ -46,11 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const DescriptionText linea_text = DescriptionText::of(std::string(linea));
   const DescriptionText treno_text = DescriptionText::of(std::string(treno));
-  Stato s;
+  CompilationState s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
-  compile_texts(s, linea_text, treno_text, {.scrivi_linea = false});
-  if (fuzz::with_geometry(input, s.modello.lunghezza_totale)) {
+  compile_texts(s, linea_text, treno_text, {.build_geometry = false});
+  if (fuzz::with_geometry(input, s.model.lunghezza_totale)) {
     compile_texts(s, linea_text, treno_text, {});
   }
   const int32_t fatal = fatal_error(s);
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The builder's error state is read off the list: the last error that is
   // not a header fault, and the last position any error recorded.
   int32_t codice = 0, posizione = 0;
-  for (const RaisedError& e : s.errori.all()) {
+  for (const RaisedError& e : s.errors.all()) {
     if (!is_header_fault(e.code)) codice = number(e.code);
     if (e.position) posizione = *e.position;
   }
@@ -68,13 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fatal != 0) {
     // Either the header slots were taken, or no track model came out of the
     // line description, which is then the recorded error.
-    FUZZ_CHECK(fatal == 1250 || fatal == 1251 || (fatal == s.codice_errore() && s.modello.celle.empty()));
+    FUZZ_CHECK(fatal == 1250 || fatal == 1251 || (fatal == s.codice_errore() && s.model.celle.empty()));
     return 0;
   }
 
-  const Modello& m = s.modello;
+  const TrackModel& m = s.model;
   FUZZ_CHECK(m.record[85].dato_4 == 610 && m.celle[1].valore1 == 5121);
-  if (fuzz::sampled(input, m.numero_celle, fuzz::kCellBudget)) {
+  if (fuzz::sampled(input, m.last_cell, fuzz::kCellBudget)) {
     const std::string track = track_bytes(m.celle);
     FUZZ_CHECK(track.size() == layout::kCellBytes * m.celle.size());
     check_round_trip<DecodedTrack>(track, decode_track, [](const DecodedTrack& t) { return track_bytes(t.celle); });
@@ -82,9 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check_round_trip<DecodedRecords>(records_bytes(m.record), decode_records,
                                    [](const DecodedRecords& r) { return records_bytes(r.record); });
   size_t geometry_size = 0;
-  for (const Asse* axis : {&m.tracciato.x, &m.tracciato.y}) {
+  for (const GeometryAxis* axis : {&m.geometry.x, &m.geometry.y}) {
     for (size_t i = 0; i < axis->size(); ++i) geometry_size += layout::element_bytes(axis->kind(i));
   }
-  FUZZ_CHECK(geometry_bytes(m.tracciato).size() == geometry_size);
+  FUZZ_CHECK(geometry_bytes(m.geometry).size() == geometry_size);
   return 0;
 }

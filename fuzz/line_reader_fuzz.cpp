@@ -15,22 +15,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scenario;
   const std::string text(reinterpret_cast<const char*>(data), size);
   const auto read = [&](bool geometry) {
-    Stato s;
+    CompilationState s;
     s.nome = "Montebrisca_Lurna";
     s.treno = "7395";
-    s.scrivi_linea = geometry;
+    s.build_geometry = geometry;
     read_line(s, DescriptionText::of(text));
     return s;
   };
-  Stato s = read(false);
-  if (fuzz::with_geometry(text, s.modello.lunghezza_totale)) s = read(true);
+  CompilationState s = read(false);
+  if (fuzz::with_geometry(text, s.model.lunghezza_totale)) s = read(true);
 
   fuzz::check_model(s);
   const int32_t codice = s.codice_errore();
-  switch (s.lettura_linea.end) {
+  switch (s.line_reading.end) {
     case ReadingEnd::kCompleted:
       FUZZ_CHECK(codice == 0 || codice == 15);
-      FUZZ_CHECK(!s.modello.celle.empty());
+      FUZZ_CHECK(!s.model.celle.empty());
       break;
     case ReadingEnd::kStopped:
       FUZZ_CHECK(fuzz::one_of(codice, {1, 3, 4, 5, 6, 21, 102, 103}));
@@ -43,13 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // Errors of this file; only a position beyond the track lets the reading
   // go on to raise another (a failure of the closing fills).
-  const auto& errors = s.errori.all();
+  const auto& errors = s.errors.all();
   FUZZ_CHECK(errors.empty() == (codice == 0));
   for (size_t i = 0; i < errors.size(); ++i) {
     FUZZ_CHECK(errors[i].place.file == Description::kLine);
     if (i + 1 < errors.size()) FUZZ_CHECK(errors[i].code == ErrorCode::kBeyondTrack);
   }
   fuzz::check_places(s, {text, ""});
-  FUZZ_CHECK(s.modello.record[85].nome_punto == s.nome && s.modello.record[86].nome_punto == s.treno);
+  FUZZ_CHECK(s.model.record[85].nome_punto == s.nome && s.model.record[86].nome_punto == s.treno);
   return 0;
 }

@@ -47,8 +47,8 @@ bool write(const fs::path& file, const std::string& bytes) {
 }
 
 // The first `n` elements of a geometry axis.
-Asse first_elements(const Asse& axis, size_t n) {
-  Asse out(n);
+GeometryAxis first_elements(const GeometryAxis& axis, size_t n) {
+  GeometryAxis out(n);
   for (size_t i = 0; i < n; ++i) {
     if (axis.kind(i) == ElementKind::kInt16) out.set(i, static_cast<int16_t>(axis.value(i)));
     if (axis.kind(i) == ElementKind::kDouble) out.set(i, axis.value(i));
@@ -102,21 +102,21 @@ int main(int argc, char** argv) {
   const std::string linea = joined(righe_linea());
   const std::string treno = joined(righe_treno());
 
-  Stato s;
+  CompilationState s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
   compile_texts(s, DescriptionText::of(linea), DescriptionText::of(treno), {});
-  if (fatal_error(s) != 0 || !s.errori.empty()) {
+  if (fatal_error(s) != 0 || !s.errors.empty()) {
     std::fprintf(stderr, "make_seeds: the built-in scenario does not compile cleanly\n");
     return 1;
   }
   // The decoders need no long inputs: the first cells of the track, the
   // first metres of the geometry, and the whole records file.
-  const Modello& m = s.modello;
+  const TrackModel& m = s.model;
   constexpr size_t kCells = 40;
   constexpr size_t kPoints = 40;
   const std::vector<Cella> cells(m.celle.begin(), m.celle.begin() + kCells);
-  const Tracciato path{first_elements(m.tracciato.x, kPoints), first_elements(m.tracciato.y, kPoints)};
+  const Geometry path{first_elements(m.geometry.x, kPoints), first_elements(m.geometry.y, kPoints)};
 
   const bool ok = write(folder / "line_reader" / "built_in_linea.txt", linea) &&
                   write(folder / "train_reader" / "built_in_treno.txt", treno) &&

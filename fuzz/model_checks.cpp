@@ -12,13 +12,13 @@ namespace {
 
 // Points 0 and 1 are 16-bit integers, then come the computed doubles, then
 // the points never reached; x and y are assigned together.
-void check_geometry(const Tracciato& t, int32_t lunghezza_totale) {
+void check_geometry(const Geometry& t, int32_t lunghezza_totale) {
   FUZZ_CHECK(t.x.size() == static_cast<size_t>(lunghezza_totale) + 1);
   FUZZ_CHECK(t.y.size() == t.x.size());
   bool reached_end = false;
   for (size_t i = 0; i < t.x.size(); ++i) {
-    const Elemento& x = t.x[i];
-    const Elemento& y = t.y[i];
+    const GeometryElement& x = t.x[i];
+    const GeometryElement& y = t.y[i];
     FUZZ_CHECK(x.index() == y.index());
     if (std::holds_alternative<std::monostate>(x)) {
       reached_end = true;
@@ -60,20 +60,20 @@ void check_place(const Place& p, const std::vector<size_t>& linea, const std::ve
   FUZZ_CHECK(p.column >= 1 && static_cast<size_t>(p.column) <= lines[static_cast<size_t>(p.line) - 1] + 1);
 }
 
-void check_places(const Stato& s, const Texts& texts) {
+void check_places(const CompilationState& s, const Texts& texts) {
   const auto linea = line_lengths(texts.linea);
   const auto treno = line_lengths(texts.treno);
-  for (const RaisedError& e : s.errori.all()) check_place(e.place, linea, treno);
-  for (const Place& p : s.origini.cella) check_place(p, linea, treno);
-  for (const Place& p : s.origini.record) check_place(p, linea, treno);
+  for (const RaisedError& e : s.errors.all()) check_place(e.place, linea, treno);
+  for (const Place& p : s.origins.cella) check_place(p, linea, treno);
+  for (const Place& p : s.origins.record) check_place(p, linea, treno);
 }
 
-void check_model(const Stato& s) {
-  const Modello& m = s.modello;
-  FUZZ_CHECK(m.slot_cartello >= -1 && m.slot_cartello <= 80);
-  FUZZ_CHECK(m.numero_montagne >= 0 && m.numero_montagne < kMountainSlots);
+void check_model(const CompilationState& s) {
+  const TrackModel& m = s.model;
+  FUZZ_CHECK(m.next_sign_slot >= -1 && m.next_sign_slot <= 80);
+  FUZZ_CHECK(m.mountain_count >= 0 && m.mountain_count < kMountainSlots);
   if (m.celle.empty()) {
-    FUZZ_CHECK(!m.tracciato.exists());
+    FUZZ_CHECK(!m.geometry.exists());
     return;
   }
   // A second route length that is refused (error 1, or 25 when negative) is
@@ -82,18 +82,18 @@ void check_model(const Stato& s) {
     FUZZ_CHECK(m.lunghezza_totale == m.record[84].fine_zona + kModelExtension);
   }
   FUZZ_CHECK(m.lunghezza_totale >= kModelExtension && m.lunghezza_totale <= kMaxRouteLength + kModelExtension);
-  FUZZ_CHECK(m.numero_celle == static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0)));
-  FUZZ_CHECK(m.celle.size() == static_cast<size_t>(m.numero_celle) + 1);
-  if (s.scrivi_linea) {
-    check_geometry(m.tracciato, m.lunghezza_totale);
+  FUZZ_CHECK(m.last_cell == static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0)));
+  FUZZ_CHECK(m.celle.size() == static_cast<size_t>(m.last_cell) + 1);
+  if (s.build_geometry) {
+    check_geometry(m.geometry, m.lunghezza_totale);
   } else {
-    FUZZ_CHECK(!m.tracciato.exists());
+    FUZZ_CHECK(!m.geometry.exists());
   }
   // Cell 1 is left out: once the header is stamped its valore1 holds a
   // header value whatever object stands there.
   for (size_t i = 0; i < m.celle.size(); ++i) {
     const Cella& c = m.celle[i];
-    if (i != 1 && c.oggetto == kDirectionSign) FUZZ_CHECK(c.valore1 > m.slot_cartello && c.valore1 <= 80);
+    if (i != 1 && c.oggetto == kDirectionSign) FUZZ_CHECK(c.valore1 > m.next_sign_slot && c.valore1 <= 80);
   }
 }
 

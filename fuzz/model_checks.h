@@ -13,7 +13,7 @@ namespace scenario::fuzz {
 // length: cells, geometry and counters agree; the geometry is a prefix of
 // computed points followed by unassigned ones; sign and mountain counters
 // stay inside their arrays and every sign cell points at a sign record.
-void check_model(const Stato& s);
+void check_model(const CompilationState& s);
 
 // The two descriptions a compilation read.
 struct Texts {
@@ -23,7 +23,7 @@ struct Texts {
 
 // Every raised error and every origin points inside the text it names: a
 // line that exists (0 for the whole file), a column inside that line.
-void check_places(const Stato& s, const Texts& texts);
+void check_places(const CompilationState& s, const Texts& texts);
 
 // The length of each line of a text (lines end at CR LF, LF or a lone CR).
 std::vector<size_t> line_lengths(std::string_view text);

@@ -26,14 +26,14 @@ const std::string& line_text() {
   return text;
 }
 
-const Stato& line_read() {
-  static const Stato line = [] {
-    Stato s;
+const CompilationState& line_read() {
+  static const CompilationState line = [] {
+    CompilationState s;
     s.nome = "Montebrisca_Lurna";
     s.treno = "7395";
-    s.scrivi_linea = false;
+    s.build_geometry = false;
     read_line(s, DescriptionText::of(line_text()));
-    FUZZ_CHECK(s.lettura_linea.end == ReadingEnd::kCompleted && s.errori.empty());
+    FUZZ_CHECK(s.line_reading.end == ReadingEnd::kCompleted && s.errors.empty());
     return s;
   }();
   return line;
@@ -44,13 +44,13 @@ const Stato& line_read() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scenario;
-  const Stato& line = line_read();
-  Stato s = line;
+  const CompilationState& line = line_read();
+  CompilationState s = line;
   const std::string text(reinterpret_cast<const char*>(data), size);
   read_train(s, DescriptionText::of(text));
 
   const int32_t codice = s.codice_errore();
-  switch (s.lettura_treno.end) {
+  switch (s.train_reading.end) {
     case ReadingEnd::kCompleted:
       FUZZ_CHECK(fuzz::one_of(codice, {0, 2, 15}));
       break;
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The built-in line leaves no error and its progressives lie on the grid:
   // each error is this file's own, and only a position beyond the track
   // lets the reading go on to the closing fills and raise another.
-  const auto& errors = s.errori.all();
+  const auto& errors = s.errors.all();
   FUZZ_CHECK(errors.empty() == (codice == 0));
   for (size_t i = 0; i < errors.size(); ++i) {
     FUZZ_CHECK(errors[i].place.file == Description::kTrain && !errors[i].consequence);
@@ -74,13 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   fuzz::check_places(s, {line_text(), text});
 
-  const Modello& m = s.modello;
-  const Modello& before = line.modello;
-  FUZZ_CHECK(m.numero_celle == before.numero_celle && m.celle.size() == before.celle.size());
-  FUZZ_CHECK(m.slot_cartello == before.slot_cartello);
+  const TrackModel& m = s.model;
+  const TrackModel& before = line.model;
+  FUZZ_CHECK(m.last_cell == before.last_cell && m.celle.size() == before.celle.size());
+  FUZZ_CHECK(m.next_sign_slot == before.next_sign_slot);
   // Stations fill records from 1 up and never reach the sign texts, the
   // progressives or the names of the header records.
-  for (int i = m.slot_cartello + 1; i <= 85; ++i) {
+  for (int i = m.next_sign_slot + 1; i <= 85; ++i) {
     FUZZ_CHECK(m.record[i].nome_punto == before.record[i].nome_punto);
   }
   FUZZ_CHECK(m.record[86].nome_punto == before.record[86].nome_punto);
@@ -88,14 +88,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(m.record[i].inizio_zona == before.record[i].inizio_zona);
     FUZZ_CHECK(m.record[i].fine_zona == before.record[i].fine_zona);
   }
-  FUZZ_CHECK(s.righe_lette.stazioni >= 0 && s.righe_lette.stazioni < m.slot_cartello);
+  FUZZ_CHECK(s.rows_read.stazioni >= 0 && s.rows_read.stazioni < m.next_sign_slot);
   // A stop cell comes from the row of its station.
   for (const Cella& c : m.celle) {
-    if (c.oggetto == kStationStop) FUZZ_CHECK(c.valore1 >= 1 && c.valore1 <= s.righe_lette.stazioni + 1);
+    if (c.oggetto == kStationStop) FUZZ_CHECK(c.valore1 >= 1 && c.valore1 <= s.rows_read.stazioni + 1);
   }
   for (size_t i = 0; i < m.celle.size(); ++i) {
     if (m.celle[i].oggetto == kStationStop) {
-      FUZZ_CHECK(s.origini.cella[i] == s.origini.record[static_cast<size_t>(m.celle[i].valore1)]);
+      FUZZ_CHECK(s.origins.cella[i] == s.origins.record[static_cast<size_t>(m.celle[i].valore1)]);
     }
   }
   return 0;

@@ -129,14 +129,14 @@ TEST(ScenarioCompile, ARecordedErrorKeepsTheEarlierFilesUnlessForced) {
 
   const auto forced = scenario(dir.path(), {"compile", "N", "1", "--force"});
   EXPECT_EQ(forced.status, 2);
-  Stato builder;
+  CompilationState builder;
   builder.nome = "N";
   builder.treno = "1";
   compile_texts(builder, DescriptionText::of(kLine), DescriptionText::of(kFaultyTrain), {});
   ASSERT_EQ(builder.codice_errore(), 16);
-  EXPECT_EQ(read_file(n.linea_dat), geometry_bytes(builder.modello.tracciato));
-  EXPECT_EQ(read_file(n.sim), records_bytes(builder.modello.record));
-  EXPECT_EQ(read_file(n.dat), track_bytes(builder.modello.celle));
+  EXPECT_EQ(read_file(n.linea_dat), geometry_bytes(builder.model.geometry));
+  EXPECT_EQ(read_file(n.sim), records_bytes(builder.model.record));
+  EXPECT_EQ(read_file(n.dat), track_bytes(builder.model.celle));
 }
 
 // The check's own error (a train description that gives no train) keeps

@@ -10,12 +10,12 @@
 namespace scenario::tools {
 namespace {
 
-void print_summary(const Stato& s, const CompileOutcome& outcome, std::ostream& out) {
-  const Modello& m = s.modello;
+void print_summary(const CompilationState& s, const CompileOutcome& outcome, std::ostream& out) {
+  const TrackModel& m = s.model;
   out << "percorso: " << m.record[kTrainDataSlot].fine_zona << " m, " << m.celle.size() << " celle\n"
-      << "curve: " << s.righe_lette.curve << ", punti di pendenza: " << s.righe_lette.pendenze
-      << ", cartelli: " << kFirstSignSlot - m.slot_cartello << "\n"
-      << "stazioni: " << s.righe_lette.stazioni << ", segnali: " << count_objects(m, kSignal)
+      << "curve: " << s.rows_read.curve << ", punti di pendenza: " << s.rows_read.pendenze
+      << ", cartelli: " << kFirstSignSlot - m.next_sign_slot << "\n"
+      << "stazioni: " << s.rows_read.stazioni << ", segnali: " << count_objects(m, kSignal)
       << ", rallentamenti: " << count_objects(m, kSlowdownStart) << "\n"
       << "codici: " << m.celle[1].valore2 << " (semplice), " << m.record[kScenarioSlot].orario << " (pesato)\n";
   for (const auto& file : outcome.written) {
@@ -55,12 +55,12 @@ int run_compile(const CompileArgs& o, std::ostream& out, std::ostream& err) {
     return tool_exit::kData;
   }
 
-  Stato s;
+  CompilationState s;
   s.nome = o.nome;
   s.treno = o.treno;
   CompileOptions options;
-  options.scrivi_linea = !o.no_geometry;
-  const CompileOutcome outcome = memorizza_percorso(s, in, file_names(out_dir, o.nome, o.treno), options);
+  options.build_geometry = !o.no_geometry;
+  const CompileOutcome outcome = compile_scenario(s, in, file_names(out_dir, o.nome, o.treno), options);
   if (outcome.io_error) {
     err << "scenario compile: " << outcome.io_error->file.string() << ": " << outcome.io_error->reason << "\n";
     return tool_exit::kIoOrUsage;

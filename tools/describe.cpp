@@ -76,7 +76,7 @@ Json describe_geometry(const DecodedGeometry& g) {
   j["kind"] = "geometry";
   j["points"] = g.x.size();
   size_t empty = 0, int16 = 0, doubles = 0;
-  for (const Asse* axis : {&g.x, &g.y}) {
+  for (const GeometryAxis* axis : {&g.x, &g.y}) {
     for (size_t i = 0; i < axis->size(); ++i) {
       switch (axis->kind(i)) {
         case ElementKind::kEmpty: ++empty; break;

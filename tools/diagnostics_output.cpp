@@ -31,7 +31,7 @@ std::string file_of(const Place& place, const DescriptionFiles& files) {
 
 // What the builder shows for the error it reports.
 std::string builder_words(const CheckResult& check) {
-  std::string text = testo_errore(check.codice_errore);
+  std::string text = error_text(check.codice_errore);
   if (check.codice_errore != check.fatal) text += " a " + std::to_string(check.posizione_errore) + " m";
   return text;
 }
@@ -62,7 +62,7 @@ std::string check_summary(const CheckResult& check) {
   std::string text = plural(check.count(Severity::kError), "errore", "errori");
   text.append(", ").append(plural(check.count(Severity::kWarning), "avviso", "avvisi"));
   if (check.codice_errore != 0) text.append("; il costruttore riporta:").append(builder_words(check));
-  if (check.fatal != 0 && check.fatal != check.codice_errore) text.append(";").append(testo_errore(check.fatal));
+  if (check.fatal != 0 && check.fatal != check.codice_errore) text.append(";").append(error_text(check.fatal));
   return text;
 }
 

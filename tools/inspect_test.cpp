@@ -42,10 +42,10 @@ class InspectBuiltin : public ::testing::Test {
   static void SetUpTestSuite() {
     dir_ = new TempDir;
     const fs::path builtin = fs::path(TESTDATA_DIR) / "builtin";
-    Stato s;
+    CompilationState s;
     s.nome = "Montebrisca_Lurna";
     s.treno = "7395";
-    memorizza_percorso(s, {builtin / "Montebrisca_Lurna_linea.txt", builtin / "Montebrisca_Lurna_7395-.txt"},
+    compile_scenario(s, {builtin / "Montebrisca_Lurna_linea.txt", builtin / "Montebrisca_Lurna_7395-.txt"},
                        names(), {});
     ASSERT_EQ(fatal_error(s), 0);
   }

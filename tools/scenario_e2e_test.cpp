@@ -282,12 +282,12 @@ TEST(ScenarioInspect, JsonCarriesTheCompiledValues) {
   TempDir dir;
   copy_builtin(dir.path());
   const FileNames n = file_names(dir.path(), kNome, kTreno);
-  Stato s;
+  CompilationState s;
   s.nome = kNome;
   s.treno = kTreno;
-  memorizza_percorso(s, {n.linea_txt, n.treno_txt}, n, {});
+  compile_scenario(s, {n.linea_txt, n.treno_txt}, n, {});
   ASSERT_EQ(fatal_error(s), 0);
-  const Modello& m = s.modello;
+  const TrackModel& m = s.model;
 
   const auto r = scenario(dir.path(), {"inspect", "--json", n.dat, n.sim, n.linea_dat});
   ASSERT_EQ(r.status, 0) << r.err;

@@ -27,7 +27,7 @@ DecodedTrack track_of(int32_t route_length) {
 
 DecodedGeometry geometry_of(int32_t route_length) {
   const size_t points = static_cast<size_t>(route_length) + 7001;
-  return DecodedGeometry{Asse(points), Asse(points)};
+  return DecodedGeometry{GeometryAxis(points), GeometryAxis(points)};
 }
 
 TEST(StaleFiles, TheFileOfAnotherLengthIsNamed) {

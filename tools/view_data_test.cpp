@@ -35,7 +35,7 @@ struct SmallRoute {
     place(37, kSlowdownEnd, 30);
     track.celle[12].montagna = 3;
     track.celle[13].montagna = 3;
-    geometry = DecodedGeometry{Asse(9001), Asse(9001)};
+    geometry = DecodedGeometry{GeometryAxis(9001), GeometryAxis(9001)};
     for (size_t i = 0; i <= 9000; ++i) {
       if (i < 2) {
         geometry.x.set(i, int16_t{0});

@@ -56,7 +56,7 @@ Next Curves::read_row(const Row& row) {
   const Place p_at = row.here();
   const int32_t n = row.in.number();
   const Place here_n = row.here();
-  const Modello& m = row.s.modello;
+  const TrackModel& m = row.s.model;
   if (beyond_track(m, p, 100)) return row.end_beyond_track(p, p_at);
   const std::optional<double> kappa = curve_curvature(row.keyword.text);
   if (!kappa) return row.stop(ErrorCode::kBadCurve, row.place);
@@ -89,7 +89,7 @@ Next Curves::read_row(const Row& row) {
   }
   if (!path_.curve(p, n, *kappa)) return row.stop(ErrorCode::kBadCurve, row.place);
   // Counted as placed: a curve that turns no point is not.
-  if (turns) ++row.s.righe_lette.curve;
+  if (turns) ++row.s.rows_read.curve;
   return Next::kRow;
 }
 

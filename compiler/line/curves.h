@@ -14,7 +14,7 @@ namespace scenario {
 
 class Curves {
  public:
-  explicit Curves(Modello& m) : path_(m.tracciato, m.indice_svolta) {}
+  explicit Curves(TrackModel& m) : path_(m.geometry, m.indice_svolta) {}
 
   // Reads a curve row (start, length in metres; the keyword names the side
   // and the class) and bends the path. A keyword without a class digit, or
@@ -22,7 +22,7 @@ class Curves {
   Next read_row(const Row& row);
 
   // The path runs straight on to two points before the end of the model.
-  void finish(const Modello& m) { path_.straight_to(int64_t{m.lunghezza_totale} - 2); }
+  void finish(const TrackModel& m) { path_.straight_to(int64_t{m.lunghezza_totale} - 2); }
 
  private:
   PlanPath path_;

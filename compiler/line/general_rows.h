@@ -30,7 +30,7 @@ class GeneralRows {
   // At the end of the section: records 81..83 are put in order, their rows
   // following them. Two progressives at the same largest position clear all
   // three.
-  void order_progressives(Stato& s, Notes* notes);
+  void order_progressives(CompilationState& s, Notes* notes);
 
   bool model_created() const { return model_created_; }
 

@@ -12,7 +12,7 @@ Next Gradients::read_row(const Row& row) {
   const Place p_at = row.here();
   const int32_t g = row.in.number();
   const Place g_at = row.here();
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   if (beyond_track(m, p, 100)) return row.end_beyond_track(p, p_at);
   const int64_t e = cell_of_stretch(p);
   if (row.notes) {
@@ -22,7 +22,7 @@ Next Gradients::read_row(const Row& row) {
   if (e > 0) fill(m, e);
   gradient_ = g;
   gradient_place_ = g_at;
-  ++row.s.righe_lette.pendenze;
+  ++row.s.rows_read.pendenze;
   return Next::kRow;
 }
 
@@ -30,9 +30,9 @@ Next Gradients::read_row(const Row& row) {
 // advances the cursor, at least once and then while it is below `until`.
 // Cells past the last one are passed over. A gradient that does not fit is
 // the fault of the field that gave it.
-void Gradients::fill(Modello& m, int64_t until) {
+void Gradients::fill(TrackModel& m, int64_t until) {
   do {
-    if (cursor_ <= m.numero_celle) {
+    if (cursor_ <= m.last_cell) {
       try {
         m.celle[static_cast<size_t>(cursor_)].pendenza = checked<uint8_t>(int64_t{gradient_} + 100);
       } catch (ReadFailure& failure) {

@@ -24,10 +24,10 @@ class Gradients {
 
   // The closing fill: the last gradient runs on to three cells before the
   // end of the track.
-  void fill_to_end(Modello& m) { fill(m, int64_t{m.numero_celle} - 2); }
+  void fill_to_end(TrackModel& m) { fill(m, int64_t{m.last_cell} - 2); }
 
  private:
-  void fill(Modello& m, int64_t until);
+  void fill(TrackModel& m, int64_t until);
 
   int64_t cursor_ = 0;  // first cell whose gradient is not yet written
   int32_t gradient_ = 0;

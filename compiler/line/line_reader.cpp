@@ -35,18 +35,18 @@ const RowReading::Section kMainSection{
     2, [](std::string_view f) { return line_row_columns(f, LineSection::kMain); }, starts_main_row};
 
 // The start of the reading, done whether or not the file exists.
-void start_reading(Stato& s) {
-  Modello& m = s.modello;
+void start_reading(CompilationState& s) {
+  TrackModel& m = s.model;
   m.indice_svolta = 0;
   m.record[kScenarioSlot].nome_punto = s.nome;
   m.record[kTrainSlot].nome_punto = s.treno;
-  m.slot_cartello = kFirstSignSlot;
-  m.numero_montagne = 0;
+  m.next_sign_slot = kFirstSignSlot;
+  m.mountain_count = 0;
 }
 
 class LineReader {
  public:
-  LineReader(Stato& s, const std::string& bytes)
+  LineReader(CompilationState& s, const std::string& bytes)
       : s_(s), bytes_(bytes), reading_(s, Description::kLine, bytes, line_keywords()) {}
 
   ReadingEnd read();
@@ -59,7 +59,7 @@ class LineReader {
 
   bool raise_no_general_section();
 
-  Stato& s_;
+  CompilationState& s_;
   const std::string& bytes_;
   RowReading reading_;
   GeneralRows general_;
@@ -81,17 +81,17 @@ ReadingEnd LineReader::read() {
     // diagnostic reading that already raised the error that left none reads
     // on over a stand-in.
     if (!general_.model_created()) {
-      if (!s_.diagnostica || s_.errori.empty()) {
+      if (!s_.diagnostic_mode || s_.errors.empty()) {
         throw ReadFailure{"manca la riga «lunghezza percorso» prima della fine della sezione generale"};
       }
       create_stand_in_track(s_);
     }
-    if (s_.scrivi_linea) curves_.emplace(s_.modello);
+    if (s_.build_geometry) curves_.emplace(s_.model);
     if (read_section(LineSection::kMain) == Next::kStop) return ReadingEnd::kStopped;
     if (notes) notes->last_field(in, starts_main_row(in.last_field()));
 
-    gradients_.fill_to_end(s_.modello);
-    if (curves_) curves_->finish(s_.modello);
+    gradients_.fill_to_end(s_.model);
+    if (curves_) curves_->finish(s_.model);
     return ReadingEnd::kCompleted;
   } catch (const ReadFailure& failure) {
     reading_.raise_failure(failure);
@@ -107,9 +107,9 @@ bool LineReader::raise_no_general_section() {
     raise_whole_file(s_, Description::kLine, ErrorCode::kNoGeneralSection);
     return false;
   }
-  s_.errori.raise(ErrorCode::kNoGeneralSection, Stage::kLineReading, reading_.at(near->line, near->column),
+  s_.errors.raise(ErrorCode::kNoGeneralSection, Stage::kLineReading, reading_.at(near->line, near->column),
                   {.detail = near_general_words(*near)});
-  if (!s_.diagnostica) return false;
+  if (!s_.diagnostic_mode) return false;
   reading_.in().resume_after(near->line, [](std::string_view) { return true; });
   return true;
 }
@@ -145,13 +145,13 @@ Next LineReader::read_row(LineRow kind, const Row& row) {
     case LineRow::kProgressiveUno:
       general_.read_progressive(row, kFirstProgressiveSlot + 2);
       return Next::kRow;
-    case LineRow::kBackgroundUno:
+    case LineRow::kBackgroundOne:
       general_.read_background(row, &Record::inizio_zona);
       return Next::kRow;
-    case LineRow::kBackgroundDue:
+    case LineRow::kBackgroundTwo:
       general_.read_background(row, &Record::posizione_punto);
       return Next::kRow;
-    case LineRow::kBackgroundTre:
+    case LineRow::kBackgroundThree:
       general_.read_background(row, &Record::fine_zona);
       return Next::kRow;
     case LineRow::kRepeatedSignals:
@@ -200,21 +200,21 @@ bool LineReader::tell(const Keyword& field, LineSection section, bool matched) {
 
 }  // namespace
 
-void read_line(Stato& s, const DescriptionText& text) {
+void read_line(CompilationState& s, const DescriptionText& text) {
   start_reading(s);
   switch (text.found) {
     case DescriptionText::Found::kMissing:
       raise_whole_file(s, Description::kLine, ErrorCode::kMissingLineDescription);
-      s.lettura_linea.end = ReadingEnd::kNotRead;
+      s.line_reading.end = ReadingEnd::kNotRead;
       return;
     case DescriptionText::Found::kUnreadable:
       raise_whole_file(s, Description::kLine, ErrorCode::kReadingFailure, "il file non si può leggere");
-      s.lettura_linea.end = ReadingEnd::kReadingFailure;
+      s.line_reading.end = ReadingEnd::kReadingFailure;
       return;
     case DescriptionText::Found::kRead:
       break;
   }
-  s.lettura_linea.end = LineReader(s, text.bytes).read();
+  s.line_reading.end = LineReader(s, text.bytes).read();
 }
 
 }  // namespace scenario

@@ -5,7 +5,7 @@
 // direction signs. Format and reading rules: docs/formats.md, "Line
 // description".
 //
-// Every error is raised into `s.errori`; `s.lettura_linea` says how the
+// Every error is raised into `s.errors`; `s.line_reading` says how the
 // reading ended. The train description is read next only when it completed.
 #pragma once
 
@@ -16,6 +16,6 @@ namespace scenario {
 
 // Reads the line description `text` into `s`. A missing file is error 101,
 // an unreadable one error 25.
-void read_line(Stato& s, const DescriptionText& text);
+void read_line(CompilationState& s, const DescriptionText& text);
 
 }  // namespace scenario

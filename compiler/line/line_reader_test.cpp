@@ -24,36 +24,36 @@ std::string line_with(const std::string& rows) {
 }
 
 struct TextRun {
-  Stato s;
+  CompilationState s;
   ReadingEnd result{};
 };
 
 // Reads `text` as the line description; with no text there is none.
-TextRun read_text(const std::optional<std::string>& text, bool scrivi_linea = true, const char* nome = "M",
+TextRun read_text(const std::optional<std::string>& text, bool build_geometry = true, const char* nome = "M",
                   const char* treno = "1") {
   TextRun run;
   run.s.nome = nome;
   run.s.treno = treno;
-  run.s.scrivi_linea = scrivi_linea;
+  run.s.build_geometry = build_geometry;
   read_line(run.s, text ? DescriptionText::of(*text) : DescriptionText{});
-  run.result = run.s.lettura_linea.end;
+  run.result = run.s.line_reading.end;
   return run;
 }
 
 // The line the last error was located at; 0 for none, or for a whole file.
-int error_line(const Stato& s) { return s.errori.empty() ? 0 : s.errori.all().back().place.line; }
+int error_line(const CompilationState& s) { return s.errors.empty() ? 0 : s.errors.all().back().place.line; }
 
-double coordinate(const Elemento& e) { return std::get<double>(e); }
+double coordinate(const GeometryElement& e) { return std::get<double>(e); }
 
 TEST(LineReader, ReadsTheScenarioFormOfTheLineDescription) {
   const TextRun run = read_text(fixture("basic_linea.txt"));
-  ASSERT_TRUE(run.s.errori.empty());
+  ASSERT_TRUE(run.s.errors.empty());
   EXPECT_EQ(run.result, ReadingEnd::kCompleted);
-  const Modello& m = run.s.modello;
+  const TrackModel& m = run.s.model;
 
   EXPECT_EQ(m.record[84].fine_zona, 103000);
   EXPECT_EQ(m.lunghezza_totale, 110000);
-  EXPECT_EQ(m.numero_celle, 2200);
+  EXPECT_EQ(m.last_cell, 2200);
   EXPECT_EQ(m.celle.size(), 2201u);
 
   // Progressives in their fixed order, "uno" with its 100 added.
@@ -80,7 +80,7 @@ TEST(LineReader, ReadsTheScenarioFormOfTheLineDescription) {
   }
 
   // The mountain stretch: type 1 over cells 174..220, markers every fourth.
-  EXPECT_EQ(m.numero_montagne, 1);
+  EXPECT_EQ(m.mountain_count, 1);
   for (int i = 173; i <= 221; ++i) {
     EXPECT_EQ(m.celle[i].montagna, (i >= 174 && i <= 220) ? 1 : 0) << i;
     EXPECT_EQ(m.celle[i].oggetto == kMountainMarker, i >= 177 && i <= 217 && (i - 177) % 4 == 0) << i;
@@ -107,12 +107,12 @@ TEST(LineReader, ReadsTheScenarioFormOfTheLineDescription) {
     EXPECT_EQ(m.celle[sign.cell].valore1, sign.slot) << sign.text;
     EXPECT_EQ(m.record[sign.slot].nome_punto, sign.text);
   }
-  EXPECT_EQ(m.slot_cartello, 77);
+  EXPECT_EQ(m.next_sign_slot, 77);
 
   // "curvaS3, 4000, 600" turns the heading left by 600 * 0.0004 rad.
   const auto step = [&](size_t c) {
-    return std::pair{coordinate(m.tracciato.x[c]) - coordinate(m.tracciato.x[c - 1]),
-                     coordinate(m.tracciato.y[c]) - coordinate(m.tracciato.y[c - 1])};
+    return std::pair{coordinate(m.geometry.x[c]) - coordinate(m.geometry.x[c - 1]),
+                     coordinate(m.geometry.y[c]) - coordinate(m.geometry.y[c - 1])};
   };
   const auto [ax, ay] = step(4000);
   const auto [bx, by] = step(4600);
@@ -121,9 +121,9 @@ TEST(LineReader, ReadsTheScenarioFormOfTheLineDescription) {
   EXPECT_EQ(step(4601), step(4602));  // straight again after the curve
 
   // The path runs straight on to two points before the end.
-  EXPECT_TRUE(std::holds_alternative<double>(m.tracciato.x[109998]));
-  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.tracciato.x[109999]));
-  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.tracciato.y[110000]));
+  EXPECT_TRUE(std::holds_alternative<double>(m.geometry.x[109998]));
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.geometry.x[109999]));
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.geometry.y[110000]));
   EXPECT_EQ(m.indice_svolta, 0);
 }
 
@@ -166,8 +166,8 @@ TEST(LineReader, EveryErrorHasItsNumberPositionAndLine) {
     const TextRun run = read_text(c.text);
     EXPECT_EQ(run.s.codice_errore(), c.code) << c.what;
     EXPECT_EQ(run.s.posizione_errore(), c.position) << c.what;
-    ASSERT_EQ(run.s.errori.all().size(), 1u) << c.what;
-    const RaisedError& e = run.s.errori.all().back();
+    ASSERT_EQ(run.s.errors.all().size(), 1u) << c.what;
+    const RaisedError& e = run.s.errors.all().back();
     EXPECT_EQ(e.place.line, c.line) << c.what;
     EXPECT_EQ(e.place.file, Description::kLine) << c.what;
     EXPECT_EQ(e.stage, Stage::kLineReading) << c.what;
@@ -196,10 +196,10 @@ TEST(LineReader, ABeyondTheTrackRowEndsTheReadingButTheModelIsFinished) {
   EXPECT_EQ(run.result, ReadingEnd::kCompleted);
   EXPECT_EQ(run.s.codice_errore(), 15);
   EXPECT_EQ(run.s.posizione_errore(), 200000);
-  const Modello& m = run.s.modello;
+  const TrackModel& m = run.s.model;
   EXPECT_EQ(m.celle[3].oggetto, kNothing);       // the rows after it are not read
   EXPECT_EQ(m.celle[2197].pendenza, 104);        // the closing gradient fill ran
-  EXPECT_EQ(coordinate(m.tracciato.y[109998]), 109998.0);  // and the closing straight run
+  EXPECT_EQ(coordinate(m.geometry.y[109998]), 109998.0);  // and the closing straight run
 }
 
 TEST(LineReader, PointObjectsMustLandOnTheTrack) {
@@ -216,7 +216,7 @@ TEST(LineReader, PointObjectsMustLandOnTheTrack) {
     EXPECT_EQ(run.s.codice_errore(), c.code) << c.row;
     EXPECT_EQ(run.result, ReadingEnd::kCompleted) << c.row;
   }
-  EXPECT_EQ(read_text(line_with("cartello_indicatore, -75, (a)\n")).s.modello.celle[0].oggetto, kDirectionSign);
+  EXPECT_EQ(read_text(line_with("cartello_indicatore, -75, (a)\n")).s.model.celle[0].oggetto, kDirectionSign);
 }
 
 TEST(LineReader, ReadingFailures) {
@@ -250,32 +250,32 @@ TEST(LineReader, ReadingFailures) {
 TEST(LineReader, WhatIsStoredBeforeAReadingFailureStays) {
   const TextRun negative = read_text("[generale]\nlunghezza percorso, -5\n[curve]\n");
   EXPECT_EQ(negative.s.codice_errore(), 25);
-  EXPECT_EQ(negative.s.modello.record[84].fine_zona, -5);
-  EXPECT_TRUE(negative.s.modello.celle.empty());
+  EXPECT_EQ(negative.s.model.record[84].fine_zona, -5);
+  EXPECT_TRUE(negative.s.model.celle.empty());
 
   const TextRun gradient = read_text(line_with("pendenza, 0, 4\npendenza, 100, 200\npendenza, 200, 0\n"));
   EXPECT_EQ(gradient.s.codice_errore(), 25);
-  EXPECT_EQ(gradient.s.modello.celle[1].pendenza, 104);
-  EXPECT_EQ(gradient.s.modello.celle[2].pendenza, 0);
-  EXPECT_EQ(gradient.s.modello.celle[2000].pendenza, 0);  // no closing fill
+  EXPECT_EQ(gradient.s.model.celle[1].pendenza, 104);
+  EXPECT_EQ(gradient.s.model.celle[2].pendenza, 0);
+  EXPECT_EQ(gradient.s.model.celle[2000].pendenza, 0);  // no closing fill
 
   const TextRun board = read_text(line_with("indicatori_vmax, 1550, 100, 1700, 0, 0, , , , 0\n"));
   EXPECT_EQ(board.s.codice_errore(), 25);
-  EXPECT_EQ(board.s.modello.celle[32].oggetto, kSpeedIndicator);
-  EXPECT_EQ(board.s.modello.celle[32].valore1, 2000);
+  EXPECT_EQ(board.s.model.celle[32].oggetto, kSpeedIndicator);
+  EXPECT_EQ(board.s.model.celle[32].valore1, 2000);
 }
 
 TEST(LineReader, SignsFillRecords80DownTo0) {
   std::string rows;
   for (int k = 0; k < 82; ++k) rows += "cartello_indicatore, " + std::to_string(1000 + 100 * k) + ", (s" + std::to_string(k) + ")\n";
   const TextRun run = read_text(line_with(rows));
-  const Modello& m = run.s.modello;
+  const TrackModel& m = run.s.model;
   EXPECT_EQ(run.s.codice_errore(), 25);
   EXPECT_EQ(m.record[80].nome_punto, "(s0)");
   EXPECT_EQ(m.record[0].nome_punto, "(s80)");
   EXPECT_EQ(m.celle[1000 / 50 + 1 + 2 * 80].valore1, 0);
   EXPECT_EQ(m.celle[1000 / 50 + 1 + 2 * 81].oggetto, kNothing);  // the 82nd is refused before any write
-  EXPECT_EQ(m.slot_cartello, -1);
+  EXPECT_EQ(m.next_sign_slot, -1);
 }
 
 TEST(LineReader, PlacementsOnOccupiedCells) {
@@ -298,7 +298,7 @@ TEST(LineReader, PlacementsOnOccupiedCells) {
   };
   for (const auto& c : cases) {
     const TextRun run = read_text(line_with(c.rows));
-    EXPECT_EQ(run.s.modello.celle[c.cell].oggetto, c.oggetto) << c.what;
+    EXPECT_EQ(run.s.model.celle[c.cell].oggetto, c.oggetto) << c.what;
     EXPECT_EQ(run.s.codice_errore(), c.code) << c.what;
     EXPECT_EQ(run.s.posizione_errore(), c.position) << c.what;
     EXPECT_EQ(run.result, c.code == 0 ? ReadingEnd::kCompleted : ReadingEnd::kStopped) << c.what;
@@ -322,10 +322,10 @@ TEST(LineReader, GeneralSectionRows) {
   };
   for (const auto& c : cases) {
     const TextRun run = read_text(std::string("[generale]\nlunghezza percorso, 103000\n") + c.rows + "[curve]\n");
-    const Modello& m = run.s.modello;
+    const TrackModel& m = run.s.model;
     EXPECT_EQ(run.s.codice_errore(), 0) << c.rows;
     EXPECT_EQ(m.record[84].fine_zona, c.length) << c.rows;
-    EXPECT_EQ(m.numero_celle, (c.length + 7000) / 50) << c.rows;
+    EXPECT_EQ(m.last_cell, (c.length + 7000) / 50) << c.rows;
     const Record& r85 = m.record[85];
     const Record& r86 = m.record[86];
     EXPECT_EQ((std::array<int32_t, 3>{r85.inizio_zona, r85.fine_zona, r85.posizione_punto}), c.r85) << c.rows;
@@ -343,13 +343,13 @@ TEST(LineReader, SeparatorFieldsArePassedOverUpToALimit) {
   // is interpreted, otherwise it is a separator itself.
   for (int n = 0; n <= 3; ++n) {
     const TextRun run = read_text(line_with(dashes(n) + "pendenza-x, 1500, 5\npendenza, 3000, 0\n"));
-    EXPECT_EQ(run.s.modello.celle[30].pendenza, n == 2 ? 105 : 100) << n;
+    EXPECT_EQ(run.s.model.celle[30].pendenza, n == 2 ? 105 : 100) << n;
   }
   // In the general section up to ten.
   for (int n = 9; n <= 11; ++n) {
     const TextRun run =
         read_text("[generale]\nlunghezza percorso, 103000\n" + dashes(n) + "lunghezza-percorso, 5000\n[curve]\n");
-    EXPECT_EQ(run.s.modello.record[84].fine_zona, n == 10 ? 5000 : 103000) << n;
+    EXPECT_EQ(run.s.model.record[84].fine_zona, n == 10 ? 5000 : 103000) << n;
   }
 }
 
@@ -364,15 +364,15 @@ TEST(LineReader, TheLastFieldOfTheFileIsNeverInterpreted) {
 TEST(LineReader, GradientFill) {
   // Changes at 0 write nothing: the last of them holds from cell 0.
   const TextRun start = read_text(line_with("pendenza, 0, 4\npendenza, 0, 6\npendenza, 1500, 0\n"));
-  EXPECT_EQ(start.s.modello.celle[0].pendenza, 106);
-  EXPECT_EQ(start.s.modello.celle[29].pendenza, 106);
-  EXPECT_EQ(start.s.modello.celle[30].pendenza, 100);
+  EXPECT_EQ(start.s.model.celle[0].pendenza, 106);
+  EXPECT_EQ(start.s.model.celle[29].pendenza, 106);
+  EXPECT_EQ(start.s.model.celle[30].pendenza, 100);
 
   // A change at the cursor still writes one cell.
   const TextRun same = read_text(line_with("pendenza, 1500, 5\npendenza, 1500, 7\npendenza, 3000, 0\n"));
-  EXPECT_EQ(same.s.modello.celle[29].pendenza, 100);
-  EXPECT_EQ(same.s.modello.celle[30].pendenza, 105);
-  EXPECT_EQ(same.s.modello.celle[31].pendenza, 107);
+  EXPECT_EQ(same.s.model.celle[29].pendenza, 100);
+  EXPECT_EQ(same.s.model.celle[30].pendenza, 105);
+  EXPECT_EQ(same.s.model.celle[31].pendenza, 107);
 
   // Route 0: cells 0..140. Repeated changes at 6900 m push the cursor past
   // the last cell; the cells beyond are passed over.
@@ -380,7 +380,7 @@ TEST(LineReader, GradientFill) {
       "[generale]\nlunghezza percorso, 0\n[curve]\n"
       "pendenza, 6900, 1\npendenza, 6900, 2\npendenza, 6900, 3\npendenza, 6900, 4\npendenza, 6900, 5\n[fine]\n");
   EXPECT_EQ(tail.s.codice_errore(), 0);
-  const Modello& m = tail.s.modello;
+  const TrackModel& m = tail.s.model;
   EXPECT_EQ(m.celle[137].pendenza, 100);
   EXPECT_EQ(m.celle[138].pendenza, 101);
   EXPECT_EQ(m.celle[139].pendenza, 102);
@@ -388,31 +388,31 @@ TEST(LineReader, GradientFill) {
 
   // The closing fill writes at least the cursor's cell.
   const TextRun last = read_text("[generale]\nlunghezza percorso, 0\n[curve]\npendenza, 6900, 4\n[fine]\n");
-  EXPECT_EQ(last.s.modello.celle[137].pendenza, 100);
-  EXPECT_EQ(last.s.modello.celle[138].pendenza, 104);
-  EXPECT_EQ(last.s.modello.celle[139].pendenza, 0);
+  EXPECT_EQ(last.s.model.celle[137].pendenza, 100);
+  EXPECT_EQ(last.s.model.celle[138].pendenza, 104);
+  EXPECT_EQ(last.s.model.celle[139].pendenza, 0);
 }
 
 TEST(LineReader, CurvesAndTheGeometrySwitch) {
   // Without geometry a curve row is not a row: no 103 for a missing class.
   const TextRun off = read_text(line_with("curvas, 500, 100\n"), false);
   EXPECT_EQ(off.s.codice_errore(), 0);
-  EXPECT_FALSE(off.s.modello.tracciato.exists());
+  EXPECT_FALSE(off.s.model.geometry.exists());
 
   // A curve running past the end of the array keeps its points up to it.
   const TextRun past = read_text("[generale]\nlunghezza percorso, 0\n[curve]\ncurvad4, 6800, 5000\n[fine]\n");
   EXPECT_EQ(past.s.codice_errore(), 0);
-  EXPECT_TRUE(std::holds_alternative<double>(past.s.modello.tracciato.x[7000]));
+  EXPECT_TRUE(std::holds_alternative<double>(past.s.model.geometry.x[7000]));
 
   // The turn index belongs to this reading.
   TextRun turn;
-  turn.s.modello.indice_svolta = 5;
-  turn.s.modello.slot_cartello = 10;
+  turn.s.model.indice_svolta = 5;
+  turn.s.model.next_sign_slot = 10;
   read_line(turn.s, DescriptionText::of(line_with("curvad6, 100, 1000\n")));
-  EXPECT_GT(turn.s.modello.indice_svolta, 600);
+  EXPECT_GT(turn.s.model.indice_svolta, 600);
   read_line(turn.s, DescriptionText::of(line_with("cartello_indicatore, 100, (a)\n")));
-  EXPECT_EQ(turn.s.modello.indice_svolta, 0);
-  EXPECT_EQ(turn.s.modello.celle[3].valore1, 80);
+  EXPECT_EQ(turn.s.model.indice_svolta, 0);
+  EXPECT_EQ(turn.s.model.celle[3].valore1, 80);
 }
 
 }  // namespace

@@ -21,8 +21,8 @@ int64_t last_cell_of_stretch(int64_t f) {
 
 }  // namespace
 
-void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo) {
-  if (m.numero_montagne >= kMountainSlots - 1) {
+void place_mountain(TrackModel& m, int32_t inizio, int32_t fine, int32_t tipo) {
+  if (m.mountain_count >= kMountainSlots - 1) {
     throw ReadFailure{"il tratto di montagna n. " + std::to_string(kMountainSlots) + " non trova posto: al massimo " +
                       std::to_string(kMountainSlots - 1)};
   }
@@ -31,12 +31,12 @@ void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo) {
   if (marked) tipo -= kMarkedOffset;
 
   if (follows_closely(m, inizio)) tipo = kCloseStretchType;
-  const int32_t n = ++m.numero_montagne;
-  m.inizi_montagna[n] = inizio;
-  m.fini_montagna[n] = fine;
+  const int32_t n = ++m.mountain_count;
+  m.mountain_starts[n] = inizio;
+  m.mountain_ends[n] = fine;
 
   const int64_t first = cell_of_stretch(inizio);
-  const int64_t last = std::min<int64_t>(last_cell_of_stretch(fine), m.numero_celle);
+  const int64_t last = std::min<int64_t>(last_cell_of_stretch(fine), m.last_cell);
   for (int64_t i = std::max<int64_t>(first, 0); i <= last; ++i) {
     Cella& cell = m.celle[static_cast<size_t>(i)];
     cell.montagna = low_bits<uint8_t>(tipo);
@@ -45,9 +45,9 @@ void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo) {
   }
 }
 
-bool follows_closely(const Modello& m, int32_t inizio) {
-  const int32_t n = m.numero_montagne;
-  return n > 0 && int64_t{inizio} - m.fini_montagna[static_cast<size_t>(n)] <= kCloseStretchGap;
+bool follows_closely(const TrackModel& m, int32_t inizio) {
+  const int32_t n = m.mountain_count;
+  return n > 0 && int64_t{inizio} - m.mountain_ends[static_cast<size_t>(n)] <= kCloseStretchGap;
 }
 
 Next read_mountain_row(const Row& row) {
@@ -56,7 +56,7 @@ Next read_mountain_row(const Row& row) {
   const int32_t fine = row.in.number();
   const Place fine_at = row.here();
   const int32_t tipo = row.in.number();
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   if (beyond_track(m, inizio, 100)) return row.end_beyond_track(inizio, at);
   if (Notes* notes = row.notes) {
     const int64_t first = cell_of_stretch(inizio);
@@ -68,7 +68,7 @@ Next read_mountain_row(const Row& row) {
                      std::to_string(last) + ", a " + std::to_string((last + 1) * kCellMetres) + " m",
                  fine, last);
     }
-    if (inizio < 0 || fine / 50 > m.numero_celle) {
+    if (inizio < 0 || fine / 50 > m.last_cell) {
       notes->add(WarningKind::kPositionClipped, at, "il tratto esce dal modello: vale solo sulle sue celle", inizio);
     }
     if (follows_closely(m, inizio)) {
@@ -78,7 +78,7 @@ Next read_mountain_row(const Row& row) {
                  inizio);
     }
   }
-  memo_montagna(m, inizio, fine, tipo);
+  place_mountain(m, inizio, fine, tipo);
   return Next::kRow;
 }
 

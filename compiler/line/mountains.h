@@ -22,11 +22,11 @@ namespace scenario {
 //   passed over.
 // The 81st stretch does not fit the lists: ReadFailure, before anything is
 // written.
-void memo_montagna(Modello& m, int32_t inizio, int32_t fine, int32_t tipo);
+void place_mountain(TrackModel& m, int32_t inizio, int32_t fine, int32_t tipo);
 
 // Whether a stretch starting at `inizio` follows the last one recorded so
 // closely that it takes type 3.
-bool follows_closely(const Modello& m, int32_t inizio);
+bool follows_closely(const TrackModel& m, int32_t inizio);
 
 // Reads a "montagna" row (start, end, type; the keyword is already read),
 // checks its start and records the stretch.

@@ -12,13 +12,13 @@
 namespace scenario {
 namespace {
 
-Modello track(int32_t route_length) {
-  Modello m;
+TrackModel track(int32_t route_length) {
+  TrackModel m;
   create_model(m, route_length, false);
   return m;
 }
 
-std::vector<int> cells_with(const Modello& m, uint8_t code) {
+std::vector<int> cells_with(const TrackModel& m, uint8_t code) {
   std::vector<int> found;
   for (size_t i = 0; i < m.celle.size(); ++i) {
     if (m.celle[i].oggetto == code) found.push_back(static_cast<int>(i));
@@ -27,12 +27,12 @@ std::vector<int> cells_with(const Modello& m, uint8_t code) {
 }
 
 TEST(MemoMontagna, MarkedStretchOfTheScenario) {
-  Modello m = track(103000);
-  memo_montagna(m, 8700, 11050, 11);
+  TrackModel m = track(103000);
+  place_mountain(m, 8700, 11050, 11);
 
-  EXPECT_EQ(m.numero_montagne, 1);
-  EXPECT_EQ(m.inizi_montagna[1], 8700);
-  EXPECT_EQ(m.fini_montagna[1], 11050);
+  EXPECT_EQ(m.mountain_count, 1);
+  EXPECT_EQ(m.mountain_starts[1], 8700);
+  EXPECT_EQ(m.mountain_ends[1], 11050);
   for (int i = 170; i <= 225; ++i) {
     EXPECT_EQ(m.celle[i].montagna, (i >= 174 && i <= 220) ? 1 : 0) << i;
   }
@@ -53,11 +53,11 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
       {500, 2, 3, false},    // overlapping counts as close
   };
   for (const auto& c : cases) {
-    Modello m = track(103000);
-    memo_montagna(m, 0, 1000, 4);
-    memo_montagna(m, c.start, 3000, c.tipo);
+    TrackModel m = track(103000);
+    place_mountain(m, 0, 1000, 4);
+    place_mountain(m, c.start, 3000, c.tipo);
     EXPECT_EQ(m.celle[50].montagna, c.expected_tipo) << c.start;
-    EXPECT_EQ(m.numero_montagne, 2);
+    EXPECT_EQ(m.mountain_count, 2);
     EXPECT_EQ(!cells_with(m, kMountainMarker).empty(), c.markers) << c.start;
   }
 }
@@ -65,14 +65,14 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
 // The check warns of type 3 exactly where the placement gives it.
 TEST(MountainRow, TheCloseStretchWarningFollowsThePlacement) {
   for (const int32_t start : {500, 1150, 1151, 1200}) {
-    Stato s;
-    s.scrivi_linea = false;
-    s.diagnostica = true;
+    CompilationState s;
+    s.build_geometry = false;
+    s.diagnostic_mode = true;
     read_line(s, DescriptionText::of("[generale]\r\nlunghezza percorso, 12000\r\n[montagne]\r\n"
                                      "montagna, 0, 1000, 4\r\nmontagna, " +
                                      std::to_string(start) + ", 3000, 5\r\n[fine]\r\n"));
-    const bool type_3 = s.modello.celle[50].montagna == 3;
-    const bool warned = std::any_of(s.avvisi.begin(), s.avvisi.end(),
+    const bool type_3 = s.model.celle[50].montagna == 3;
+    const bool warned = std::any_of(s.warnings.begin(), s.warnings.end(),
                                     [](const Warning& w) { return w.kind == WarningKind::kCloseMountain; });
     EXPECT_EQ(type_3, start <= 1150) << start;
     EXPECT_EQ(warned, type_3) << start;
@@ -80,41 +80,41 @@ TEST(MountainRow, TheCloseStretchWarningFollowsThePlacement) {
 }
 
 TEST(MemoMontagna, ObjectsStayAndStillCountForEveryFourthCell) {
-  Modello m = track(103000);
+  TrackModel m = track(103000);
   m.celle[4].oggetto = kSignal;  // would be the first marker of a stretch from cell 1
-  memo_montagna(m, 50, 1000, 12);
+  place_mountain(m, 50, 1000, 12);
   EXPECT_EQ(m.celle[4].oggetto, kSignal);
   EXPECT_EQ(m.celle[4].montagna, 2);
   EXPECT_EQ(cells_with(m, kMountainMarker), (std::vector<int>{8, 12, 16}));
 }
 
 TEST(MemoMontagna, CellsOutsideTheTrackArePassedOver) {
-  Modello m = track(0);  // cells 0..140
+  TrackModel m = track(0);  // cells 0..140
   // From cell -4: the count starts there, so the markers fall on n = 8, 12, ...
-  memo_montagna(m, -200, 1000, 11);
+  place_mountain(m, -200, 1000, 11);
   EXPECT_EQ(m.celle[0].montagna, 1);
   EXPECT_EQ(m.celle[19].montagna, 1);
   EXPECT_EQ(m.celle[20].montagna, 0);
   EXPECT_EQ(cells_with(m, kMountainMarker), (std::vector<int>{3, 7, 11, 15, 19}));
 
-  memo_montagna(m, 6900, 900000, 7);
+  place_mountain(m, 6900, 900000, 7);
   EXPECT_EQ(m.celle[138].montagna, 7);
   EXPECT_EQ(m.celle[140].montagna, 7);
 }
 
 TEST(MemoMontagna, TheCellKeepsTheLowBitsOfTheType) {
-  Modello m = track(0);
-  memo_montagna(m, 0, 500, 267);  // marked, 257
+  TrackModel m = track(0);
+  place_mountain(m, 0, 500, 267);  // marked, 257
   EXPECT_EQ(m.celle[0].montagna, 1);
 }
 
 TEST(MemoMontagna, The81stStretchIsAReadingFailureBeforeAnyWrite) {
-  Modello m = track(103000);
-  for (int32_t k = 0; k < 80; ++k) memo_montagna(m, k * 1000, k * 1000 + 500, 1);
-  EXPECT_THROW(memo_montagna(m, 90000, 91000, 14), ReadFailure);
-  EXPECT_EQ(m.numero_montagne, 80);
+  TrackModel m = track(103000);
+  for (int32_t k = 0; k < 80; ++k) place_mountain(m, k * 1000, k * 1000 + 500, 1);
+  EXPECT_THROW(place_mountain(m, 90000, 91000, 14), ReadFailure);
+  EXPECT_EQ(m.mountain_count, 80);
   EXPECT_EQ(m.celle[1800].montagna, 0);
-  EXPECT_EQ(m.inizi_montagna[80], 79000);
+  EXPECT_EQ(m.mountain_starts[80], 79000);
 }
 
 }  // namespace

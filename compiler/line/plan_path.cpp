@@ -29,8 +29,8 @@ std::optional<double> curve_curvature(const std::string& keyword) {
   return curve_turns_left(keyword) ? -kappa : kappa;
 }
 
-PlanPath::PlanPath(Tracciato& tracciato, int32_t& indice_svolta)
-    : t_(tracciato), indice_svolta_(indice_svolta) {
+PlanPath::PlanPath(Geometry& geometry, int32_t& indice_svolta)
+    : t_(geometry), indice_svolta_(indice_svolta) {
   t_.x.set(0, int16_t{0});
   t_.y.set(0, int16_t{0});
   t_.x.set(1, int16_t{0});

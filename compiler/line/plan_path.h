@@ -1,4 +1,4 @@
-// The plan-view path of the line, one point per metre in `tracciato`, built
+// The plan-view path of the line, one point per metre in `geometry`, built
 // from the curve rows of the line description (docs/formats.md, "Line
 // description"). The path starts at (0, 0) heading along y; a straight metre
 // repeats the previous step, a curved metre turns it by the curvature. The
@@ -37,7 +37,7 @@ class PlanPath {
   // geometry array must exist. `indice_svolta` receives the index after the
   // first point of a curve row built from a step whose y part is below 0.015
   // (the heading has turned past about 89 degrees).
-  PlanPath(Tracciato& tracciato, int32_t& indice_svolta);
+  PlanPath(Geometry& geometry, int32_t& indice_svolta);
 
   // A curve of `length` metres from position `start`: a straight run up to
   // point `start`, then a curved run up to point `start` + `length`. A curve
@@ -66,7 +66,7 @@ class PlanPath {
   bool after_curve_point(const Step& step);
   int64_t last_point() const;
 
-  Tracciato& t_;
+  Geometry& t_;
   int32_t& indice_svolta_;
   int64_t c_ = 2;  // next point to set
   // Points c_ - 2 and c_ - 1 as stored, so that no step needs to read the

@@ -10,11 +10,11 @@
 namespace scenario {
 namespace {
 
-Tracciato points(size_t count) {
-  return Tracciato{Asse(count), Asse(count)};
+Geometry points(size_t count) {
+  return Geometry{GeometryAxis(count), GeometryAxis(count)};
 }
 
-double at(const Asse& v, size_t i) { return std::get<double>(v[i]); }
+double at(const GeometryAxis& v, size_t i) { return std::get<double>(v[i]); }
 
 TEST(CurveCurvature, FirstClassDigitInDigitOrderAndAnSForLeft) {
   const struct {
@@ -30,7 +30,7 @@ TEST(CurveCurvature, FirstClassDigitInDigitOrderAndAnSForLeft) {
 }
 
 TEST(PlanPath, StraightThenCurvedRunsFromTheStartingStep) {
-  Tracciato t = points(20);
+  Geometry t = points(20);
   int32_t svolta = 0;
   PlanPath path(t, svolta);
   ASSERT_TRUE(path.curve(10, 3, -0.0004));
@@ -57,7 +57,7 @@ TEST(PlanPath, StraightThenCurvedRunsFromTheStartingStep) {
 TEST(PlanPath, GeometryIsBitExact) {
   // Reference computed apart in IEEE double arithmetic, without fused
   // multiply-add, in the order x + (dx + k*dy), y + (dy - k*dx).
-  Tracciato t = points(600);
+  Geometry t = points(600);
   int32_t svolta = 0;
   PlanPath path(t, svolta);
   ASSERT_TRUE(path.curve(10, 500, 0.003));
@@ -66,7 +66,7 @@ TEST(PlanPath, GeometryIsBitExact) {
 }
 
 TEST(PlanPath, ACurveBehindThePathGetsNoStraightRun) {
-  Tracciato t = points(40);
+  Geometry t = points(40);
   int32_t svolta = 0;
   PlanPath path(t, svolta);
   ASSERT_TRUE(path.curve(10, 5, 0.001));
@@ -81,13 +81,13 @@ TEST(PlanPath, ACurveBehindThePathGetsNoStraightRun) {
 }
 
 TEST(PlanPath, PointsStopAtTheLastOneAndTheClosingRunLeavesTwoUnset) {
-  Tracciato t = points(31);  // points 0..30
+  Geometry t = points(31);  // points 0..30
   int32_t svolta = 0;
   PlanPath path(t, svolta);
   ASSERT_TRUE(path.curve(20, 1000, 0.001));
   EXPECT_TRUE(std::holds_alternative<double>(t.x[30]));
 
-  Tracciato u = points(31);
+  Geometry u = points(31);
   PlanPath closing(u, svolta);
   closing.straight_to(28);
   EXPECT_EQ(at(u.y, 28), 28.0);
@@ -96,7 +96,7 @@ TEST(PlanPath, PointsStopAtTheLastOneAndTheClosingRunLeavesTwoUnset) {
 }
 
 TEST(PlanPath, APointIndexAboveAMillionIsRefused) {
-  Tracciato t = points(1'000'100);
+  Geometry t = points(1'000'100);
   int32_t svolta = 0;
   PlanPath path(t, svolta);
   EXPECT_TRUE(path.curve(999'000, 999, 0.0001));  // last point 999 999
@@ -106,7 +106,7 @@ TEST(PlanPath, APointIndexAboveAMillionIsRefused) {
 }
 
 TEST(PlanPath, TurnIndexMarksTheFirstPointBuiltFromANearlyFlatStep) {
-  Tracciato t = points(1200);
+  Geometry t = points(1200);
   int32_t svolta = 0;
   PlanPath path(t, svolta);
   ASSERT_TRUE(path.curve(100, 1000, 0.003));

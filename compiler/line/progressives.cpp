@@ -50,7 +50,7 @@ Order by_position(const Progressive& t, const Progressive& d, const Progressive&
 
 }  // namespace
 
-ProgressiveSources progressive_ordina(Modello& m) {
+ProgressiveSources sort_progressives(TrackModel& m) {
   constexpr int first = kFirstProgressiveSlot;
   const Progressive t = from(m.record[first], first);
   const Progressive d = from(m.record[first + 1], first + 1);

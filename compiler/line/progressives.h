@@ -28,6 +28,6 @@ using ProgressiveSources = std::array<int, 3>;
 //   strictly the largest, all three are cleared.
 // A +100 that does not fit is a reading failure (ReadFailure), raised after
 // the three records are ordered and the earlier ones adjusted.
-ProgressiveSources progressive_ordina(Modello& m);
+ProgressiveSources sort_progressives(TrackModel& m);
 
 }  // namespace scenario

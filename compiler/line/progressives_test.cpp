@@ -60,11 +60,11 @@ TEST(ProgressiveOrdina, OrdersAndAdjustsTheThreeProgressives) {
        zero, zero, zero, {0, 0, 0}},
   };
   for (const Case& c : cases) {
-    Modello m;
+    TrackModel m;
     put(m.record[81], c.tre);
     put(m.record[82], c.due);
     put(m.record[83], c.uno);
-    EXPECT_EQ(progressive_ordina(m), c.sources) << c.name;
+    EXPECT_EQ(sort_progressives(m), c.sources) << c.name;
     EXPECT_EQ(get(m.record[81]), c.slot81) << c.name;
     EXPECT_EQ(get(m.record[82]), c.slot82) << c.name;
     EXPECT_EQ(get(m.record[83]), c.slot83) << c.name;
@@ -72,11 +72,11 @@ TEST(ProgressiveOrdina, OrdersAndAdjustsTheThreeProgressives) {
 }
 
 TEST(ProgressiveOrdina, AnAdjustmentThatDoesNotFitFailsAfterTheOrdering) {
-  Modello m;
+  TrackModel m;
   put(m.record[81], {100, 2147483600, 1});
   put(m.record[82], {300, 5, 1});
   put(m.record[83], {200, 7, 1});
-  EXPECT_THROW(progressive_ordina(m), ReadFailure);
+  EXPECT_THROW(sort_progressives(m), ReadFailure);
   // Ordered, and the records before the one that overflowed adjusted.
   EXPECT_EQ(get(m.record[81]), (Triple{300, 105, 1}));
   EXPECT_EQ(get(m.record[82]), (Triple{200, 107, 1}));

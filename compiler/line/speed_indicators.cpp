@@ -15,7 +15,7 @@ int16_t packed_speeds(int32_t right, int32_t left) {
 
 }  // namespace
 
-bool memo_indicatori_v_max(Modello& m, const SpeedIndicator& v) {
+bool place_speed_indicator(TrackModel& m, const SpeedIndicator& v) {
   Cella& cell = m.celle[static_cast<size_t>(cell_of_object(v.posizione))];
   if (!is_free(cell)) return false;
   cell.oggetto = kSpeedIndicator;
@@ -35,10 +35,10 @@ Next read_speed_indicator_row(const Row& row) {
   for (int32_t* value : {&v.vas, &v.vbs, &v.vcs, &v.strisces, &v.vad, &v.vbd, &v.vcd, &v.strisced}) {
     *value = row.in.number();
   }
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   if (object_beyond_track(m, v.posizione)) return row.end_beyond_track(v.posizione, at);
   const int64_t cell = cell_of_object(v.posizione);
-  if (!memo_indicatori_v_max(m, v)) return row.stop(ErrorCode::kIndicatorCellOccupied, at, v.posizione, cell);
+  if (!place_speed_indicator(m, v)) return row.stop(ErrorCode::kIndicatorCellOccupied, at, v.posizione, cell);
   if (Notes* notes = row.notes) {
     notes->point(at, v.posizione, row.line_end());
     notes->cell_one(at, cell, "l'indicatore");
@@ -55,7 +55,7 @@ Next read_speed_indicator_row(const Row& row) {
                  v.posizione, cell);
     }
   }
-  row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
+  row.s.origins.cella[static_cast<size_t>(cell)] = row.place;
   return Next::kRow;
 }
 

@@ -25,7 +25,7 @@ struct SpeedIndicator {
 // left * 20) for ranks A, B, C, and valore4 = strisces * 10 + strisced; a
 // value that does not fit 16 bits is a reading failure (ReadFailure) that
 // keeps what was written before it.
-bool memo_indicatori_v_max(Modello& m, const SpeedIndicator& v);
+bool place_speed_indicator(TrackModel& m, const SpeedIndicator& v);
 
 // Whether a right-hand speed reads back from the packed value: a multiple of
 // 5 below 100 km/h.

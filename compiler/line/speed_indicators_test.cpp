@@ -7,8 +7,8 @@
 namespace scenario {
 namespace {
 
-Modello track() {
-  Modello m;
+TrackModel track() {
+  TrackModel m;
   create_model(m, 103000, false);
   return m;
 }
@@ -25,8 +25,8 @@ TEST(MemoIndicatoriVMax, PacksBothBoardsIntoTheCell) {
       {{1550, -5, 0, 0, -3, 0, 0, 0, 4}, -100, 0, 0, -26},
   };
   for (const auto& c : cases) {
-    Modello m = track();
-    ASSERT_TRUE(memo_indicatori_v_max(m, c.v));
+    TrackModel m = track();
+    ASSERT_TRUE(place_speed_indicator(m, c.v));
     const Cella& cell = m.celle[32];
     EXPECT_EQ(cell.oggetto, kSpeedIndicator);
     EXPECT_EQ(cell.valore1, c.valore1) << c.v.vas;
@@ -38,10 +38,10 @@ TEST(MemoIndicatoriVMax, PacksBothBoardsIntoTheCell) {
 
 TEST(MemoIndicatoriVMax, MountainMarkersGiveWayOtherObjectsRefuse) {
   for (int code = 0; code < 16; ++code) {
-    Modello m = track();
+    TrackModel m = track();
     m.celle[32].oggetto = static_cast<uint8_t>(code);
     m.celle[32].valore1 = 77;
-    const bool placed = memo_indicatori_v_max(m, {1550, 125, 135, 135, 0, 0, 0, 0, 0});
+    const bool placed = place_speed_indicator(m, {1550, 125, 135, 135, 0, 0, 0, 0, 0});
     EXPECT_EQ(placed, code == kNothing || code == kMountainMarker) << code;
     EXPECT_EQ(m.celle[32].oggetto, placed ? kSpeedIndicator : code) << code;
     EXPECT_EQ(m.celle[32].valore1, placed ? 2500 : 77) << code;
@@ -49,14 +49,14 @@ TEST(MemoIndicatoriVMax, MountainMarkersGiveWayOtherObjectsRefuse) {
 }
 
 TEST(MemoIndicatoriVMax, AValueOutside16BitsFailsKeepingWhatCameBefore) {
-  Modello m = track();
-  EXPECT_THROW(memo_indicatori_v_max(m, {1550, 100, 1700, 0, 0, 0, 0, 0, 0}), ReadFailure);
+  TrackModel m = track();
+  EXPECT_THROW(place_speed_indicator(m, {1550, 100, 1700, 0, 0, 0, 0, 0, 0}), ReadFailure);
   EXPECT_EQ(m.celle[32].oggetto, kSpeedIndicator);
   EXPECT_EQ(m.celle[32].valore1, 2000);
   EXPECT_EQ(m.celle[32].valore2, 0);
 
-  Modello n = track();
-  EXPECT_THROW(memo_indicatori_v_max(n, {1550, 100, 100, 100, 3277, 0, 0, 0, 0}), ReadFailure);
+  TrackModel n = track();
+  EXPECT_THROW(place_speed_indicator(n, {1550, 100, 100, 100, 3277, 0, 0, 0, 0}), ReadFailure);
   EXPECT_EQ(n.celle[32].valore3, 2000);
   EXPECT_EQ(n.celle[32].valore4, 0);
 }

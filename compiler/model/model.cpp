@@ -4,19 +4,19 @@
 
 namespace scenario {
 
-void create_model(Modello& m, int32_t route_length, bool with_geometry) {
+void create_model(TrackModel& m, int32_t route_length, bool with_geometry) {
   m.lunghezza_totale = route_length + kModelExtension;
-  m.numero_celle = static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0));
-  m.celle.assign(static_cast<size_t>(m.numero_celle) + 1, Cella{});
-  m.tracciato = Tracciato{};
+  m.last_cell = static_cast<int32_t>(nearest_even(m.lunghezza_totale / 50.0));
+  m.celle.assign(static_cast<size_t>(m.last_cell) + 1, Cella{});
+  m.geometry = Geometry{};
   if (with_geometry) {
     const size_t points = static_cast<size_t>(m.lunghezza_totale) + 1;
-    m.tracciato.x = Asse(points);
-    m.tracciato.y = Asse(points);
+    m.geometry.x = GeometryAxis(points);
+    m.geometry.y = GeometryAxis(points);
   }
 }
 
-Elemento Asse::operator[](size_t i) const {
+GeometryElement GeometryAxis::operator[](size_t i) const {
   switch (kind(i)) {
     case ElementKind::kInt16:
       return static_cast<int16_t>(value_[i]);
@@ -46,12 +46,12 @@ std::string object_name(int code) {
   }
 }
 
-int count_objects(const Modello& m, ObjectCode code) {
+int count_objects(const TrackModel& m, ObjectCode code) {
   int n = 0;
   for (const Cella& c : m.celle) n += c.oggetto == code;
   return n;
 }
 
-void clear_records(Modello& m) { m.record.fill(Record{}); }
+void clear_records(TrackModel& m) { m.record.fill(Record{}); }
 
 }  // namespace scenario

@@ -89,7 +89,7 @@ inline constexpr int32_t kCellMetres = 50;
 // An element of the geometry: never assigned, a 16-bit integer (the two
 // starting points) or a double (the integrated points). The file carries
 // which one it is.
-using Elemento = std::variant<std::monostate, int16_t, double>;
+using GeometryElement = std::variant<std::monostate, int16_t, double>;
 
 enum class ElementKind : uint8_t { kEmpty = 0, kInt16 = 1, kDouble = 2 };
 
@@ -97,10 +97,10 @@ enum class ElementKind : uint8_t { kEmpty = 0, kInt16 = 1, kDouble = 2 };
 // until set. Held as one double per element (an int16 is exact in a double,
 // an empty element holds 0) and two bits of kind, a little over 8 bytes an
 // element: the geometry of the longest route is two million of them.
-class Asse {
+class GeometryAxis {
  public:
-  Asse() = default;
-  explicit Asse(size_t size) : value_(size), kind_((size + 3) / 4) {}
+  GeometryAxis() = default;
+  explicit GeometryAxis(size_t size) : value_(size), kind_((size + 3) / 4) {}
 
   size_t size() const { return value_.size(); }
   bool empty() const { return value_.empty(); }
@@ -110,7 +110,7 @@ class Asse {
   }
   // The number an element holds; 0 when it is empty.
   double value(size_t i) const { return value_[i]; }
-  Elemento operator[](size_t i) const;
+  GeometryElement operator[](size_t i) const;
 
   void set(size_t i, int16_t v) { put(i, v, ElementKind::kInt16); }
   void set(size_t i, double v) { put(i, v, ElementKind::kDouble); }
@@ -129,35 +129,35 @@ class Asse {
 
 // Plan-view geometry, one point per metre 0..lunghezza_totale. Empty when no
 // geometry is built.
-struct Tracciato {
-  Asse x;
-  Asse y;
+struct Geometry {
+  GeometryAxis x;
+  GeometryAxis y;
   bool exists() const { return !x.empty(); }
 };
 
-struct Modello {
-  std::vector<Cella> celle;  // indices 0..numero_celle; empty before the route length is read
-  Tracciato tracciato;
+struct TrackModel {
+  std::vector<Cella> celle;  // indices 0..last_cell; empty before the route length is read
+  Geometry geometry;
   std::array<Record, kRecordCount> record{};
-  std::array<int32_t, kMountainSlots> inizi_montagna{};
-  std::array<int32_t, kMountainSlots> fini_montagna{};
-  int32_t numero_montagne = 0;
-  int32_t slot_cartello = kFirstSignSlot;  // next free record for a sign text
+  std::array<int32_t, kMountainSlots> mountain_starts{};
+  std::array<int32_t, kMountainSlots> mountain_ends{};
+  int32_t mountain_count = 0;
+  int32_t next_sign_slot = kFirstSignSlot;  // next free record for a sign text
   int32_t lunghezza_totale = 0;
-  int32_t numero_celle = 0;
+  int32_t last_cell = 0;
   int32_t indice_svolta = 0;  // index after the point where the heading first passed ~89 degrees
 };
 
 // Sizes the model for a route of `route_length` metres (0..1 000 000, checked
-// by the caller): lunghezza_totale = L + 7000, numero_celle =
+// by the caller): lunghezza_totale = L + 7000, last_cell =
 // nearest-even(lunghezza_totale / 50), fresh zeroed cells and, when
 // `with_geometry`, a fresh geometry array. Earlier content is discarded.
-void create_model(Modello& m, int32_t route_length, bool with_geometry);
+void create_model(TrackModel& m, int32_t route_length, bool with_geometry);
 
 // How many cells hold the object `code`.
-int count_objects(const Modello& m, ObjectCode code);
+int count_objects(const TrackModel& m, ObjectCode code);
 
 // Clears all 87 records: numbers 0, texts empty.
-void clear_records(Modello& m);
+void clear_records(TrackModel& m);
 
 }  // namespace scenario

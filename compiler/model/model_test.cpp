@@ -13,31 +13,31 @@ TEST(CreateModel, SizesFollowTheRouteLength) {
   } cases[] = {{0, 7000, 140}, {103000, 110000, 2200}, {1000000, 1007000, 20140}, {25, 7025, 140},
                {75, 7075, 142}};
   for (const auto& c : cases) {
-    Modello m;
+    TrackModel m;
     create_model(m, c.route, false);
     EXPECT_EQ(m.lunghezza_totale, c.total) << c.route;
-    EXPECT_EQ(m.numero_celle, c.last_cell) << c.route;
+    EXPECT_EQ(m.last_cell, c.last_cell) << c.route;
     EXPECT_EQ(m.celle.size(), static_cast<size_t>(c.last_cell) + 1) << c.route;
-    EXPECT_FALSE(m.tracciato.exists());
+    EXPECT_FALSE(m.geometry.exists());
   }
 }
 
 TEST(CreateModel, GeometryOnlyWhenAskedAndEarlierContentIsDiscarded) {
-  Modello m;
+  TrackModel m;
   create_model(m, 103000, true);
-  ASSERT_TRUE(m.tracciato.exists());
-  EXPECT_EQ(m.tracciato.x.size(), 110001u);
-  EXPECT_EQ(m.tracciato.y.size(), 110001u);
+  ASSERT_TRUE(m.geometry.exists());
+  EXPECT_EQ(m.geometry.x.size(), 110001u);
+  EXPECT_EQ(m.geometry.y.size(), 110001u);
   m.celle[5].oggetto = kSignal;
-  m.tracciato.x.set(3, 1.5);
+  m.geometry.x.set(3, 1.5);
 
   create_model(m, 1000, true);
-  EXPECT_EQ(m.numero_celle, 160);
+  EXPECT_EQ(m.last_cell, 160);
   EXPECT_EQ(m.celle[5].oggetto, kNothing);
-  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.tracciato.x[3]));
+  EXPECT_TRUE(std::holds_alternative<std::monostate>(m.geometry.x[3]));
 
   create_model(m, 1000, false);
-  EXPECT_FALSE(m.tracciato.exists());
+  EXPECT_FALSE(m.geometry.exists());
 }
 
 TEST(Cells, OnlyNothingAndMountainMarkersAreFree) {
@@ -49,7 +49,7 @@ TEST(Cells, OnlyNothingAndMountainMarkersAreFree) {
 }
 
 TEST(Records, ClearingResetsNumbersAndTexts) {
-  Modello m;
+  TrackModel m;
   m.record[85].nome_punto = "x";
   m.record[85].dato_4 = 610;
   m.record[3].orario = 7;
@@ -61,9 +61,9 @@ TEST(Records, ClearingResetsNumbersAndTexts) {
 
 // Four elements share a byte of kinds: setting one never changes another,
 // and every value comes back with its kind, bit for bit.
-TEST(Asse, EachElementKeepsItsOwnKindAndValue) {
-  Asse axis(6);
-  EXPECT_EQ(axis[5], Elemento{});
+TEST(GeometryAxis, EachElementKeepsItsOwnKindAndValue) {
+  GeometryAxis axis(6);
+  EXPECT_EQ(axis[5], GeometryElement{});
   EXPECT_EQ(axis.value(5), 0.0);
 
   axis.set(1, int16_t{-32768});
@@ -71,13 +71,13 @@ TEST(Asse, EachElementKeepsItsOwnKindAndValue) {
   axis.set(3, 1.0 / 3.0);
   axis.set(4, int16_t{32767});
   axis.set(3, int16_t{7});  // a later set replaces kind and value
-  EXPECT_EQ(axis[0], Elemento{});
-  EXPECT_EQ(axis[1], Elemento{int16_t{-32768}});
+  EXPECT_EQ(axis[0], GeometryElement{});
+  EXPECT_EQ(axis[1], GeometryElement{int16_t{-32768}});
   EXPECT_EQ(axis.kind(2), ElementKind::kDouble);
   EXPECT_TRUE(std::signbit(std::get<double>(axis[2])));
-  EXPECT_EQ(axis[3], Elemento{int16_t{7}});
-  EXPECT_EQ(axis[4], Elemento{int16_t{32767}});
-  EXPECT_EQ(axis[5], Elemento{});
+  EXPECT_EQ(axis[3], GeometryElement{int16_t{7}});
+  EXPECT_EQ(axis[4], GeometryElement{int16_t{32767}});
+  EXPECT_EQ(axis[5], GeometryElement{});
   EXPECT_EQ(axis.value(1), -32768.0);
 }
 

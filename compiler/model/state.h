@@ -44,39 +44,39 @@ struct Reading {
   int last_line = 0;  // line of the last row interpreted
 };
 
-struct Stato {
+struct CompilationState {
   std::string nome;
   std::string treno;
-  bool scrivi_linea = true;  // build the line geometry (and read the curve rows)
+  bool build_geometry = true;  // build the line geometry (and read the curve rows)
   // The readers note warnings and, after an error that ends a reading,
   // resume at the next line that starts with a keyword, so that one pass
   // finds every fault. The compiler proper leaves it off.
-  bool diagnostica = false;
+  bool diagnostic_mode = false;
   // A diagnostic reading whose line description gave no route length reads
   // on over a model of the longest route, which no position of a sound row
   // passes.
   bool stand_in_model = false;
-  Modello modello;
-  RaisedErrors errori;
-  std::vector<Warning> avvisi;  // only with `diagnostica`
-  Origins origini;
-  RowCounts righe_lette;
-  Reading lettura_linea;
-  Reading lettura_treno;
+  TrackModel model;
+  RaisedErrors errors;
+  std::vector<Warning> warnings;  // only with `diagnostic_mode`
+  Origins origins;
+  RowCounts rows_read;
+  Reading line_reading;
+  Reading train_reading;
 
-  int32_t codice_errore() const { return errori.codice_errore(); }
-  int32_t posizione_errore() const { return errori.posizione_errore(); }
+  int32_t codice_errore() const { return errors.codice_errore(); }
+  int32_t posizione_errore() const { return errors.posizione_errore(); }
 };
 
 // Sizes the model for a route of `route_length` metres (create_model, with
-// the geometry when `scrivi_linea`) and the cells' origins with it.
-inline void create_track(Stato& s, int32_t route_length) {
-  create_model(s.modello, route_length, s.scrivi_linea);
-  s.origini.cella.assign(s.modello.celle.size(), Place{});
+// the geometry when `build_geometry`) and the cells' origins with it.
+inline void create_track(CompilationState& s, int32_t route_length) {
+  create_model(s.model, route_length, s.build_geometry);
+  s.origins.cella.assign(s.model.celle.size(), Place{});
 }
 
-// The stand-in model of a diagnostic reading (Stato::stand_in_model).
-inline void create_stand_in_track(Stato& s) {
+// The stand-in model of a diagnostic reading (CompilationState::stand_in_model).
+inline void create_stand_in_track(CompilationState& s) {
   create_track(s, kMaxRouteLength);
   s.stand_in_model = true;
 }

@@ -1,7 +1,7 @@
 // What the compiler accepts without an error but reads otherwise than an
 // author would: a row whose keyword matches nothing, a value too many, a
 // decimal comma, a position moved to the 50 m grid, and the like. The
-// readers note them only when asked (Stato::diagnostica); they never change
+// readers note them only when asked (CompilationState::diagnostic_mode); they never change
 // what is compiled.
 #pragma once
 

@@ -16,32 +16,32 @@ std::string file_words(Description file) {
 
 // "cella 32, occupata da: indicatore di velocità massima (riga 5 della
 // descrizione della linea)"; for the walk, what stands in the cell.
-std::string describe_cell(const Stato& s, int64_t cell, bool occupied) {
-  const Modello& m = s.modello;
+std::string describe_cell(const CompilationState& s, int64_t cell, bool occupied) {
+  const TrackModel& m = s.model;
   std::string text = "cella " + std::to_string(cell);
-  if (cell < 0 || cell > m.numero_celle || m.celle.empty()) {
-    return text + ", fuori dal percorso (celle 0.." + std::to_string(m.numero_celle) + ")";
+  if (cell < 0 || cell > m.last_cell || m.celle.empty()) {
+    return text + ", fuori dal percorso (celle 0.." + std::to_string(m.last_cell) + ")";
   }
   const Cella& c = m.celle[static_cast<size_t>(cell)];
   if (c.oggetto == kNothing) return text + ", libera";
   text += (occupied ? ", occupata da: " : ": ") + object_name(c.oggetto);
-  const Place& origin = s.origini.cella[static_cast<size_t>(cell)];
+  const Place& origin = s.origins.cella[static_cast<size_t>(cell)];
   if (origin.line > 0) text += " (riga " + std::to_string(origin.line) + " " + file_words(origin.file) + ")";
   return text;
 }
 
 // "la linea è lunga 10 m (riga 2) e il modello finisce a 7010 m".
-std::string route_end(const Stato& s) {
-  const Modello& m = s.modello;
+std::string route_end(const CompilationState& s) {
+  const TrackModel& m = s.model;
   if (s.stand_in_model) {
     return "nessun percorso è così lungo: il modello più lungo finisce a " + std::to_string(m.lunghezza_totale) + " m";
   }
   std::string text = "la linea è lunga " + std::to_string(m.lunghezza_totale - kModelExtension) + " m";
-  if (s.origini.route_length.line > 0) text += " (riga " + std::to_string(s.origini.route_length.line) + ")";
+  if (s.origins.route_length.line > 0) text += " (riga " + std::to_string(s.origins.route_length.line) + ")";
   return text + " e il modello finisce a " + std::to_string(m.lunghezza_totale) + " m";
 }
 
-std::string error_message(const Stato& s, const RaisedError& e) {
+std::string error_message(const CompilationState& s, const RaisedError& e) {
   std::string text = "errore " + std::to_string(number(e.code));
   if (e.position) text += " a " + std::to_string(*e.position) + " m";
   text += ": ";
@@ -55,7 +55,7 @@ std::string error_message(const Stato& s, const RaisedError& e) {
   return text;
 }
 
-Diagnostic from_error(const Stato& s, const RaisedError& e) {
+Diagnostic from_error(const CompilationState& s, const RaisedError& e) {
   return {Severity::kError, e.place, number(e.code), {}, e.position, e.cell, error_message(s, e), false};
 }
 
@@ -67,9 +67,9 @@ bool is_reading(const RaisedError& e) { return e.stage == Stage::kLineReading ||
 
 // The error that ended a reading early, if one did: the first position
 // beyond the track, or the error that stopped it at once.
-const RaisedError* reading_stopper(const Stato& s, Stage stage, ReadingEnd end) {
+const RaisedError* reading_stopper(const CompilationState& s, Stage stage, ReadingEnd end) {
   const RaisedError* found = nullptr;
-  for (const RaisedError& e : s.errori.all()) {
+  for (const RaisedError& e : s.errors.all()) {
     if (e.stage != stage || e.consequence) continue;
     if (end == ReadingEnd::kCompleted && e.code == ErrorCode::kBeyondTrack) return &e;
     if (end == ReadingEnd::kStopped || end == ReadingEnd::kReadingFailure) found = &e;
@@ -77,14 +77,14 @@ const RaisedError* reading_stopper(const Stato& s, Stage stage, ReadingEnd end) 
   return found;
 }
 
-void note_reading_end(const Stato& s, Stage stage, const Reading& reading, const char* what,
+void note_reading_end(const CompilationState& s, Stage stage, const Reading& reading, const char* what,
                       std::vector<Diagnostic>& out) {
   const RaisedError* stopper = reading_stopper(s, stage, reading.end);
   if (stopper == nullptr || stopper->place.line == 0) return;
   std::string text = std::string("la lettura ") + what + " si ferma qui";
   text += stopper->code == ErrorCode::kBeyondTrack ? ", come alla fine del file: " : ": ";
   text += "le righe che seguono non entrano nel percorso compilato";
-  if (stage == Stage::kLineReading && s.lettura_treno.end == ReadingEnd::kNotRead) {
+  if (stage == Stage::kLineReading && s.train_reading.end == ReadingEnd::kNotRead) {
     text += ", e la descrizione del treno non viene letta";
   }
   // The check itself reads on, so what it lists after this line needs saying.
@@ -200,27 +200,27 @@ void apply_policy(CheckResult& result, const CheckPolicy& policy) {
 }
 
 CheckResult check_texts(const std::string& nome, const std::string& treno, const DescriptionText& linea,
-                        const DescriptionText& treno_text, bool scrivi_linea) {
+                        const DescriptionText& treno_text, bool build_geometry) {
   CompileOptions diagnostic;
-  diagnostic.diagnostica = true;
-  diagnostic.scrivi_linea = scrivi_linea;
-  Stato all;
+  diagnostic.diagnostic_mode = true;
+  diagnostic.build_geometry = build_geometry;
+  CompilationState all;
   all.nome = nome;
   all.treno = treno;
   compile_texts(all, linea, treno_text, diagnostic);
 
   // The diagnostic reading read on after an error: the compilation proper
   // tells what the builder reports and where its readings stop.
-  const bool read_on = std::any_of(all.errori.all().begin(), all.errori.all().end(), is_reading);
-  Stato proper;
+  const bool read_on = std::any_of(all.errors.all().begin(), all.errors.all().end(), is_reading);
+  CompilationState proper;
   if (read_on) {
     proper.nome = nome;
     proper.treno = treno;
     CompileOptions compiler;
-    compiler.scrivi_linea = scrivi_linea;
+    compiler.build_geometry = build_geometry;
     compile_texts(proper, linea, treno_text, compiler);
   }
-  const Stato& builder = read_on ? proper : all;
+  const CompilationState& builder = read_on ? proper : all;
 
   CheckResult result;
   result.codice_errore = builder.codice_errore();
@@ -236,17 +236,17 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
     listed.push_back(&e);
     return true;
   };
-  const auto add_error = [&](const Stato& s, const RaisedError& e) {
+  const auto add_error = [&](const CompilationState& s, const RaisedError& e) {
     out.push_back(from_error(s, e));
     if (e.related_place) {
       out.push_back({Severity::kNote, *e.related_place, std::nullopt, {}, std::nullopt, std::nullopt, e.related, false});
     }
   };
-  for (const RaisedError& e : all.errori.all()) {
+  for (const RaisedError& e : all.errors.all()) {
     if (first_time(e)) add_error(all, e);
   }
   if (read_on) {
-    for (const RaisedError& e : proper.errori.all()) {
+    for (const RaisedError& e : proper.errors.all()) {
       if (!first_time(e)) continue;
       if (e.consequence) {
         out.push_back({Severity::kNote, e.place, std::nullopt, {}, e.position, std::nullopt,
@@ -259,11 +259,11 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
       }
     }
   }
-  note_reading_end(builder, Stage::kLineReading, builder.lettura_linea, "della descrizione della linea", out);
-  note_reading_end(builder, Stage::kTrainReading, builder.lettura_treno, "della descrizione del treno", out);
-  for (const Warning& w : all.avvisi) {
+  note_reading_end(builder, Stage::kLineReading, builder.line_reading, "della descrizione della linea", out);
+  note_reading_end(builder, Stage::kTrainReading, builder.train_reading, "della descrizione del treno", out);
+  for (const Warning& w : all.warnings) {
     // The warning of an object in cell 1 says what the header fault then says.
-    if (w.kind == WarningKind::kHeaderCell && all.errori.header_fault()) continue;
+    if (w.kind == WarningKind::kHeaderCell && all.errors.header_fault()) continue;
     const WarningName& kind = warning_name(w.kind);
     out.push_back({kind.fault ? Severity::kError : Severity::kWarning, w.place, std::nullopt, kind.name, w.position,
                    w.cell, w.message, false});
@@ -271,7 +271,7 @@ CheckResult check_texts(const std::string& nome, const std::string& treno, const
 
   // The builder's error: its last one (a consequence stands for the fault
   // before it that it repeats).
-  const auto& raised = builder.errori.all();
+  const auto& raised = builder.errors.all();
   for (auto e = raised.rbegin(); e != raised.rend(); ++e) {
     if (is_header_fault(e->code)) continue;
     const RaisedError* fault = &*e;

@@ -56,9 +56,9 @@ std::vector<std::string> warning_names();
 // and, with `werror`, makes the others errors.
 void apply_policy(CheckResult& result, const CheckPolicy& policy);
 
-// `scrivi_linea`: the geometry is built, and the curve rows read, as the
+// `build_geometry`: the geometry is built, and the curve rows read, as the
 // compilation checked for would.
 CheckResult check_texts(const std::string& nome, const std::string& treno, const DescriptionText& linea,
-                        const DescriptionText& treno_text, bool scrivi_linea = true);
+                        const DescriptionText& treno_text, bool build_geometry = true);
 
 }  // namespace scenario

@@ -186,12 +186,12 @@ TEST(CheckRows, EachFaultOnceAtTheRowThatCausedIt) {
 
 // `compile` counts the curves it placed.
 TEST(CheckRows, ACurveDroppedIsNotCounted) {
-  Stato s;
+  CompilationState s;
   compile_texts(s,
                 DescriptionText::of(kLineHead + "curvas5,  2000,  900\r\ncurvas5,  2300,  450\r\n"
                                                 "curvad4,  5000,  -600\r\ncurvad4,  6000,  300\r\n[fine]\r\n"),
                 DescriptionText::of(kTrain), {});
-  EXPECT_EQ(s.righe_lette.curve, 2);
+  EXPECT_EQ(s.rows_read.curve, 2);
 }
 
 }  // namespace

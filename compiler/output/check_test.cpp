@@ -245,26 +245,26 @@ std::vector<WarningCase> warning_cases() {
 TEST(Check, EverySilentMisreadingIsAWarning) {
   for (const WarningCase& c : warning_cases()) {
     SCOPED_TRACE(c.name);
-    Stato s;
+    CompilationState s;
     s.nome = "N";
     s.treno = "1";
-    compile_texts(s, DescriptionText::of(c.linea), DescriptionText::of(c.treno), {.diagnostica = true});
-    EXPECT_TRUE(s.errori.empty()) << "error " << s.codice_errore();
+    compile_texts(s, DescriptionText::of(c.linea), DescriptionText::of(c.treno), {.diagnostic_mode = true});
+    EXPECT_TRUE(s.errors.empty()) << "error " << s.codice_errore();
     std::string all;
-    for (const Warning& w : s.avvisi) all += w.message + "\n";
-    ASSERT_EQ(s.avvisi.size(), 1u) << all;
-    EXPECT_EQ(s.avvisi[0].kind, c.kind) << s.avvisi[0].message;
-    EXPECT_EQ(s.avvisi[0].place, c.place) << s.avvisi[0].message;
+    for (const Warning& w : s.warnings) all += w.message + "\n";
+    ASSERT_EQ(s.warnings.size(), 1u) << all;
+    EXPECT_EQ(s.warnings[0].kind, c.kind) << s.warnings[0].message;
+    EXPECT_EQ(s.warnings[0].place, c.place) << s.warnings[0].message;
 
     // The compilation proper reads exactly the same.
-    Stato proper;
+    CompilationState proper;
     proper.nome = "N";
     proper.treno = "1";
     compile_texts(proper, DescriptionText::of(c.linea), DescriptionText::of(c.treno), {});
-    EXPECT_TRUE(proper.avvisi.empty());
-    EXPECT_EQ(records_bytes(proper.modello.record), records_bytes(s.modello.record));
-    EXPECT_EQ(track_bytes(proper.modello.celle), track_bytes(s.modello.celle));
-    EXPECT_EQ(geometry_bytes(proper.modello.tracciato), geometry_bytes(s.modello.tracciato));
+    EXPECT_TRUE(proper.warnings.empty());
+    EXPECT_EQ(records_bytes(proper.model.record), records_bytes(s.model.record));
+    EXPECT_EQ(track_bytes(proper.model.celle), track_bytes(s.model.celle));
+    EXPECT_EQ(geometry_bytes(proper.model.geometry), geometry_bytes(s.model.geometry));
   }
 }
 

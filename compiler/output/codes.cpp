@@ -22,7 +22,7 @@ char lower_1252(char c) {
 
 // The first 25 byte codes of the key, each weighted by `weighted ? i : 1`.
 int32_t key_sum(std::string_view treno, std::string_view nome, bool weighted) {
-  const std::string key = chiave_gara(treno, nome);
+  const std::string key = scenario_key(treno, nome);
   int32_t sum = 0;
   for (int i = 1; i <= kKeyLength; ++i) {
     const int32_t a = static_cast<unsigned char>(key[static_cast<size_t>(i - 1)]);
@@ -39,14 +39,14 @@ std::string lower_case_1252(std::string_view text) {
   return out;
 }
 
-std::string chiave_gara(std::string_view treno, std::string_view nome) {
+std::string scenario_key(std::string_view treno, std::string_view nome) {
   std::string key = lower_case_1252(std::string(treno) + std::string(nome));
   key += kFiller;
   return key;
 }
 
-int32_t codice_gara_og(std::string_view treno, std::string_view nome) { return key_sum(treno, nome, false); }
+int32_t weighted_scenario_code(std::string_view treno, std::string_view nome) { return key_sum(treno, nome, false); }
 
-int32_t codice_gara_st(std::string_view treno, std::string_view nome) { return key_sum(treno, nome, true); }
+int32_t plain_scenario_code(std::string_view treno, std::string_view nome) { return key_sum(treno, nome, true); }
 
 }  // namespace scenario

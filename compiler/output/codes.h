@@ -15,12 +15,12 @@ namespace scenario {
 std::string lower_case_1252(std::string_view text);
 
 // The key the codes are taken from.
-std::string chiave_gara(std::string_view treno, std::string_view nome);
+std::string scenario_key(std::string_view treno, std::string_view nome);
 
 // The plain code (at most 25 * 255, so it fits in 16 bits).
-int32_t codice_gara_og(std::string_view treno, std::string_view nome);
+int32_t weighted_scenario_code(std::string_view treno, std::string_view nome);
 
 // The weighted code (at most 325 * 255).
-int32_t codice_gara_st(std::string_view treno, std::string_view nome);
+int32_t plain_scenario_code(std::string_view treno, std::string_view nome);
 
 }  // namespace scenario

@@ -19,16 +19,16 @@ TEST(ScenarioCodes, FirstTwentyFiveBytesOfTrainNameAndFiller) {
       {"\xC9", "", "\xE9" "aabbccddeeffgghhiillmmnn", 2705, 34285},  // É -> é, 233 not -23
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(codice_gara_og(c.treno, c.nome), c.og) << c.treno << "|" << c.nome;
-    EXPECT_EQ(chiave_gara(c.treno, c.nome).substr(0, 25), c.key);
-    EXPECT_EQ(codice_gara_st(c.treno, c.nome), c.st) << c.treno << "|" << c.nome;
+    EXPECT_EQ(weighted_scenario_code(c.treno, c.nome), c.og) << c.treno << "|" << c.nome;
+    EXPECT_EQ(scenario_key(c.treno, c.nome).substr(0, 25), c.key);
+    EXPECT_EQ(plain_scenario_code(c.treno, c.nome), c.st) << c.treno << "|" << c.nome;
   }
 }
 
 TEST(ScenarioCodes, IgnoreLetterCase) {
-  EXPECT_EQ(codice_gara_og("7395", "MONTEBRISCA_LURNA"), codice_gara_og("7395", "montebrisca_lurna"));
-  EXPECT_EQ(codice_gara_st("7395", "MONTEBRISCA_LURNA"), codice_gara_st("7395", "montebrisca_lurna"));
-  EXPECT_EQ(chiave_gara("7395", "MONTEBRISCA_LURNA"), "7395montebrisca_lurnaaabbccddeeffgghhiillmmnnoo");
+  EXPECT_EQ(weighted_scenario_code("7395", "MONTEBRISCA_LURNA"), weighted_scenario_code("7395", "montebrisca_lurna"));
+  EXPECT_EQ(plain_scenario_code("7395", "MONTEBRISCA_LURNA"), plain_scenario_code("7395", "montebrisca_lurna"));
+  EXPECT_EQ(scenario_key("7395", "MONTEBRISCA_LURNA"), "7395montebrisca_lurnaaabbccddeeffgghhiillmmnnoo");
 }
 
 TEST(LowerCase1252, LettersOnly) {

@@ -10,51 +10,51 @@
 namespace scenario {
 namespace {
 
-bool has_track_model(const Stato& s) { return s.modello.celle.size() >= 2; }
+bool has_track_model(const CompilationState& s) { return s.model.celle.size() >= 2; }
 
 // Everything after the reading: the walk, the header check and its stamps.
-void finish_compilation(Stato& s) {
+void finish_compilation(CompilationState& s) {
   // Without a track model there is nothing to walk, stamp or write; a line
   // description that never gave a route length is a reading failure.
   if (!has_track_model(s)) {
-    if (s.errori.empty()) {
+    if (s.errors.empty()) {
       raise_whole_file(s, Description::kLine, ErrorCode::kReadingFailure,
                        "la descrizione della linea non dà la lunghezza del percorso");
     }
     return;
   }
   walk_track(s);
-  if (const auto fault = stamp_header(s.modello)) {
+  if (const auto fault = stamp_header(s.model)) {
     // At the row whose object stands in cell 1, when one does.
-    s.errori.raise(*fault, Stage::kHeaderCheck, s.origini.cella[1], {.cell = 1});
+    s.errors.raise(*fault, Stage::kHeaderCheck, s.origins.cella[1], {.cell = 1});
   }
 }
 
 }  // namespace
 
-void compile_texts(Stato& s, const DescriptionText& linea, const DescriptionText& treno,
+void compile_texts(CompilationState& s, const DescriptionText& linea, const DescriptionText& treno,
                    const CompileOptions& options) {
-  Stato fresh;
+  CompilationState fresh;
   fresh.nome = std::move(s.nome);
   fresh.treno = std::move(s.treno);
-  fresh.scrivi_linea = options.scrivi_linea;
-  fresh.diagnostica = options.diagnostica;
+  fresh.build_geometry = options.build_geometry;
+  fresh.diagnostic_mode = options.diagnostic_mode;
   s = std::move(fresh);
 
   read_line(s, linea);
   // A diagnostic reading reads the train description whatever the line's did.
-  if (s.diagnostica && !has_track_model(s)) create_stand_in_track(s);
-  if (s.lettura_linea.end == ReadingEnd::kCompleted || s.diagnostica) read_train(s, treno);
+  if (s.diagnostic_mode && !has_track_model(s)) create_stand_in_track(s);
+  if (s.line_reading.end == ReadingEnd::kCompleted || s.diagnostic_mode) read_train(s, treno);
   finish_compilation(s);
 }
 
-int32_t fatal_error(const Stato& s) {
-  if (const auto fault = s.errori.header_fault()) return number(*fault);
+int32_t fatal_error(const CompilationState& s) {
+  if (const auto fault = s.errors.header_fault()) return number(*fault);
   if (!has_track_model(s)) return s.codice_errore();
   return 0;
 }
 
-CompileOutcome memorizza_percorso(Stato& s, const DescriptionFiles& in, const FileNames& out,
+CompileOutcome compile_scenario(CompilationState& s, const DescriptionFiles& in, const FileNames& out,
                                   const CompileOptions& options) {
   compile_texts(s, load_description(in.linea), load_description(in.treno), options);
   if (options.delete_descriptions) discard_descriptions(in, s);

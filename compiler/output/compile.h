@@ -16,9 +16,9 @@
 namespace scenario {
 
 struct CompileOptions {
-  bool scrivi_linea = true;          // build and write the line geometry
+  bool build_geometry = true;          // build and write the line geometry
   bool delete_descriptions = false;  // delete each description once read, as the builder does
-  bool diagnostica = false;          // note warnings and read on after errors (Stato::diagnostica)
+  bool diagnostic_mode = false;          // note warnings and read on after errors (CompilationState::diagnostic_mode)
 };
 
 struct CompileOutcome {
@@ -29,18 +29,18 @@ struct CompileOutcome {
 // Reads the two descriptions into `s`, starting afresh for `s.nome` and
 // `s.treno` (nothing of an earlier compilation in `s` survives), then walks
 // the route and checks and stamps the header. Errors are raised into
-// `s.errori`; nothing is written.
-void compile_texts(Stato& s, const DescriptionText& linea, const DescriptionText& treno,
+// `s.errors`; nothing is written.
+void compile_texts(CompilationState& s, const DescriptionText& linea, const DescriptionText& treno,
                    const CompileOptions& options);
 
 // The number of the fault that left nothing to write: a header fault (1250,
 // 1251), or the error that left no track model. 0 when the files are to be
 // written.
-int32_t fatal_error(const Stato& s);
+int32_t fatal_error(const CompilationState& s);
 
 // Loads `in`, compiles it into `s` and, unless the compilation is fatal,
-// writes the files named by `out` (the geometry only with `scrivi_linea`).
-CompileOutcome memorizza_percorso(Stato& s, const DescriptionFiles& in, const FileNames& out,
+// writes the files named by `out` (the geometry only with `build_geometry`).
+CompileOutcome compile_scenario(CompilationState& s, const DescriptionFiles& in, const FileNames& out,
                                   const CompileOptions& options);
 
 }  // namespace scenario

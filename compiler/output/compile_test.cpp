@@ -38,7 +38,7 @@ std::string with_rows(const char* pattern, const std::string& rows) {
 
 CompileOptions geometry(bool on) {
   CompileOptions o;
-  o.scrivi_linea = on;
+  o.build_geometry = on;
   return o;
 }
 
@@ -55,14 +55,14 @@ class Compilation : public ::testing::Test {
   CompileOutcome compile(const std::string& line, const std::string& train, CompileOptions options = {}) {
     if (!line.empty()) write_file(names_.linea_txt, line);
     write_file(names_.treno_txt, train);
-    stato_ = Stato{};
+    stato_ = CompilationState{};
     stato_.nome = "N";
     stato_.treno = "1";
-    return memorizza_percorso(stato_, {names_.linea_txt, names_.treno_txt}, names_, options);
+    return compile_scenario(stato_, {names_.linea_txt, names_.treno_txt}, names_, options);
   }
   testing::TempDir dir_;
   FileNames names_ = file_names(dir_.path(), "N", "1");
-  Stato stato_;
+  CompilationState stato_;
 };
 
 // The files written are the serialised model, in their order; without the
@@ -91,13 +91,13 @@ TEST_F(Compilation, TheFilesWrittenAreTheCompiledModel) {
     std::vector<fs::path> written = {names_.sim, names_.dat};
     if (c.geometry) written.insert(written.begin(), names_.linea_dat);
     EXPECT_EQ(outcome.written, written);
-    EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.modello.record));
-    EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.modello.celle));
+    EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.model.record));
+    EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.model.celle));
     if (c.geometry) {
-      EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.modello.tracciato));
+      EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.model.geometry));
     } else {
       EXPECT_FALSE(fs::exists(names_.linea_dat));
-      EXPECT_FALSE(stato_.modello.tracciato.exists());
+      EXPECT_FALSE(stato_.model.geometry.exists());
     }
     fs::remove(names_.linea_dat);
   }
@@ -124,7 +124,7 @@ TEST_F(Compilation, OccupiedHeaderSlotsWriteNothingAndKeepEarlierFiles) {
     EXPECT_TRUE(outcome.written.empty()) << c.what;
     EXPECT_EQ(stato_.codice_errore(), 0) << c.what;  // a header fault is no recorded error
     // The codes are not stamped into a refused model.
-    EXPECT_EQ(stato_.modello.record[85].orario, 0) << c.what;
+    EXPECT_EQ(stato_.model.record[85].orario, 0) << c.what;
     EXPECT_EQ(read_file(names_.linea_dat), geometry) << c.what;
     EXPECT_EQ(read_file(names_.sim), records) << c.what;
     EXPECT_EQ(read_file(names_.dat), track) << c.what;
@@ -191,8 +191,8 @@ TEST_F(Compilation, DescriptionsAreDeletedAsFarAsTheyWereRead) {
     for (const auto& c : cases) {
       if (!c.line.empty()) write_file(names_.linea_txt, c.line);
       if (!c.train.empty()) write_file(names_.treno_txt, c.train);
-      stato_ = Stato{};
-      memorizza_percorso(stato_, {names_.linea_txt, names_.treno_txt}, names_, builder ? deleting() : CompileOptions{});
+      stato_ = CompilationState{};
+      compile_scenario(stato_, {names_.linea_txt, names_.treno_txt}, names_, builder ? deleting() : CompileOptions{});
       EXPECT_EQ(fs::exists(names_.linea_txt), builder ? c.line_left : !c.line.empty()) << c.what;
       EXPECT_EQ(fs::exists(names_.treno_txt), builder ? c.train_left : !c.train.empty()) << c.what;
       fs::remove(names_.linea_txt);
@@ -212,21 +212,21 @@ TEST(CompileTexts, ARefusedSecondRouteLengthKeepsTheFirstModel) {
     int32_t codice_errore;
   } cases[] = {{line, 25}, {replaced(line, "-5", "2000000"), 1}};
   for (const auto& c : cases) {
-    Stato s;
+    CompilationState s;
     s.nome = "Montebrisca_Lurna";
     s.treno = "7395";
     compile_texts(s, DescriptionText::of(c.linea), DescriptionText::of(train), {});
     EXPECT_EQ(fatal_error(s), 0);
     EXPECT_EQ(s.codice_errore(), c.codice_errore);
-    EXPECT_EQ(s.modello.numero_celle, 540);  // (20000 + 7000) / 50
-    EXPECT_EQ(track_bytes(s.modello.celle).size(), 15u * 541);
-    EXPECT_EQ(s.modello.tracciato.x.size(), 27001u);
+    EXPECT_EQ(s.model.last_cell, 540);  // (20000 + 7000) / 50
+    EXPECT_EQ(track_bytes(s.model.celle).size(), 15u * 541);
+    EXPECT_EQ(s.model.geometry.x.size(), 27001u);
   }
 }
 
 // Nothing of an earlier compilation in the same state survives.
 TEST(CompileTexts, EachCompilationStartsAfresh) {
-  Stato s;
+  CompilationState s;
   s.nome = "Montebrisca_Lurna";
   s.treno = "7395";
   compile_texts(s, DescriptionText::of(fixture("line/basic_linea.txt")),
@@ -235,10 +235,10 @@ TEST(CompileTexts, EachCompilationStartsAfresh) {
   compile_texts(s, DescriptionText::of(fixture("line/basic_linea.txt")),
                 DescriptionText::of(fixture("train/short_run.txt")), geometry(false));
   EXPECT_EQ(s.codice_errore(), 0);
-  EXPECT_TRUE(s.errori.empty());
+  EXPECT_TRUE(s.errors.empty());
   EXPECT_EQ(s.nome, "Montebrisca_Lurna");
-  EXPECT_FALSE(s.modello.tracciato.exists());
-  EXPECT_EQ(s.righe_lette.stazioni, 3);
+  EXPECT_FALSE(s.model.geometry.exists());
+  EXPECT_EQ(s.rows_read.stazioni, 3);
 }
 
 // A description that opens but fails on reading (here a file whose first
@@ -258,10 +258,10 @@ TEST(MemorizzaPercorso, ADescriptionThatFailsOnReadingIsError25) {
       {"train description", {names.linea_txt, unreadable}, 0},
   };
   for (const auto& c : cases) {
-    Stato s;
+    CompilationState s;
     s.nome = "Montebrisca_Lurna";
     s.treno = "7395";
-    const CompileOutcome outcome = memorizza_percorso(s, c.in, names, {});
+    const CompileOutcome outcome = compile_scenario(s, c.in, names, {});
     EXPECT_EQ(fatal_error(s), c.fatal) << c.name;
     EXPECT_FALSE(outcome.io_error) << c.name;
     EXPECT_EQ(s.codice_errore(), 25) << c.name;

@@ -68,13 +68,13 @@ class Bytes {
 };
 
 // Elements of one axis from `first` up to (not including) `end`.
-size_t axis_bytes(const Asse& axis, size_t first, size_t end) {
+size_t axis_bytes(const GeometryAxis& axis, size_t first, size_t end) {
   size_t n = 0;
   for (size_t i = first; i < end; ++i) n += element_bytes(axis.kind(i));
   return n;
 }
 
-void put_axis(std::string& out, const Asse& axis, size_t first, size_t end) {
+void put_axis(std::string& out, const GeometryAxis& axis, size_t first, size_t end) {
   Bytes bytes(out, axis_bytes(axis, first, end));
   for (size_t i = first; i < end; ++i) {
     const ElementKind kind = axis.kind(i);
@@ -97,16 +97,16 @@ constexpr size_t kPieceElements = 64 * 1024;
 
 }  // namespace
 
-std::string geometry_bytes(const Tracciato& tracciato) {
+std::string geometry_bytes(const Geometry& geometry) {
   std::string out;
-  out.reserve(axis_bytes(tracciato.x, 0, tracciato.x.size()) + axis_bytes(tracciato.y, 0, tracciato.y.size()));
-  geometry_pieces(tracciato, [&out](std::string_view piece) { out.append(piece); });
+  out.reserve(axis_bytes(geometry.x, 0, geometry.x.size()) + axis_bytes(geometry.y, 0, geometry.y.size()));
+  geometry_pieces(geometry, [&out](std::string_view piece) { out.append(piece); });
   return out;
 }
 
-void geometry_pieces(const Tracciato& tracciato, const std::function<void(std::string_view)>& piece) {
+void geometry_pieces(const Geometry& geometry, const std::function<void(std::string_view)>& piece) {
   std::string buffer;
-  for (const Asse* axis : {&tracciato.x, &tracciato.y}) {
+  for (const GeometryAxis* axis : {&geometry.x, &geometry.y}) {
     for (size_t first = 0; first < axis->size(); first += kPieceElements) {
       put_axis(buffer, *axis, first, std::min(axis->size(), first + kPieceElements));
       piece(buffer);
@@ -134,8 +134,8 @@ std::string track_bytes(const std::vector<Cella>& celle) {
   return file;
 }
 
-CompileOutcome write_compiled_files(const Stato& stato, const FileNames& names) {
-  const Modello& m = stato.modello;
+CompileOutcome write_compiled_files(const CompilationState& state, const FileNames& names) {
+  const TrackModel& m = state.model;
   CompileOutcome outcome;
   const auto wrote = [&outcome](const std::filesystem::path& file, std::optional<IoError> error) {
     if (error) {
@@ -145,9 +145,9 @@ CompileOutcome write_compiled_files(const Stato& stato, const FileNames& names) 
     outcome.written.push_back(file);
     return true;
   };
-  if (stato.scrivi_linea) {
+  if (state.build_geometry) {
     FileReplacement geometry(names.linea_dat);
-    geometry_pieces(m.tracciato, [&geometry](std::string_view piece) { geometry.write(piece); });
+    geometry_pieces(m.geometry, [&geometry](std::string_view piece) { geometry.write(piece); });
     if (!wrote(names.linea_dat, geometry.commit())) return outcome;
   }
   if (!wrote(names.sim, replace_file(names.sim, records_bytes(m.record)))) return outcome;

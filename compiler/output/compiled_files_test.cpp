@@ -42,11 +42,11 @@ TEST(TrackBytes, FifteenBytesPerCellLittleEndian) {
                                      0x08, 0x09, 0xFA, 0x0B}));
 
   for (const int32_t route : {0, 103000}) {
-    Modello m;
+    TrackModel m;
     create_model(m, route, false);
-    EXPECT_EQ(track_bytes(m.celle).size(), 15u * (static_cast<size_t>(m.numero_celle) + 1)) << route;
+    EXPECT_EQ(track_bytes(m.celle).size(), 15u * (static_cast<size_t>(m.last_cell) + 1)) << route;
   }
-  Modello line;
+  TrackModel line;
   create_model(line, 103000, false);
   EXPECT_EQ(track_bytes(line.celle).size(), 33015u);
 }
@@ -92,13 +92,13 @@ TEST(RecordsBytes, TextCountNeverDisagreesWithItsBytes) {
 }
 
 // Every element, kind and value.
-void expect_same(const Asse& a, const Asse& b) {
+void expect_same(const GeometryAxis& a, const GeometryAxis& b) {
   ASSERT_EQ(a.size(), b.size());
   for (size_t i = 0; i < a.size(); ++i) ASSERT_EQ(a[i], b[i]) << i;
 }
 
 // Reads a geometry file back with the decoder.
-Tracciato decoded(const std::string& file) {
+Geometry decoded(const std::string& file) {
   auto result = decode_geometry(file);
   if (const auto* error = std::get_if<DecodeError>(&result)) {
     ADD_FAILURE() << error->message << " at " << error->offset;
@@ -108,8 +108,8 @@ Tracciato decoded(const std::string& file) {
 }
 
 TEST(GeometryBytes, TagsAndValuesXThenY) {
-  Tracciato t{Asse(4), Asse(4)};
-  for (Asse* axis : {&t.x, &t.y}) axis->set(0, int16_t{0});
+  Geometry t{GeometryAxis(4), GeometryAxis(4)};
+  for (GeometryAxis* axis : {&t.x, &t.y}) axis->set(0, int16_t{0});
   t.x.set(1, int16_t{0});
   t.y.set(1, int16_t{1});
   t.x.set(2, 1.0);
@@ -123,9 +123,9 @@ TEST(GeometryBytes, TagsAndValuesXThenY) {
 // as small integers, doubles from `x` and `y` up to two points before the
 // end, the last two points empty.
 template <class X, class Y>
-Tracciato& path_of(Modello& m, int32_t route_length, X x, Y y) {
+Geometry& path_of(TrackModel& m, int32_t route_length, X x, Y y) {
   create_model(m, route_length, true);
-  Tracciato& t = m.tracciato;
+  Geometry& t = m.geometry;
   t.x.set(0, int16_t{0});
   t.y.set(0, int16_t{0});
   t.x.set(1, int16_t{0});
@@ -138,13 +138,13 @@ Tracciato& path_of(Modello& m, int32_t route_length, X x, Y y) {
 }
 
 TEST(GeometryBytes, DecodesBackToThePoints) {
-  Modello m;
-  const Tracciato& t = path_of(
+  TrackModel m;
+  const Geometry& t = path_of(
       m, 0, [](double i) { return 0.001 * i * i; }, [](double i) { return i + 1.0 / 3.0; });
   const std::string file = geometry_bytes(t);
   // Per axis 2 small integers, doubles for metres 2..6998, 2 empty points.
   EXPECT_EQ(file.size(), 2 * (2 * 4 + 6997 * 10 + 2 * 2u));
-  const Tracciato back = decoded(file);
+  const Geometry back = decoded(file);
   expect_same(back.x, t.x);
   expect_same(back.y, t.y);
 }
@@ -152,8 +152,8 @@ TEST(GeometryBytes, DecodesBackToThePoints) {
 // A long route's geometry leaves in pieces of bounded size that join up to
 // exactly the model's elements.
 TEST(GeometryPieces, ALongGeometryGoesOutInBoundedPiecesThatJoinUp) {
-  Modello m;
-  const Tracciato& t = path_of(
+  TrackModel m;
+  const Geometry& t = path_of(
       m, 200000, [](double i) { return -1.0 / i; }, [](double i) { return i * 0.999; });
   std::string joined;
   int pieces = 0;
@@ -163,14 +163,14 @@ TEST(GeometryPieces, ALongGeometryGoesOutInBoundedPiecesThatJoinUp) {
     ++pieces;
   });
   EXPECT_GT(pieces, 2);
-  const Tracciato back = decoded(joined);
+  const Geometry back = decoded(joined);
   expect_same(back.x, t.x);
   expect_same(back.y, t.y);
   EXPECT_EQ(geometry_bytes(t), joined);
 
   TempDir dir;
-  Stato s;
-  s.modello = std::move(m);
+  CompilationState s;
+  s.model = std::move(m);
   const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
   ASSERT_FALSE(write_compiled_files(s, names).io_error);
   EXPECT_EQ(read_file(names.linea_dat), joined);
@@ -180,11 +180,11 @@ class WriteCompiledFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     names_ = file_names(dir_.path(), "Montebrisca_Lurna", "7395");
-    create_model(stato_.modello, 100, true);
-    stato_.modello.tracciato.x.set(0, int16_t{0});
-    stato_.modello.tracciato.y.set(1, int16_t{1});
-    stato_.modello.record[85].nome_punto = "Montebrisca_Lurna";
-    stato_.modello.celle[3].oggetto = kSignal;
+    create_model(stato_.model, 100, true);
+    stato_.model.geometry.x.set(0, int16_t{0});
+    stato_.model.geometry.y.set(1, int16_t{1});
+    stato_.model.record[85].nome_punto = "Montebrisca_Lurna";
+    stato_.model.celle[3].oggetto = kSignal;
   }
 
   std::set<std::string> folder() const {
@@ -195,16 +195,16 @@ class WriteCompiledFiles : public ::testing::Test {
 
   TempDir dir_;
   FileNames names_;
-  Stato stato_;
+  CompilationState stato_;
 };
 
 TEST_F(WriteCompiledFiles, WritesTheThreeSerialisedFiles) {
   const CompileOutcome outcome = write_compiled_files(stato_, names_);
   ASSERT_FALSE(outcome.io_error);
   EXPECT_EQ(outcome.written, (std::vector<fs::path>{names_.linea_dat, names_.sim, names_.dat}));
-  EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.modello.tracciato));
-  EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.modello.record));
-  EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.modello.celle));
+  EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.model.geometry));
+  EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.model.record));
+  EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.model.celle));
   const std::set<std::string> expected = {"Montebrisca_Lurna_linea.dat", "Montebrisca_Lurna_7395.sim",
                                           "Montebrisca_Lurna_7395.dat"};
   EXPECT_EQ(folder(), expected);
@@ -213,11 +213,11 @@ TEST_F(WriteCompiledFiles, WritesTheThreeSerialisedFiles) {
 TEST_F(WriteCompiledFiles, WithoutTheLineOnlyRecordsAndTrackAndEarlierFilesReplacedWhole) {
   write_file(names_.linea_dat, "earlier geometry");
   write_file(names_.dat, std::string(100000, 'x'));
-  stato_.scrivi_linea = false;
+  stato_.build_geometry = false;
   ASSERT_FALSE(write_compiled_files(stato_, names_).io_error);
   EXPECT_EQ(read_file(names_.linea_dat), "earlier geometry");
-  EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.modello.record));
-  EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.modello.celle));
+  EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.model.record));
+  EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.model.celle));
 }
 
 TEST_F(WriteCompiledFiles, AFailedWriteNamesTheFileAndStopsThere) {

@@ -151,9 +151,9 @@ DecodeResult<DecodedGeometry> decode_geometry(std::string_view bytes) {
   }
   if (count == 0 || count % 2 != 0)
     return DecodeError{"la geometria deve avere tanti elementi x quanti y, almeno uno per asse", bytes.size()};
-  DecodedGeometry g{Asse(count / 2), Asse(count / 2)};
+  DecodedGeometry g{GeometryAxis(count / 2), GeometryAxis(count / 2)};
   ByteCursor c(bytes);
-  for (Asse* axis : {&g.x, &g.y}) {
+  for (GeometryAxis* axis : {&g.x, &g.y}) {
     for (size_t i = 0; i < count / 2; ++i) {
       next_element(c, kind, value);
       if (kind == ElementKind::kInt16) axis->set(i, static_cast<int16_t>(value));
@@ -163,7 +163,7 @@ DecodeResult<DecodedGeometry> decode_geometry(std::string_view bytes) {
   return g;
 }
 
-std::optional<double> element_value(const Elemento& e) {
+std::optional<double> element_value(const GeometryElement& e) {
   if (const auto* v = std::get_if<int16_t>(&e)) return *v;
   if (const auto* v = std::get_if<double>(&e)) return *v;
   return std::nullopt;

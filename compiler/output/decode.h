@@ -30,10 +30,10 @@ struct DecodedRecords {
 };
 
 // The geometry: as many x elements as y elements, one per metre.
-using DecodedGeometry = Tracciato;
+using DecodedGeometry = Geometry;
 
 // The number a geometry element holds, or nothing for an empty element.
-std::optional<double> element_value(const Elemento& e);
+std::optional<double> element_value(const GeometryElement& e);
 
 enum class FileKind { kGeometry, kRecords, kTrack };
 

@@ -110,8 +110,8 @@ namespace {
 
 // A small model with every kind of value, serialised by the compiler's own
 // writers and decoded back.
-Modello sample_model() {
-  Modello m;
+TrackModel sample_model() {
+  TrackModel m;
   create_model(m, 500, true);
   m.celle[1] = Cella{1, -2, 300, -32768, 32767, 210, 34, 3, 27, 95, 90};
   m.celle[m.celle.size() - 1].dato_treno = 255;
@@ -120,17 +120,17 @@ Modello sample_model() {
   m.record[1].inizio_zona = -500;
   m.record[80].nome_punto = "(PL km)(1+522)";
   m.record[86] = Record{200, 1, 2, 3, 4, "7395", -5, 6, 23, 49, 40, 7, 8, 9, 10, -11};
-  m.tracciato.x.set(0, int16_t{0});
-  m.tracciato.y.set(0, int16_t{0});
-  m.tracciato.x.set(1, int16_t{0});
-  m.tracciato.y.set(1, int16_t{1});
-  m.tracciato.x.set(2, 0.125);
-  m.tracciato.y.set(2, 1.9999999);
+  m.geometry.x.set(0, int16_t{0});
+  m.geometry.y.set(0, int16_t{0});
+  m.geometry.x.set(1, int16_t{0});
+  m.geometry.y.set(1, int16_t{1});
+  m.geometry.x.set(2, 0.125);
+  m.geometry.y.set(2, 1.9999999);
   return m;
 }
 
 TEST(DecodeRoundTrip, WhatTheWritersWriteDecodesToTheModel) {
-  const Modello m = sample_model();
+  const TrackModel m = sample_model();
 
   const auto track = decode_track(track_bytes(m.celle));
   ASSERT_TRUE(std::holds_alternative<DecodedTrack>(track));
@@ -144,14 +144,14 @@ TEST(DecodeRoundTrip, WhatTheWritersWriteDecodesToTheModel) {
   EXPECT_EQ(records_bytes(std::get<DecodedRecords>(records).record), records_bytes(m.record));
   EXPECT_EQ(std::get<DecodedRecords>(records).record[86].nome_punto, "7395");
 
-  const auto geometry = decode_geometry(geometry_bytes(m.tracciato));
+  const auto geometry = decode_geometry(geometry_bytes(m.geometry));
   ASSERT_TRUE(std::holds_alternative<DecodedGeometry>(geometry));
   const auto& g = std::get<DecodedGeometry>(geometry);
-  ASSERT_EQ(g.x.size(), m.tracciato.x.size());
-  ASSERT_EQ(g.y.size(), m.tracciato.y.size());
+  ASSERT_EQ(g.x.size(), m.geometry.x.size());
+  ASSERT_EQ(g.y.size(), m.geometry.y.size());
   for (size_t i = 0; i < g.x.size(); ++i) {
-    EXPECT_EQ(g.x[i], m.tracciato.x[i]) << i;
-    EXPECT_EQ(g.y[i], m.tracciato.y[i]) << i;
+    EXPECT_EQ(g.x[i], m.geometry.x[i]) << i;
+    EXPECT_EQ(g.y[i], m.geometry.y[i]) << i;
   }
 }
 

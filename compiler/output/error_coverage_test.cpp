@@ -130,16 +130,16 @@ std::vector<ErrorCase> error_cases() {
 TEST(EveryError, RaisedByItsCaseAtTheRowAtFault) {
   for (const ErrorCase& c : error_cases()) {
     SCOPED_TRACE(c.name);
-    Stato s;
+    CompilationState s;
     s.nome = "N";
     s.treno = "1";
     compile_texts(s, c.linea ? DescriptionText::of(*c.linea) : DescriptionText{}, DescriptionText::of(c.treno),
-                  {.diagnostica = true});
+                  {.diagnostic_mode = true});
     std::string raised;
-    for (const RaisedError& e : s.errori.all()) {
+    for (const RaisedError& e : s.errors.all()) {
       raised += std::to_string(number(e.code)) + " at line " + std::to_string(e.place.line) + "; ";
     }
-    const auto& all = s.errori.all();
+    const auto& all = s.errors.all();
     const auto found = std::find_if(all.begin(), all.end(), [&](const RaisedError& e) { return e.code == c.code; });
     ASSERT_NE(found, all.end()) << "raised instead: " << raised;
     EXPECT_EQ(found->place.file, c.file) << raised;

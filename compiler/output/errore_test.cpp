@@ -7,9 +7,9 @@ namespace scenario {
 namespace {
 
 TEST(TestoErrore, LeadingBlankThenTheNumber) {
-  EXPECT_EQ(testo_errore(1250), " Errore n. 1250");
-  EXPECT_EQ(testo_errore(1251), " Errore n. 1251");
-  EXPECT_EQ(testo_errore(101), " Errore n. 101");
+  EXPECT_EQ(error_text(1250), " Errore n. 1250");
+  EXPECT_EQ(error_text(1251), " Errore n. 1251");
+  EXPECT_EQ(error_text(101), " Errore n. 101");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ constexpr int16_t kCellHeaderValue = 5121;
 
 }  // namespace
 
-std::optional<ErrorCode> stamp_header(Modello& m) {
+std::optional<ErrorCode> stamp_header(TrackModel& m) {
   Record& header = m.record[kScenarioSlot];
   Cella& cell1 = m.celle[1];
   // Both checks come before any stamp, so a refused model stays untouched;
@@ -24,8 +24,8 @@ std::optional<ErrorCode> stamp_header(Modello& m) {
   const std::string& nome = m.record[kScenarioSlot].nome_punto;
   header.dato_4 = kHeaderValue;
   cell1.valore1 = kCellHeaderValue;
-  header.orario = codice_gara_st(treno, nome);
-  cell1.valore2 = static_cast<int16_t>(codice_gara_og(treno, nome));
+  header.orario = plain_scenario_code(treno, nome);
+  cell1.valore2 = static_cast<int16_t>(weighted_scenario_code(treno, nome));
   return std::nullopt;
 }
 

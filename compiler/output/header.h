@@ -16,6 +16,6 @@ namespace scenario {
 // = the plain code, the codes taken from the texts of records 86 and 85.
 // Returns the fault that refuses the model (1250 or 1251), leaving it as it
 // was. The track model must exist (cell 1 present).
-std::optional<ErrorCode> stamp_header(Modello& m);
+std::optional<ErrorCode> stamp_header(TrackModel& m);
 
 }  // namespace scenario

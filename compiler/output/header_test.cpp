@@ -5,8 +5,8 @@
 namespace scenario {
 namespace {
 
-Modello scenario_model() {
-  Modello m;
+TrackModel scenario_model() {
+  TrackModel m;
   create_model(m, 1000, false);
   m.record[85].nome_punto = "Montebrisca_Lurna";
   m.record[86].nome_punto = "7395";
@@ -14,7 +14,7 @@ Modello scenario_model() {
 }
 
 TEST(StampHeader, StampsValuesAndCodes) {
-  Modello m = scenario_model();
+  TrackModel m = scenario_model();
   ASSERT_EQ(stamp_header(m), std::nullopt);
   // Key "7395montebrisca_lurnaaabb": plain 2422, weighted 33220.
   EXPECT_EQ(m.record[85].dato_4, 610);
@@ -26,22 +26,22 @@ TEST(StampHeader, StampsValuesAndCodes) {
 TEST(StampHeader, OccupiedSlotsAreFatalAndLeaveTheModelAlone) {
   const struct {
     const char* name;
-    void (*occupy)(Modello&);
+    void (*occupy)(TrackModel&);
     ErrorCode fatal;
   } cases[] = {
-      {"record 85 dato_4", [](Modello& m) { m.record[85].dato_4 = 1; }, ErrorCode::kHeaderValuesInUse},
-      {"cell 1 valore1", [](Modello& m) { m.celle[1].valore1 = -1; }, ErrorCode::kHeaderValuesInUse},
-      {"record 85 orario", [](Modello& m) { m.record[85].orario = 1; }, ErrorCode::kHeaderCodesInUse},
-      {"cell 1 valore2", [](Modello& m) { m.celle[1].valore2 = 7; }, ErrorCode::kHeaderCodesInUse},
+      {"record 85 dato_4", [](TrackModel& m) { m.record[85].dato_4 = 1; }, ErrorCode::kHeaderValuesInUse},
+      {"cell 1 valore1", [](TrackModel& m) { m.celle[1].valore1 = -1; }, ErrorCode::kHeaderValuesInUse},
+      {"record 85 orario", [](TrackModel& m) { m.record[85].orario = 1; }, ErrorCode::kHeaderCodesInUse},
+      {"cell 1 valore2", [](TrackModel& m) { m.celle[1].valore2 = 7; }, ErrorCode::kHeaderCodesInUse},
       {"both pairs: the first wins",
-       [](Modello& m) {
+       [](TrackModel& m) {
          m.celle[1].valore1 = 5121;
          m.celle[1].valore2 = 2422;
        },
        ErrorCode::kHeaderValuesInUse},
   };
   for (const auto& c : cases) {
-    Modello m = scenario_model();
+    TrackModel m = scenario_model();
     c.occupy(m);
     const Record before85 = m.record[85];
     const Cella before1 = m.celle[1];

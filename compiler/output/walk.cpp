@@ -23,8 +23,8 @@ constexpr int kApproachGroups[] = {5, 11, 18};
 
 class Walk {
  public:
-  explicit Walk(Stato& stato)
-      : stato_(stato), celle_(stato.modello.celle), last_(static_cast<int>(celle_.size()) - 1) {}
+  explicit Walk(CompilationState& state)
+      : stato_(state), celle_(state.model.celle), last_(static_cast<int>(celle_.size()) - 1) {}
 
   void run() {
     for (int c = 1; c <= last_ - 2; ++c) {
@@ -60,11 +60,11 @@ class Walk {
   // start): the error records the cell's metres as its position and is
   // located at the row that placed that object.
   void raise(ErrorCode code, int cell_index, int object_cell) {
-    const std::vector<Place>& origins = stato_.origini.cella;
+    const std::vector<Place>& origins = stato_.origins.cella;
     const Place place = object_cell >= 0 && static_cast<size_t>(object_cell) < origins.size()
                             ? origins[static_cast<size_t>(object_cell)]
                             : Place{};
-    stato_.errori.raise(code, Stage::kRouteWalk, place, {.position = cell_index * kCellMetres, .cell = cell_index});
+    stato_.errors.raise(code, Stage::kRouteWalk, place, {.position = cell_index * kCellMetres, .cell = cell_index});
   }
 
   // Every signal within 20 cells before a warning board gets a marker one or
@@ -141,13 +141,13 @@ class Walk {
     }
   }
 
-  Stato& stato_;
+  CompilationState& stato_;
   std::vector<Cella>& celle_;
   const int last_;
 };
 
 }  // namespace
 
-void walk_track(Stato& stato) { Walk(stato).run(); }
+void walk_track(CompilationState& state) { Walk(state).run(); }
 
 }  // namespace scenario

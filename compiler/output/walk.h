@@ -17,6 +17,6 @@ inline constexpr int16_t kMarkerSpeed = 180;
 // raised into the error list, at the row that placed the signal or the
 // slowdown concerned, and never stop the walk. Nothing outside `celle` is
 // read or written: cells beyond either end count as occupied.
-void walk_track(Stato& stato);
+void walk_track(CompilationState& state);
 
 }  // namespace scenario

@@ -18,24 +18,24 @@ struct Placed {
 constexpr int kLast = 140;  // a route of length 0 has cells 0..140
 
 // Each object is placed by the train description's row numbered as its cell.
-Stato walked(const std::vector<Placed>& track) {
-  Stato s;
-  s.scrivi_linea = false;
+CompilationState walked(const std::vector<Placed>& track) {
+  CompilationState s;
+  s.build_geometry = false;
   create_track(s, 0);
   for (const Placed& p : track) {
-    s.modello.celle[static_cast<size_t>(p.cell)].oggetto = p.code;
-    s.modello.celle[static_cast<size_t>(p.cell)].valore1 = p.value;
-    s.origini.cella[static_cast<size_t>(p.cell)] = Place{Description::kTrain, p.cell, 1};
+    s.model.celle[static_cast<size_t>(p.cell)].oggetto = p.code;
+    s.model.celle[static_cast<size_t>(p.cell)].valore1 = p.value;
+    s.origins.cella[static_cast<size_t>(p.cell)] = Place{Description::kTrain, p.cell, 1};
   }
   walk_track(s);
   return s;
 }
 
 // Cells that the walk turned into markers, ascending; each must hold 180.
-std::vector<int> new_markers(const Stato& s, const std::vector<Placed>& track) {
+std::vector<int> new_markers(const CompilationState& s, const std::vector<Placed>& track) {
   std::vector<int> cells;
   for (int i = 0; i <= kLast; ++i) {
-    const Cella& c = s.modello.celle[static_cast<size_t>(i)];
+    const Cella& c = s.model.celle[static_cast<size_t>(i)];
     bool placed_as_marker = false;
     for (const Placed& p : track) placed_as_marker |= p.cell == i && p.code == kReductionPositive;
     if (c.oggetto == kReductionPositive && !placed_as_marker) {
@@ -61,13 +61,13 @@ constexpr uint8_t S = kSignal, E = kSlowdownEnd, B = kSlowdownStart, W = kSlowdo
 void check(const std::vector<WalkCase>& cases) {
   for (const WalkCase& c : cases) {
     SCOPED_TRACE(c.name);
-    const Stato s = walked(c.track);
+    const CompilationState s = walked(c.track);
     EXPECT_EQ(new_markers(s, c.track), c.markers);
     EXPECT_EQ(s.codice_errore(), c.error);
     EXPECT_EQ(s.posizione_errore(), c.error_cell * 50);
-    ASSERT_EQ(s.errori.all().size(), c.error ? 1u : 0u);
+    ASSERT_EQ(s.errors.all().size(), c.error ? 1u : 0u);
     if (c.error) {
-      const RaisedError& e = s.errori.all().back();
+      const RaisedError& e = s.errors.all().back();
       EXPECT_EQ(e.stage, Stage::kRouteWalk);
       EXPECT_EQ(e.cell, c.error_cell);
       // Located at the row that placed the object concerned.
@@ -104,8 +104,8 @@ TEST(WalkWarning, ExistingMarkerIsLoweredTo180NeverRaised) {
       {{{19, M, 200}, {20, S}, {30, W}}, 19, 200},  // 18 is free: planted there instead
   };
   for (const auto& c : cases) {
-    const Stato s = walked(c.track);
-    EXPECT_EQ(s.modello.celle[static_cast<size_t>(c.cell)].valore1, c.value) << c.cell;
+    const CompilationState s = walked(c.track);
+    EXPECT_EQ(s.model.celle[static_cast<size_t>(c.cell)].valore1, c.value) << c.cell;
     EXPECT_EQ(s.codice_errore(), 0);
   }
 }
@@ -152,17 +152,17 @@ TEST(WalkSlowdown, SignalAfterTheEnd) {
 }
 
 TEST(Walk, EveryErrorIsKeptAndTheLastIsReported) {
-  const Stato s = walked({{18, I}, {19, I}, {20, S}, {30, W}, {53, I}, {54, I}, {55, I}, {60, B, 110}});
-  ASSERT_EQ(s.errori.all().size(), 2u);
-  EXPECT_EQ(s.errori.all()[0].code, ErrorCode::kNoRoomBeforeSignal);
+  const CompilationState s = walked({{18, I}, {19, I}, {20, S}, {30, W}, {53, I}, {54, I}, {55, I}, {60, B, 110}});
+  ASSERT_EQ(s.errors.all().size(), 2u);
+  EXPECT_EQ(s.errors.all()[0].code, ErrorCode::kNoRoomBeforeSignal);
   EXPECT_EQ(s.codice_errore(), 12);
   EXPECT_EQ(s.posizione_errore(), 3000);
 }
 
 TEST(Walk, NoTrackNothingToDo) {
-  Stato s;
+  CompilationState s;
   walk_track(s);
-  EXPECT_TRUE(s.modello.celle.empty());
+  EXPECT_TRUE(s.model.celle.empty());
   EXPECT_EQ(s.codice_errore(), 0);
 }
 

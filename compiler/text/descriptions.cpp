@@ -14,12 +14,12 @@ DescriptionText load_description(const std::filesystem::path& file) {
   return DescriptionText::of(std::move(*bytes));
 }
 
-void discard_descriptions(const DescriptionFiles& files, const Stato& s) {
-  const bool failed = s.lettura_linea.end == ReadingEnd::kReadingFailure ||
-                      s.lettura_treno.end == ReadingEnd::kReadingFailure;
+void discard_descriptions(const DescriptionFiles& files, const CompilationState& s) {
+  const bool failed = s.line_reading.end == ReadingEnd::kReadingFailure ||
+                      s.train_reading.end == ReadingEnd::kReadingFailure;
   std::error_code ignored;
-  if (failed || s.lettura_linea.end != ReadingEnd::kNotRead) std::filesystem::remove(files.linea, ignored);
-  if (failed || s.lettura_treno.end != ReadingEnd::kNotRead) std::filesystem::remove(files.treno, ignored);
+  if (failed || s.line_reading.end != ReadingEnd::kNotRead) std::filesystem::remove(files.linea, ignored);
+  if (failed || s.train_reading.end != ReadingEnd::kNotRead) std::filesystem::remove(files.treno, ignored);
 }
 
 }  // namespace scenario

@@ -30,6 +30,6 @@ DescriptionText load_description(const std::filesystem::path& file);
 // Deletes each description whose reading was started, and both when a
 // reading failed (error 25). A file that cannot be deleted stays behind; the
 // compiled result is the same.
-void discard_descriptions(const DescriptionFiles& files, const Stato& s);
+void discard_descriptions(const DescriptionFiles& files, const CompilationState& s);
 
 }  // namespace scenario

@@ -74,7 +74,7 @@ std::string_view field_from(std::string_view text, size_t start) {
 
 }  // namespace
 
-Notes::Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords,
+Notes::Notes(CompilationState& s, Description file, std::string_view text, std::vector<std::string_view> keywords,
              FieldReader& in)
     : s_(s), file_(file), text_(text), keywords_(std::move(keywords)) {
   scan_encoding(text);
@@ -83,7 +83,7 @@ Notes::Notes(Stato& s, Description file, std::string_view text, std::vector<std:
 
 void Notes::add(WarningKind kind, Place place, std::string message, std::optional<int32_t> position,
                 std::optional<int64_t> cell) {
-  s_.avvisi.push_back({kind, place, std::move(message), position, cell});
+  s_.warnings.push_back({kind, place, std::move(message), position, cell});
 }
 
 // A file saved as UTF-8 holds each accented letter as two bytes or more,

@@ -1,4 +1,4 @@
-// The warnings of a diagnostic reading (Stato::diagnostica): what the rows
+// The warnings of a diagnostic reading (CompilationState::diagnostic_mode): what the rows
 // of a description accept without an error but read otherwise than an
 // author would. Both readers report each keyword field they read here, and
 // each position they move or clip; the notes never change what is read.
@@ -21,7 +21,7 @@ class Notes {
   // `text`: the whole description, checked for bytes that are not
   // Windows-1252 text. `keywords`: the rows the reader knows, by the
   // keyword an author writes, for the hint after an unknown keyword.
-  Notes(Stato& s, Description file, std::string_view text, std::vector<std::string_view> keywords,
+  Notes(CompilationState& s, Description file, std::string_view text, std::vector<std::string_view> keywords,
         FieldReader& in);
 
   Place at(int line, int column) const { return {file_, line, column}; }
@@ -73,7 +73,7 @@ class Notes {
   void scan_encoding(std::string_view text);
   std::string hint(std::string_view field) const;
 
-  Stato& s_;
+  CompilationState& s_;
   Description file_;
   std::string_view text_;
   std::vector<std::string_view> keywords_;

@@ -16,12 +16,12 @@ namespace scenario {
 
 class Row {
  public:
-  Row(const Keyword& keyword, FieldReader& in, Stato& s, Description file, Notes* notes)
+  Row(const Keyword& keyword, FieldReader& in, CompilationState& s, Description file, Notes* notes)
       : keyword(keyword), in(in), s(s), notes(notes), place{file, keyword.line, keyword.column}, file_(file) {}
 
   const Keyword& keyword;
   FieldReader& in;
-  Stato& s;
+  CompilationState& s;
   Notes* notes;  // a diagnostic reading only
   Place place;   // the keyword field
 
@@ -30,7 +30,7 @@ class Row {
 
   void raise(ErrorCode code, Place at, std::optional<int32_t> position = std::nullopt,
              std::optional<int64_t> cell = std::nullopt) const {
-    s.errori.raise(code, stage(), at, {.position = position, .cell = cell});
+    s.errors.raise(code, stage(), at, {.position = position, .cell = cell});
   }
   // An error that ends the reading at once.
   Next stop(ErrorCode code, Place at, std::optional<int32_t> position = std::nullopt,
@@ -47,13 +47,13 @@ class Row {
   // An error raised again at this row, at `position`, only because an
   // earlier one stands: the fault is the earlier one.
   Next stop_as_consequence(ErrorCode code, int32_t position) const {
-    s.errori.raise(code, stage(), place, {.position = position, .consequence = true});
+    s.errors.raise(code, stage(), place, {.position = position, .consequence = true});
     return Next::kStop;
   }
 
   // The end of the line the model was made for, for the notes on objects
   // past it.
-  int32_t line_end() const { return s.modello.lunghezza_totale - kModelExtension; }
+  int32_t line_end() const { return s.model.lunghezza_totale - kModelExtension; }
 
  private:
   Stage stage() const { return reading_stage(file_); }

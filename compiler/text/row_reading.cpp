@@ -4,9 +4,9 @@
 
 namespace scenario {
 
-RowReading::RowReading(Stato& s, Description file, const std::string& bytes, std::vector<std::string_view> hints)
+RowReading::RowReading(CompilationState& s, Description file, const std::string& bytes, std::vector<std::string_view> hints)
     : s_(s), file_(file), in_(bytes) {
-  if (s.diagnostica) notes_.emplace(s, file, bytes, std::move(hints), in_);
+  if (s.diagnostic_mode) notes_.emplace(s, file, bytes, std::move(hints), in_);
 }
 
 Next RowReading::read_rows(const Section& section, const Interpret& interpret, const Tell& tell) {
@@ -24,7 +24,7 @@ Next RowReading::read_rows(const Section& section, const Interpret& interpret, c
     try {
       next = interpret(Row(row_, in_, s_, file_, notes()), matched);
     } catch (const ReadFailure& failure) {
-      if (!s_.diagnostica) throw;
+      if (!s_.diagnostic_mode) throw;
       raise_failure(failure);
       next = Next::kStop;
       failed = true;
@@ -37,7 +37,7 @@ Next RowReading::read_rows(const Section& section, const Interpret& interpret, c
       notes_->row(in_, row_, matched);
     }
     if (next != Next::kRow) {
-      if (!s_.diagnostica) return next;
+      if (!s_.diagnostic_mode) return next;
       notes_->mark_reported(in_.line());
       in_.resume_after(row_.line, section.resumes_at);
       continue;
@@ -60,7 +60,7 @@ void RowReading::raise_failure(const ReadFailure& failure) {
       place = at(row_.line, row_.column);
     }
   }
-  s_.errori.raise(ErrorCode::kReadingFailure, reading_stage(file_), place, std::move(facts));
+  s_.errors.raise(ErrorCode::kReadingFailure, reading_stage(file_), place, std::move(facts));
 }
 
 }  // namespace scenario

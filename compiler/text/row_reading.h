@@ -25,7 +25,7 @@ class RowReading {
  public:
   // `hints`: every row's keyword as an author writes it, for the hint after
   // a keyword that matches no row.
-  RowReading(Stato& s, Description file, const std::string& bytes, std::vector<std::string_view> hints);
+  RowReading(CompilationState& s, Description file, const std::string& bytes, std::vector<std::string_view> hints);
 
   // One section of a description: how its keyword fields are found, told
   // apart and read on after.
@@ -64,7 +64,7 @@ class RowReading {
   int rows_matched() const { return rows_matched_; }
 
  private:
-  Stato& s_;
+  CompilationState& s_;
   Description file_;
   FieldReader in_;
   std::optional<Notes> notes_;  // a diagnostic reading only
@@ -91,13 +91,13 @@ Next read_matching_rows(const Entry (&table)[N], std::string_view field, bool& m
 
 // An error about a whole description, not one of its rows (a missing or
 // unreadable file, no "[generale]", no route length).
-inline void raise_whole_file(Stato& s, Description file, ErrorCode code, std::string detail = {}) {
-  s.errori.raise(code, reading_stage(file), Place{file, 0, 0}, {.detail = std::move(detail)});
+inline void raise_whole_file(CompilationState& s, Description file, ErrorCode code, std::string detail = {}) {
+  s.errors.raise(code, reading_stage(file), Place{file, 0, 0}, {.detail = std::move(detail)});
 }
 
-// How the reading of a description ended, to be kept in `Stato`.
-inline Reading& reading_of(Stato& s, Description file) {
-  return file == Description::kLine ? s.lettura_linea : s.lettura_treno;
+// How the reading of a description ended, to be kept in `CompilationState`.
+inline Reading& reading_of(CompilationState& s, Description file) {
+  return file == Description::kLine ? s.line_reading : s.train_reading;
 }
 
 }  // namespace scenario

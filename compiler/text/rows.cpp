@@ -106,11 +106,11 @@ RowFailure failure_in_row(const FieldReader& in, const Keyword& row, std::string
   return {false, "valore " + std::to_string(value) + of_values + " della riga " + keyword + ": " + detail, ""};
 }
 
-bool beyond_track(const Modello& m, int64_t position, int margin) {
-  return (static_cast<double>(position) + margin) / 50.0 > m.numero_celle;
+bool beyond_track(const TrackModel& m, int64_t position, int margin) {
+  return (static_cast<double>(position) + margin) / 50.0 > m.last_cell;
 }
 
-bool object_beyond_track(const Modello& m, int64_t position) {
+bool object_beyond_track(const TrackModel& m, int64_t position) {
   return beyond_track(m, position, 100) || !in_track(m, cell_of_object(position));
 }
 

@@ -107,13 +107,13 @@ RowFailure failure_in_row(const FieldReader& in, const Keyword& row, std::string
 
 // The range check of every positioned row: true when (position + margin) /
 // 50, in double precision, lies past the last cell.
-bool beyond_track(const Modello& m, int64_t position, int margin);
+bool beyond_track(const TrackModel& m, int64_t position, int margin);
 
 // True when `cell` is an index of `celle`.
-inline bool in_track(const Modello& m, int64_t cell) { return cell >= 0 && cell <= m.numero_celle; }
+inline bool in_track(const TrackModel& m, int64_t cell) { return cell >= 0 && cell <= m.last_cell; }
 
 // The range check of a point object: it must also land on a cell of the
 // track (a negative position can put it before cell 0).
-bool object_beyond_track(const Modello& m, int64_t position);
+bool object_beyond_track(const TrackModel& m, int64_t position);
 
 }  // namespace scenario

@@ -35,7 +35,7 @@ Next SpeedAndAdhesion::read_adhesion_row(const Row& row) {
   return read_row(row, adhesion_, write_adhesion, "l'aderenza");
 }
 
-void SpeedAndAdhesion::fill_to_end(Modello& m) {
+void SpeedAndAdhesion::fill_to_end(TrackModel& m) {
   finish(m, speed_, write_speed);
   finish(m, adhesion_, write_adhesion);
 }
@@ -44,7 +44,7 @@ Next SpeedAndAdhesion::read_row(const Row& row, Fill& fill, Writer write, std::s
   const int32_t position = row.in.number();
   const Place at = row.here();
   const int32_t value = row.in.number();
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   if (beyond_track(m, position, 100)) return row.end_beyond_track(position, at);
   const Place value_at = row.here();
   if (row.notes) {
@@ -63,7 +63,7 @@ Next SpeedAndAdhesion::read_row(const Row& row, Fill& fill, Writer write, std::s
 }
 
 // A failure is the fault of the row that gave the value, wherever it is written.
-void SpeedAndAdhesion::fill_to(Modello& m, Fill& fill, int64_t until, Writer write) {
+void SpeedAndAdhesion::fill_to(TrackModel& m, Fill& fill, int64_t until, Writer write) {
   try {
     while (fill.next_cell < until) write(m.celle[fill.next_cell++], fill.value);
   } catch (ReadFailure& failure) {
@@ -75,8 +75,8 @@ void SpeedAndAdhesion::fill_to(Modello& m, Fill& fill, int64_t until, Writer wri
 
 // A row at the last position leaves the fill at the third-last cell, which
 // then gets the row's value.
-void SpeedAndAdhesion::finish(Modello& m, Fill& fill, Writer write) {
-  fill_to(m, fill, std::max<int64_t>(fill.next_cell + 1, m.numero_celle - 2), write);
+void SpeedAndAdhesion::finish(TrackModel& m, Fill& fill, Writer write) {
+  fill_to(m, fill, std::max<int64_t>(fill.next_cell + 1, m.last_cell - 2), write);
 }
 
 }  // namespace scenario

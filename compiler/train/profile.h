@@ -21,7 +21,7 @@ class SpeedAndAdhesion {
 
   // Fills `velocita` and `dato_treno` from where each fill stopped up to the
   // fourth-last cell, and at least one cell.
-  void fill_to_end(Modello& m);
+  void fill_to_end(TrackModel& m);
 
  private:
   struct Fill {
@@ -36,8 +36,8 @@ class SpeedAndAdhesion {
 
   static Next read_row(const Row& row, Fill& fill, Writer write, std::string_view what);
   // Writes the value in force into the cells before `until`.
-  static void fill_to(Modello& m, Fill& fill, int64_t until, Writer write);
-  static void finish(Modello& m, Fill& fill, Writer write);
+  static void fill_to(TrackModel& m, Fill& fill, int64_t until, Writer write);
+  static void finish(TrackModel& m, Fill& fill, Writer write);
 
   Fill speed_;  // km/h
   Fill adhesion_;

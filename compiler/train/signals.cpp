@@ -5,7 +5,7 @@
 
 namespace scenario {
 
-bool memo_segnale(Modello& m, const Segnale& g) {
+bool place_signal(TrackModel& m, const Segnale& g) {
   const int64_t c = cell_of_object(g.posizione);
   Cella& cell = m.celle[static_cast<size_t>(c)];
   if (!is_free(cell)) return false;
@@ -54,12 +54,12 @@ Next read_signal_row(const Row& row) {
   for (int32_t* value : {&g.sx, &g.s1, &g.s2, &g.s3, &g.rapp, &g.dx, &g.d1, &g.d2, &g.d3, &g.tempo}) {
     *value = row.in.number();
   }
-  const Modello& m = row.s.modello;
+  const TrackModel& m = row.s.model;
   const int64_t cell = cell_of_object(g.posizione);
   if (object_beyond_track(m, g.posizione)) return row.end_beyond_track(g.posizione, at);
-  if (!memo_segnale(row.s.modello, g)) return row.stop(ErrorCode::kSignalCellOccupied, at, g.posizione, cell);
+  if (!place_signal(row.s.model, g)) return row.stop(ErrorCode::kSignalCellOccupied, at, g.posizione, cell);
   if (row.notes) note_signal(*row.notes, at, g, cell, row.line_end());
-  row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
+  row.s.origins.cella[static_cast<size_t>(cell)] = row.place;
   return stop_if_an_error_stands(row, g.posizione);
 }
 

@@ -1,4 +1,4 @@
-// Signals of the train description: the "segnale" row and `memo_segnale`,
+// Signals of the train description: the "segnale" row and `place_signal`,
 // which places one signal in the track cells. Row and cell values in
 // docs/formats.md.
 #pragma once
@@ -23,7 +23,7 @@ struct Segnale {
 // code 1 and the packed aspects, and the cells 2, 4, 6 and 8 before it
 // (those that exist) get the approach codes. A `tempo` of 1..100 is stored
 // as 101. Packed values keep their low 16 (words) or 8 (bytes) bits.
-bool memo_segnale(Modello& m, const Segnale& g);
+bool place_signal(TrackModel& m, const Segnale& g);
 
 // Reads the eleven values of a "segnale" row (the keyword is already read),
 // checks the position and places the signal. An error that stands after the

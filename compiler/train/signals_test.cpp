@@ -20,8 +20,8 @@ struct SignalValues {
   int32_t sx, s1, s2, s3, rapp, dx, d1, d2, d3, tempo;
 };
 
-bool place(Stato& s, int32_t posizione, const SignalValues& v) {
-  return memo_segnale(s.modello, {posizione, v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo});
+bool place(CompilationState& s, int32_t posizione, const SignalValues& v) {
+  return place_signal(s.model, {posizione, v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo});
 }
 
 TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
@@ -47,15 +47,15 @@ TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
        {{4, 31}, {2, 32}, {0, 33}}},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     EXPECT_TRUE(place(s, c.posizione, c.values)) << c.name;
-    const Cella& cell = s.modello.celle[c.cell];
+    const Cella& cell = s.model.celle[c.cell];
     EXPECT_EQ(cell.oggetto, kSignal) << c.name;
     EXPECT_EQ(cell.valore1, c.valori[0]) << c.name;
     EXPECT_EQ(cell.valore2, c.valori[1]) << c.name;
     EXPECT_EQ(cell.valore3, c.valori[2]) << c.name;
     EXPECT_EQ(cell.valore4, c.valori[3]) << c.name;
-    for (const auto& [at, code] : c.approach) EXPECT_EQ(s.modello.celle[at].preavviso, code) << c.name << " " << at;
+    for (const auto& [at, code] : c.approach) EXPECT_EQ(s.model.celle[at].preavviso, code) << c.name << " " << at;
   }
 }
 
@@ -68,36 +68,36 @@ TEST(MemoSegnale, TempoIsRaisedTo101AndKeptOnlyForKind2) {
       {2, -5, 251}, {2, 300, 44}, {1, 50, 0},    {1, 210, 0},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     place(s, 2800, {c.sx, 4, 0, 0, 0, 0, 0, 0, 0, c.tempo});
-    EXPECT_EQ(s.modello.celle[57].tempo_segnale, c.tempo_segnale) << c.sx << " " << c.tempo;
+    EXPECT_EQ(s.model.celle[57].tempo_segnale, c.tempo_segnale) << c.sx << " " << c.tempo;
   }
 }
 
 TEST(MemoSegnale, OnlyFreeCellsTakeASignal) {
   for (const uint8_t code : {kSignal, kSlowdownStart, kSpeedIndicator, kStationStop, kDirectionSign,
                              kMountainMarker}) {
-    Stato s = route_state();
-    s.modello.celle[57].oggetto = code;
-    s.modello.celle[57].valore1 = 7;
+    CompilationState s = route_state();
+    s.model.celle[57].oggetto = code;
+    s.model.celle[57].valore1 = 7;
     const bool free = code == kMountainMarker;
     EXPECT_EQ(place(s, 2800, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}), free) << int{code};
-    EXPECT_EQ(s.modello.celle[57].oggetto, free ? uint8_t{kSignal} : code) << int{code};
-    EXPECT_EQ(s.modello.celle[57].valore1, free ? 40 : 7) << int{code};
-    EXPECT_EQ(s.modello.celle[55].preavviso, free ? 31 : 0) << int{code};
+    EXPECT_EQ(s.model.celle[57].oggetto, free ? uint8_t{kSignal} : code) << int{code};
+    EXPECT_EQ(s.model.celle[57].valore1, free ? 40 : 7) << int{code};
+    EXPECT_EQ(s.model.celle[55].preavviso, free ? 31 : 0) << int{code};
   }
 }
 
 TEST(MemoSegnale, ApproachCodesOverwriteWhateverIsThere) {
-  Stato s = route_state();
-  s.modello.celle[55].oggetto = kSignal;
-  s.modello.celle[55].preavviso = 84;
+  CompilationState s = route_state();
+  s.model.celle[55].oggetto = kSignal;
+  s.model.celle[55].preavviso = 84;
   EXPECT_TRUE(place(s, 2800, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(s.modello.celle[55].preavviso, 31);
+  EXPECT_EQ(s.model.celle[55].preavviso, 31);
 }
 
 TEST(SignalRow, OccupiedCellEndsTheReadingAtTheSignal) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   const auto result = read_train_text(
       s, testing::train_text({"velocita, 0, 80", "segnale, 2800, 1,4,0, 0,0, 0, 0,0,0, 0",
                               "segnale, 2790, 2,2,0, 0,0, 0, 0,0,0, 0", "vetture, 5"}));
@@ -105,9 +105,9 @@ TEST(SignalRow, OccupiedCellEndsTheReadingAtTheSignal) {
   EXPECT_EQ(s.codice_errore(), 16);
   EXPECT_EQ(s.posizione_errore(), 2790);
   EXPECT_EQ(error_line(s), 4);
-  EXPECT_EQ(s.modello.celle[57].valore1, 40);          // the first signal stays
-  EXPECT_EQ(s.modello.record[84].posizione_punto, 0);  // later rows are not read
-  EXPECT_EQ(s.modello.celle[0].velocita, 0);           // no fills
+  EXPECT_EQ(s.model.celle[57].valore1, 40);          // the first signal stays
+  EXPECT_EQ(s.model.record[84].posizione_punto, 0);  // later rows are not read
+  EXPECT_EQ(s.model.celle[0].velocita, 0);           // no fills
 }
 
 }  // namespace

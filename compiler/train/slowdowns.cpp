@@ -23,7 +23,7 @@ SlowdownPlacement refused(ErrorCode code, int64_t cell, std::vector<int64_t> pla
 
 }  // namespace
 
-SlowdownPlacement memo_rallentamento(Modello& m, const Rallentamento& r) {
+SlowdownPlacement place_slowdown(TrackModel& m, const Rallentamento& r) {
   std::vector<Cella>& celle = m.celle;
   const auto at = [&](int64_t i) -> Cella& { return celle[static_cast<size_t>(i)]; };
   const bool warned = r.x > kWarningFrom;
@@ -71,13 +71,13 @@ Next read_slowdown_row(const Row& row) {
   r.l = row.in.number();
   const Place l_at = row.here();
   for (int32_t* value : {&r.f_tt, &r.f_ta, &r.d_v}) *value = row.in.number();
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   if (beyond_track(m, r.x, 100) || !in_track(m, cell_of_object(r.x)) ||
       !in_track(m, cell_of_object(int64_t{r.x} + r.l))) {
     return row.end_beyond_track(r.x, at);
   }
-  const SlowdownPlacement placement = memo_rallentamento(m, r);
-  for (const int64_t cell : placement.placed) row.s.origini.cella[static_cast<size_t>(cell)] = row.place;
+  const SlowdownPlacement placement = place_slowdown(m, r);
+  for (const int64_t cell : placement.placed) row.s.origins.cella[static_cast<size_t>(cell)] = row.place;
   if (placement.error) return row.stop(*placement.error, at, r.x, placement.error_cell);
   if (row.notes) {
     row.notes->point(at, r.x, row.line_end());
@@ -89,11 +89,11 @@ Next read_slowdown_row(const Row& row) {
   return stop_if_an_error_stands(row, r.x);
 }
 
-Next read_abbattimento_row(const Row& row) {
+Next read_speed_reduction_row(const Row& row) {
   const int32_t position = row.in.number();
   const Place at = row.here();
   const int32_t value = row.in.number();
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   const int64_t c = cell_of_stretch(position);
   if (beyond_track(m, position, 100) || !in_track(m, c)) return row.end_beyond_track(position, at);
   Cella& cell = m.celle[static_cast<size_t>(c)];
@@ -105,7 +105,7 @@ Next read_abbattimento_row(const Row& row) {
   } else {
     cell.oggetto = kReductionZero;
   }
-  row.s.origini.cella[static_cast<size_t>(c)] = row.place;
+  row.s.origins.cella[static_cast<size_t>(c)] = row.place;
   return Next::kRow;
 }
 

@@ -1,5 +1,5 @@
 // Speed restrictions of the train description: the "rallentamento" row with
-// `memo_rallentamento`, and the "abbattimento" row, a speed reduction point.
+// `place_slowdown`, and the "abbattimento" row, a speed reduction point.
 // Row and cell values in docs/formats.md.
 #pragma once
 
@@ -40,7 +40,7 @@ struct SlowdownPlacement {
 // neither. An occupied cell (not 0 or 11) is an error: 17 warning, 18 start,
 // 19 end (nothing written), 20 approach cells (start, end and warning stay
 // written). Stored values keep their low 16 bits.
-SlowdownPlacement memo_rallentamento(Modello& m, const Rallentamento& r);
+SlowdownPlacement place_slowdown(TrackModel& m, const Rallentamento& r);
 
 // Reads the six values of a "rallentamento" row (the keyword is already
 // read), checks its cells and places it. An error that stands after the
@@ -50,6 +50,6 @@ Next read_slowdown_row(const Row& row);
 // Reads the position and value of an "abbattimento" row and places a speed
 // reduction point in cell nearest-even(position / 50): code 12 with the value
 // when it is positive, else code 13. An occupied cell is error 7.
-Next read_abbattimento_row(const Row& row);
+Next read_speed_reduction_row(const Row& row);
 
 }  // namespace scenario

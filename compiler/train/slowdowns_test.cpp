@@ -21,8 +21,8 @@ struct Slowdown {
   int32_t x, v, l, f_tt, f_ta, d_v;
 };
 
-SlowdownPlacement place(Stato& s, Slowdown w) {
-  return memo_rallentamento(s.modello, {w.x, w.v, w.l, w.f_tt, w.f_ta, w.d_v});
+SlowdownPlacement place(CompilationState& s, Slowdown w) {
+  return place_slowdown(s.model, {w.x, w.v, w.l, w.f_tt, w.f_ta, w.d_v});
 }
 
 // The number of the error a placement found, 0 for none.
@@ -35,16 +35,16 @@ struct Placed {
 };
 
 // Checks the listed cells and that no other cell holds an object.
-void expect_cells(const Stato& s, const std::vector<Placed>& expected, const std::string& name) {
+void expect_cells(const CompilationState& s, const std::vector<Placed>& expected, const std::string& name) {
   for (const Placed& p : expected) {
-    const Cella& c = s.modello.celle[p.cell];
+    const Cella& c = s.model.celle[p.cell];
     EXPECT_EQ(c.oggetto, p.oggetto) << name << " cell " << p.cell;
     EXPECT_EQ(c.valore1, p.valore1) << name << " cell " << p.cell;
     EXPECT_EQ(c.valore2, p.valore2) << name << " cell " << p.cell;
     EXPECT_EQ(c.valore3, p.valore3) << name << " cell " << p.cell;
   }
   size_t objects = 0;
-  for (const Cella& c : s.modello.celle) objects += c.oggetto != kNothing;
+  for (const Cella& c : s.model.celle) objects += c.oggetto != kNothing;
   EXPECT_EQ(objects, expected.size()) << name;
 }
 
@@ -91,7 +91,7 @@ TEST(MemoRallentamento, PlacesBoardsStartEndAndApproach) {
       {"shorter than a cell: the start wins", {5000, 40, 20, 3, 0, 0}, {{77, 4, 40, 0, 0}, {101, 3, 40, 0, 3}}},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     const SlowdownPlacement placed = place(s, c.slowdown);
     EXPECT_EQ(error_of(placed), 0) << c.name;
     EXPECT_EQ(placed.placed.size(), c.cells.size()) << c.name;
@@ -118,16 +118,16 @@ TEST(MemoRallentamento, OccupiedCells) {
       {"approach starting on the board", {1575, 60, 200, 0, 1, 0}, 0, kNothing, 20, {8, 32, 36}},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
-    s.modello.celle[c.occupied].oggetto = c.code;
+    CompilationState s = route_state();
+    s.model.celle[c.occupied].oggetto = c.code;
     const SlowdownPlacement placed = place(s, c.slowdown);
     EXPECT_EQ(error_of(placed), c.error) << c.name;
     if (c.error != 0 && c.code != kNothing) {
       EXPECT_EQ(placed.error_cell, c.occupied) << c.name;
     }
     std::vector<int64_t> written;
-    for (int64_t i = 0; i <= s.modello.numero_celle; ++i) {
-      const uint8_t o = s.modello.celle[i].oggetto;
+    for (int64_t i = 0; i <= s.model.last_cell; ++i) {
+      const uint8_t o = s.model.celle[i].oggetto;
       if (o >= kSlowdownEnd && o <= kSlowdownApproach) written.push_back(i);
     }
     std::sort(written.begin(), written.end());
@@ -141,7 +141,7 @@ TEST(MemoRallentamento, OccupiedCells) {
 }
 
 TEST(SlowdownRow, OccupiedCellEndsTheReadingAtX) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   const auto result = read_train_text(
       s, train_text({"velocita, 0, 80", "segnale, 93650, 1,4,0, 0,0, 0, 0,0,0, 0",
                      "rallentamento, 93650, 40, 200, 0, 1, 0", "vetture, 5"}));
@@ -149,8 +149,8 @@ TEST(SlowdownRow, OccupiedCellEndsTheReadingAtX) {
   EXPECT_EQ(s.codice_errore(), 18);
   EXPECT_EQ(s.posizione_errore(), 93650);
   EXPECT_EQ(error_line(s), 4);
-  EXPECT_EQ(s.modello.record[84].posizione_punto, 0);
-  EXPECT_EQ(s.modello.celle[0].velocita, 0);
+  EXPECT_EQ(s.model.record[84].posizione_punto, 0);
+  EXPECT_EQ(s.model.celle[0].velocita, 0);
 }
 
 TEST(AbbattimentoRow, PlacesASpeedReductionPointWithoutTheExtraCell) {
@@ -168,37 +168,37 @@ TEST(AbbattimentoRow, PlacesASpeedReductionPointWithoutTheExtraCell) {
       {"abbattimento, 0, 1", 0, kReductionPositive, 1},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
-    s.modello.celle[c.cell].oggetto = kMountainMarker;
-    s.modello.celle[c.cell].valore1 = 9;
+    CompilationState s = route_state();
+    s.model.celle[c.cell].oggetto = kMountainMarker;
+    s.model.celle[c.cell].valore1 = 9;
     EXPECT_EQ(read_train_text(s, train_text({c.row})), ReadingEnd::kCompleted) << c.row;
     EXPECT_EQ(s.codice_errore(), 0) << c.row;
-    EXPECT_EQ(s.modello.celle[c.cell].oggetto, c.oggetto) << c.row;
-    EXPECT_EQ(s.modello.celle[c.cell].valore1, c.valore1) << c.row;
+    EXPECT_EQ(s.model.celle[c.cell].oggetto, c.oggetto) << c.row;
+    EXPECT_EQ(s.model.celle[c.cell].valore1, c.valore1) << c.row;
   }
 }
 
 TEST(AbbattimentoRow, OccupiedCellIsError7) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   const auto result =
       read_train_text(s, train_text({"segnale, 1950, 1,4,0, 0,0, 0, 0,0,0, 0", "abbattimento, 2000, 5", "vetture, 5"}));
   EXPECT_EQ(result, ReadingEnd::kStopped);
   EXPECT_EQ(s.codice_errore(), 7);
   EXPECT_EQ(s.posizione_errore(), 2000);
   EXPECT_EQ(error_line(s), 3);
-  EXPECT_EQ(s.modello.celle[40].oggetto, kSignal);
-  EXPECT_EQ(s.modello.record[84].posizione_punto, 0);
+  EXPECT_EQ(s.model.celle[40].oggetto, kSignal);
+  EXPECT_EQ(s.model.record[84].posizione_punto, 0);
 }
 
 // Unlike signal and slowdown rows, an abbattimento row does not stop on an
 // error left by the line reader.
 TEST(AbbattimentoRow, EarlierErrorDoesNotStopIt) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   testing::raise_line_error(s, 109950);
   EXPECT_EQ(read_train_text(s, train_text({"abbattimento, 2000, 5", "vetture, 5"})), ReadingEnd::kCompleted);
   EXPECT_EQ(s.codice_errore(), 15);
-  EXPECT_EQ(s.modello.celle[40].oggetto, kReductionPositive);
-  EXPECT_EQ(s.modello.record[84].posizione_punto, 5);
+  EXPECT_EQ(s.model.celle[40].oggetto, kReductionPositive);
+  EXPECT_EQ(s.model.record[84].posizione_punto, 5);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace scenario {
 // diagnostic reading reports the earlier error where it is and reads on.
 inline Next stop_if_an_error_stands(const Row& row, int32_t position) {
   const int32_t standing = row.s.codice_errore();
-  if (standing == 0 || row.s.diagnostica) return Next::kRow;
+  if (standing == 0 || row.s.diagnostic_mode) return Next::kRow;
   return row.stop_as_consequence(static_cast<ErrorCode>(standing), position);
 }
 

@@ -62,9 +62,9 @@ void read_columns(FieldReader& in, Record& r) {
 // A stop cell is not checked for an object already there: the stop
 // replaces it.
 void note_stop(const Row& row, Place at, int64_t stop, const std::string& name) {
-  const Cella& cell = row.s.modello.celle[static_cast<size_t>(stop)];
+  const Cella& cell = row.s.model.celle[static_cast<size_t>(stop)];
   if (is_free(cell)) return;
-  const Place& origin = row.s.origini.cella[static_cast<size_t>(stop)];
+  const Place& origin = row.s.origins.cella[static_cast<size_t>(stop)];
   std::string text = "la fermata della stazione " + quoted_utf8(name) + " (cella " + std::to_string(stop) +
                      ") sostituisce " + object_name(cell.oggetto);
   if (origin.line > 0) text += " della riga " + std::to_string(origin.line);
@@ -75,11 +75,11 @@ void note_stop(const Row& row, Place at, int64_t stop, const std::string& name) 
 
 Next read_station(const Row& row, int32_t& indice) {
   FieldReader& in = row.in;
-  Modello& m = row.s.modello;
+  TrackModel& m = row.s.model;
   // Stations and sign texts share the records; a station never takes a sign's.
-  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
+  if (indice >= m.next_sign_slot) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
   Record& r = m.record[static_cast<size_t>(indice)];
-  row.s.origini.record[static_cast<size_t>(indice)] = row.place;
+  row.s.origins.record[static_cast<size_t>(indice)] = row.place;
 
   const int32_t position = in.number();
   const Place at = row.here();
@@ -105,7 +105,7 @@ Next read_station(const Row& row, int32_t& indice) {
   if (r.tipo_punto < kFirstPassedCategory) {
     const double zone_end_cell = r.fine_zona / 50.0;
     const int64_t stop = static_cast<int64_t>(nearest_even(zone_end_cell - 1));
-    if (stop > m.numero_celle) return row.end_beyond_track(position, at);
+    if (stop > m.last_cell) return row.end_beyond_track(position, at);
     if (r.tipo_punto != 5 && r.tipo_punto != 6) {
       for (int k = 1; k <= 4; ++k) {
         const double c = zone_end_cell - k - 1;
@@ -117,7 +117,7 @@ Next read_station(const Row& row, int32_t& indice) {
     if (row.notes) note_stop(row, at, stop, r.nome_punto);
     m.celle[static_cast<size_t>(stop)].oggetto = kStationStop;
     m.celle[static_cast<size_t>(stop)].valore1 = static_cast<int16_t>(indice);
-    row.s.origini.cella[static_cast<size_t>(stop)] = row.place;
+    row.s.origins.cella[static_cast<size_t>(stop)] = row.place;
   }
 
   if (indice > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[static_cast<size_t>(indice) - 1].fine_zona) {
@@ -125,8 +125,8 @@ Next read_station(const Row& row, int32_t& indice) {
   }
 
   ++indice;
-  ++row.s.righe_lette.stazioni;
-  if (indice >= m.slot_cartello) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
+  ++row.s.rows_read.stazioni;
+  if (indice >= m.next_sign_slot) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
   return Next::kRow;
 }
 

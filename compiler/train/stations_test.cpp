@@ -24,28 +24,28 @@ std::string station(int32_t position, int category, int32_t length, int dato_2 =
 }
 
 // Cells holding an approach code, and the cell holding a stop, if any.
-std::vector<std::pair<int64_t, uint8_t>> approach_codes(const Modello& m) {
+std::vector<std::pair<int64_t, uint8_t>> approach_codes(const TrackModel& m) {
   std::vector<std::pair<int64_t, uint8_t>> codes;
-  for (int64_t i = 0; i <= m.numero_celle; ++i) {
+  for (int64_t i = 0; i <= m.last_cell; ++i) {
     if (m.celle[i].preavviso != 0) codes.emplace_back(i, m.celle[i].preavviso);
   }
   return codes;
 }
 
-int64_t stop_cell(const Modello& m) {
-  for (int64_t i = 0; i <= m.numero_celle; ++i) {
+int64_t stop_cell(const TrackModel& m) {
+  for (int64_t i = 0; i <= m.last_cell; ++i) {
     if (m.celle[i].oggetto == kStationStop) return i;
   }
   return -1;
 }
 
 TEST(Station, FirstStationOfTheDataSet) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   const auto result = read_train_text(
       s, train_text({"stazione,       0,  2, 1000,  0, 0, 0,  1,1,0,  4,1,1,    1,  23,50, 0, MONTEBRISCA"}));
   EXPECT_EQ(result, ReadingEnd::kCompleted);
   EXPECT_EQ(s.codice_errore(), 0);
-  const Record& r = s.modello.record[1];
+  const Record& r = s.model.record[1];
   EXPECT_EQ(r.tipo_punto, 2);
   EXPECT_EQ(r.inizio_zona, -500);
   EXPECT_EQ(r.fine_zona, 500);
@@ -60,22 +60,22 @@ TEST(Station, FirstStationOfTheDataSet) {
   EXPECT_EQ(r.dato_10, 1);
   EXPECT_EQ(r.orario, 23 * 3600 + 50 * 60);
   const std::vector<std::pair<int64_t, uint8_t>> codes{{5, 84}, {6, 83}, {7, 82}, {8, 81}};
-  EXPECT_EQ(approach_codes(s.modello), codes);
-  EXPECT_EQ(stop_cell(s.modello), 9);
-  EXPECT_EQ(s.modello.celle[9].valore1, 1);
+  EXPECT_EQ(approach_codes(s.model), codes);
+  EXPECT_EQ(stop_cell(s.model), 9);
+  EXPECT_EQ(s.model.celle[9].valore1, 1);
 }
 
 // The first station loses `allungamento` and `dato_2` only after its zone is
 // computed.
 TEST(Station, FirstStationLengthenedClearsItsFlags) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   read_train_text(s, train_text({station(0, 2, 1000, 5, 1)}));
-  const Record& r = s.modello.record[1];
+  const Record& r = s.model.record[1];
   EXPECT_EQ(r.fine_zona, 550);
   EXPECT_EQ(r.allungamento, 0);
   EXPECT_EQ(r.dato_2, 0);
-  EXPECT_EQ(stop_cell(s.modello), 10);
-  EXPECT_EQ(approach_codes(s.modello).front(), (std::pair<int64_t, uint8_t>{6, 84}));
+  EXPECT_EQ(stop_cell(s.model), 10);
+  EXPECT_EQ(approach_codes(s.model).front(), (std::pair<int64_t, uint8_t>{6, 84}));
 }
 
 // A second station (at 10 000 m) keeps its flags; the zone depends on the
@@ -97,25 +97,25 @@ TEST(Station, ZoneStopAndApproachByCategory) {
       {28, 300, 0, 0, 9850, 10150, 0, 0, -1, false},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     const auto result =
         read_train_text(s, train_text({station(0, 28, 200), station(10000, c.category, c.length, c.dato_2,
                                                                         c.allungamento)}));
     const std::string name = "category " + std::to_string(c.category) + " length " + std::to_string(c.length);
     EXPECT_EQ(result, ReadingEnd::kCompleted) << name;
     EXPECT_EQ(s.codice_errore(), 0) << name;
-    const Record& r = s.modello.record[2];
+    const Record& r = s.model.record[2];
     EXPECT_EQ(r.inizio_zona, c.inizio) << name;
     EXPECT_EQ(r.fine_zona, c.fine) << name;
     EXPECT_EQ(r.dato_2, c.dato_2_after) << name;
     EXPECT_EQ(r.allungamento, c.allungamento_after) << name;
-    EXPECT_EQ(stop_cell(s.modello), c.stop) << name;
+    EXPECT_EQ(stop_cell(s.model), c.stop) << name;
     if (c.stop > 0) {
-      EXPECT_EQ(s.modello.celle[c.stop].valore1, 2) << name;
+      EXPECT_EQ(s.model.celle[c.stop].valore1, 2) << name;
     }
     std::vector<std::pair<int64_t, uint8_t>> codes;
     if (c.approach) codes = {{c.stop - 4, 84}, {c.stop - 3, 83}, {c.stop - 2, 82}, {c.stop - 1, 81}};
-    EXPECT_EQ(approach_codes(s.modello), codes) << name;
+    EXPECT_EQ(approach_codes(s.model), codes) << name;
   }
 }
 
@@ -144,7 +144,7 @@ TEST(Station, ErrorsKeepWhatWasStored) {
        ReadingEnd::kCompleted, 950, 2, "S", 20},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     const std::vector<std::string_view> rows(c.rows.begin(), c.rows.end());
     EXPECT_EQ(read_train_text(s, train_text(rows)), c.result) << c.name;
     EXPECT_EQ(s.codice_errore(), c.code) << c.name;
@@ -152,18 +152,18 @@ TEST(Station, ErrorsKeepWhatWasStored) {
     if (c.code != 0) {
       EXPECT_EQ(error_line(s), static_cast<int>(rows.size()) + 1) << c.name;
     }
-    const Record& r = s.modello.record[rows.size()];
+    const Record& r = s.model.record[rows.size()];
     EXPECT_EQ(r.posizione_punto, c.stored_position) << c.name;
     EXPECT_EQ(r.tipo_punto, c.stored_category) << c.name;
     EXPECT_EQ(r.nome_punto, c.stored_name) << c.name;
     if (rows.size() == 1) {
-      EXPECT_EQ(stop_cell(s.modello), c.stop) << c.name;
+      EXPECT_EQ(stop_cell(s.model), c.stop) << c.name;
       if (c.stop == -1) {
-        EXPECT_TRUE(approach_codes(s.modello).empty()) << c.name;
+        EXPECT_TRUE(approach_codes(s.model).empty()) << c.name;
       }
     } else {
-      EXPECT_EQ(s.modello.celle[c.stop].oggetto, kStationStop) << c.name;
-      EXPECT_EQ(s.modello.celle[c.stop].valore1, 2) << c.name;
+      EXPECT_EQ(s.model.celle[c.stop].oggetto, kStationStop) << c.name;
+      EXPECT_EQ(s.model.celle[c.stop].valore1, 2) << c.name;
     }
   }
 }
@@ -182,7 +182,7 @@ TEST(Station, WideColumnsAreReadingFailures) {
       {"[generale]\r\nstazione, 1000, 4, 200, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0", true},  // no name
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     EXPECT_EQ(read_train_text(s, c.text) == ReadingEnd::kReadingFailure, c.fails) << c.text;
     EXPECT_EQ(s.codice_errore(), c.fails ? 25 : 0) << c.text;
   }
@@ -192,7 +192,7 @@ TEST(Station, WideColumnsAreReadingFailures) {
 // the reading ends with error 10 once the next station index reaches F.
 TEST(Station, StationsStayClearOfTheSignTexts) {
   const struct {
-    int32_t slot_cartello;
+    int32_t next_sign_slot;
     int stations;
     int32_t code;
     int stored;  // stations stored
@@ -206,18 +206,18 @@ TEST(Station, StationsStayClearOfTheSignTexts) {
       {-1, 1, 10, 0},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
-    s.modello.slot_cartello = c.slot_cartello;
+    CompilationState s = route_state();
+    s.model.next_sign_slot = c.next_sign_slot;
     std::vector<std::string> rows;
     for (int i = 1; i <= c.stations; ++i) rows.push_back(station(1000 * i, 28, 200));
     std::vector<std::string_view> views(rows.begin(), rows.end());
     const auto result = read_train_text(s, train_text(views));
-    const std::string name = std::to_string(c.slot_cartello) + "/" + std::to_string(c.stations);
+    const std::string name = std::to_string(c.next_sign_slot) + "/" + std::to_string(c.stations);
     EXPECT_EQ(result, c.code == 0 ? ReadingEnd::kCompleted : ReadingEnd::kStopped) << name;
     EXPECT_EQ(s.codice_errore(), c.code) << name;
     EXPECT_EQ(testing::own_position(s), std::nullopt) << name;
     for (int i = 1; i <= 79; ++i) {
-      EXPECT_EQ(s.modello.record[i].posizione_punto, i <= c.stored ? 1000 * i : 0) << name << " record " << i;
+      EXPECT_EQ(s.model.record[i].posizione_punto, i <= c.stored ? 1000 * i : 0) << name << " record " << i;
     }
   }
 }

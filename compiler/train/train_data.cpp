@@ -5,8 +5,8 @@
 namespace scenario {
 
 Next read_train_data_row(TrainRow kind, const Row& row) {
-  Record& train_data = row.s.modello.record[kTrainDataSlot];
-  Record& train = row.s.modello.record[kTrainSlot];
+  Record& train_data = row.s.model.record[kTrainDataSlot];
+  Record& train = row.s.model.record[kTrainSlot];
   switch (kind) {
     case TrainRow::kBrakedMass:
       train_data.inizio_zona = row.in.number();

@@ -21,7 +21,7 @@ const RowReading::Section kRows{2, train_row_columns, starts_train_row};
 
 class TrainReader {
  public:
-  TrainReader(Stato& s, const std::string& bytes)
+  TrainReader(CompilationState& s, const std::string& bytes)
       : s_(s), bytes_(bytes), reading_(s, Description::kTrain, bytes, train_keywords()) {}
 
   ReadingEnd run();
@@ -33,7 +33,7 @@ class TrainReader {
   void check_progressives();
   void note_no_train(bool general);
 
-  Stato& s_;
+  CompilationState& s_;
   const std::string& bytes_;
   RowReading reading_;
   SpeedAndAdhesion profile_;
@@ -60,12 +60,12 @@ ReadingEnd TrainReader::read() {
     if (notes) notes->before_general(in, starts_train_row);
     next = reading_.read_rows(kRows, [&](const Row& row, bool& matched) { return interpret(row, matched); });
     // A diagnostic reading went on to the end; what counts is its last row.
-    if (s_.diagnostica) next = reading_.last_next();
+    if (s_.diagnostic_mode) next = reading_.last_next();
     if (notes && next != Next::kStop) notes->last_field(in, starts_train_row(in.last_field()));
   }
   if (notes && reading_.rows_matched() == 0) note_no_train(general);
-  if (next == Next::kStop && !s_.diagnostica) return ReadingEnd::kStopped;
-  profile_.fill_to_end(s_.modello);
+  if (next == Next::kStop && !s_.diagnostic_mode) return ReadingEnd::kStopped;
+  profile_.fill_to_end(s_.model);
   check_progressives();
   return next == Next::kStop ? ReadingEnd::kStopped : ReadingEnd::kCompleted;
 }
@@ -109,7 +109,7 @@ Next TrainReader::read_row(TrainRow kind, const Row& row) {
     case TrainRow::kSlowdown:
       return read_slowdown_row(row);
     case TrainRow::kReduction:
-      return read_abbattimento_row(row);
+      return read_speed_reduction_row(row);
     case TrainRow::kStation:
       return read_station(row, station_);
   }
@@ -120,25 +120,25 @@ Next TrainReader::read_row(TrainRow kind, const Row& row) {
 // progressives are rows of the line description: the fault is there.
 void TrainReader::check_progressives() {
   for (int slot = kFirstProgressiveSlot; slot < kFirstProgressiveSlot + 3; ++slot) {
-    const Record& r = s_.modello.record[static_cast<size_t>(slot)];
+    const Record& r = s_.model.record[static_cast<size_t>(slot)];
     if (r.inizio_zona % 50 != 0 || r.fine_zona % 50 != 0) {
-      s_.errori.raise(ErrorCode::kProgressiveOffGrid, Stage::kTrainReading,
-                      s_.origini.record[static_cast<size_t>(slot)]);
+      s_.errors.raise(ErrorCode::kProgressiveOffGrid, Stage::kTrainReading,
+                      s_.origins.record[static_cast<size_t>(slot)]);
     }
   }
 }
 
 }  // namespace
 
-void read_train(Stato& s, const DescriptionText& text) {
+void read_train(CompilationState& s, const DescriptionText& text) {
   if (text.found != DescriptionText::Found::kRead) {
     raise_whole_file(s, Description::kTrain, ErrorCode::kReadingFailure,
                      text.found == DescriptionText::Found::kMissing ? "la descrizione del treno non esiste"
                                                                    : "il file non si può leggere");
-    s.lettura_treno.end = ReadingEnd::kReadingFailure;
+    s.train_reading.end = ReadingEnd::kReadingFailure;
     return;
   }
-  s.lettura_treno.end = TrainReader(s, text.bytes).run();
+  s.train_reading.end = TrainReader(s, text.bytes).run();
 }
 
 }  // namespace scenario

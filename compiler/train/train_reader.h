@@ -3,7 +3,7 @@
 // and speed reduction points go into the model the line reader has sized.
 // Format in docs/formats.md ("Train description").
 //
-// Every error is raised into `s.errori`; `s.lettura_treno` says how the
+// Every error is raised into `s.errors`; `s.train_reading` says how the
 // reading ended.
 #pragma once
 
@@ -12,8 +12,8 @@
 
 namespace scenario {
 
-// Reads the train description `text` into `s.modello`. A missing or
+// Reads the train description `text` into `s.model`. A missing or
 // unreadable file is error 25.
-void read_train(Stato& s, const DescriptionText& text);
+void read_train(CompilationState& s, const DescriptionText& text);
 
 }  // namespace scenario

@@ -20,16 +20,16 @@ using testing::route_state;
 using testing::train_text;
 
 TEST(TrainReader, GeneralRowsGoToTheHeaderRecords) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   const auto result = read_train_text(s, train_text({"numero vetture,    14", "percentuale massa frenata,    125",
                                                      "sabbia,    300",
                                                      "orologio,    23              49            40 "}));
   EXPECT_EQ(result, ReadingEnd::kCompleted);
   EXPECT_EQ(s.codice_errore(), 0);
-  const Record& r84 = s.modello.record[84];
+  const Record& r84 = s.model.record[84];
   EXPECT_EQ(r84.inizio_zona, 125);
   EXPECT_EQ(r84.posizione_punto, 14);
-  const Record& r86 = s.modello.record[86];
+  const Record& r86 = s.model.record[86];
   EXPECT_EQ(r86.dato_4, 300);
   EXPECT_EQ(r86.dato_7, 23);
   EXPECT_EQ(r86.dato_8, 49);
@@ -60,18 +60,18 @@ TEST(TrainReader, FieldsInKeywordPosition) {
       {"a separator as the last field", "[generale]\r\n----\r\n", 0},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     EXPECT_EQ(read_train_text(s, c.text), ReadingEnd::kCompleted) << c.name;
     EXPECT_EQ(s.codice_errore(), 0) << c.name;
-    EXPECT_EQ(s.modello.record[84].posizione_punto, c.coaches) << c.name;
+    EXPECT_EQ(s.model.record[84].posizione_punto, c.coaches) << c.name;
   }
 }
 
 TEST(TrainReader, AFieldHoldingTwoKeywordsIsTwoRows) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   read_train_text(s, train_text({"vetture e sabbia, 9, 300"}));
-  EXPECT_EQ(s.modello.record[84].posizione_punto, 9);
-  EXPECT_EQ(s.modello.record[86].dato_4, 300);
+  EXPECT_EQ(s.model.record[84].posizione_punto, 9);
+  EXPECT_EQ(s.model.record[86].dato_4, 300);
 }
 
 struct Profile {
@@ -101,12 +101,12 @@ TEST(TrainReader, SpeedAndAdhesionApplyFromTheirRowOnward) {
        {{0, 29, 16, 0}, {30, 2197, 20, 0}}},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     ASSERT_EQ(read_train_text(s, train_text(c.rows)), ReadingEnd::kCompleted) << c.name;
     for (const Profile& p : c.expected) {
       for (int32_t i = p.first; i <= p.last; ++i) {
-        ASSERT_EQ(s.modello.celle[i].velocita, p.velocita) << c.name << " cell " << i;
-        ASSERT_EQ(s.modello.celle[i].dato_treno, p.dato_treno) << c.name << " cell " << i;
+        ASSERT_EQ(s.model.celle[i].velocita, p.velocita) << c.name << " cell " << i;
+        ASSERT_EQ(s.model.celle[i].dato_treno, p.dato_treno) << c.name << " cell " << i;
       }
     }
   }
@@ -126,7 +126,7 @@ TEST(TrainReader, ValuesTooWideForTheirMembersAreReadingFailures) {
       {"aderenza, 0, -1", false},  // the adhesion wraps
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     const auto result = read_train_text(s, train_text({"vetture, 3", c.row}));
     EXPECT_EQ(result == ReadingEnd::kReadingFailure, c.fails) << c.row;
     EXPECT_EQ(s.codice_errore(), c.fails ? 25 : 0) << c.row;
@@ -143,15 +143,15 @@ TEST(TrainReader, ReadingFailureRecordsTheFieldAndSkipsTheFills) {
       {"[generale]\r\nvelocita, 0, 80\r\norologio, 23 49", 3},  // past the end
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     raise_line_error(s, 77);
     EXPECT_EQ(read_train_text(s, c.text), ReadingEnd::kReadingFailure) << c.text;
     EXPECT_EQ(s.codice_errore(), 25);
     EXPECT_EQ(s.posizione_errore(), 77);  // error 25 keeps the position an earlier error set
-    EXPECT_EQ(s.errori.all().back().place.file, Description::kTrain);
-    EXPECT_FALSE(s.errori.all().back().detail.empty()) << c.text;
+    EXPECT_EQ(s.errors.all().back().place.file, Description::kTrain);
+    EXPECT_FALSE(s.errors.all().back().detail.empty()) << c.text;
     EXPECT_EQ(error_line(s), c.riga) << c.text;
-    EXPECT_EQ(s.modello.celle[0].velocita, 0) << c.text;
+    EXPECT_EQ(s.model.celle[0].velocita, 0) << c.text;
   }
 }
 
@@ -171,22 +171,22 @@ TEST(TrainReader, PositionPastTheTrackEndsTheRowsButFillsTheCells) {
       {"abbattimento, -50, 10", -50},  // cell -1
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     const auto result = read_train_text(s, train_text({"velocita, 0, 80", c.row, "vetture, 5"}));
     EXPECT_EQ(result, ReadingEnd::kCompleted) << c.row;
     EXPECT_EQ(s.codice_errore(), 15) << c.row;
     EXPECT_EQ(s.posizione_errore(), c.position) << c.row;
     EXPECT_EQ(error_line(s), 3) << c.row;
-    EXPECT_EQ(s.modello.record[84].posizione_punto, 0) << c.row;  // later rows are not read
-    EXPECT_EQ(s.modello.celle[2197].velocita, 16) << c.row;       // the fills ran
+    EXPECT_EQ(s.model.record[84].posizione_punto, 0) << c.row;  // later rows are not read
+    EXPECT_EQ(s.model.celle[2197].velocita, 16) << c.row;       // the fills ran
   }
 }
 
 TEST(TrainReader, LastPositionOnTheTrackIsAccepted) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   read_train_text(s, train_text({"velocita, 109900, 100", "abbattimento, 109900, 10"}));
   EXPECT_EQ(s.codice_errore(), 0);
-  EXPECT_EQ(s.modello.celle[2198].oggetto, kReductionPositive);
+  EXPECT_EQ(s.model.celle[2198].oggetto, kReductionPositive);
 }
 
 // After the rows, the bounds of records 81..83 must be multiples of 50. The
@@ -207,15 +207,15 @@ TEST(TrainReader, ProgressiveBoundsOffTheGridAreError2) {
        train_text({"segnale, 2800, 1,4,0, 0,0, 0, 0,0,0, 0", "segnale, 2800, 1,4,0, 0,0, 0, 0,0,0, 0"}), 16, 2800},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
-    s.modello.record[81].inizio_zona = 1500;
-    s.modello.record[81].fine_zona = -1500;
-    s.modello.record[c.slot].*c.bound += 25;
-    s.origini.record[c.slot] = Place{Description::kLine, 7, 1};
+    CompilationState s = route_state();
+    s.model.record[81].inizio_zona = 1500;
+    s.model.record[81].fine_zona = -1500;
+    s.model.record[c.slot].*c.bound += 25;
+    s.origins.record[c.slot] = Place{Description::kLine, 7, 1};
     read_train_text(s, c.text);
     EXPECT_EQ(s.codice_errore(), c.code) << c.name;
     EXPECT_EQ(s.posizione_errore(), c.position) << c.name;
-    const RaisedError& last = s.errori.all().back();
+    const RaisedError& last = s.errors.all().back();
     if (c.code == 2) {
       EXPECT_EQ(last.place, (Place{Description::kLine, 7, 1})) << c.name;
     } else {
@@ -237,7 +237,7 @@ TEST(TrainReader, EarlierErrorEndsTheReadingAtASignalOrSlowdownRow) {
       {"rallentamento, 93650, 40, 200, 0, 1, 0", 93650},
   };
   for (const auto& c : cases) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     raise_line_error(s, 109950);
     const auto result = read_train_text(
         s, train_text({"velocita, 0, 80", "stazione, 0, 2, 1000, 0,0,0, 0,0,0, 0,0,0, 0, 0,0,0, A", c.row,
@@ -245,28 +245,28 @@ TEST(TrainReader, EarlierErrorEndsTheReadingAtASignalOrSlowdownRow) {
     EXPECT_EQ(result, ReadingEnd::kStopped) << c.row;
     EXPECT_EQ(s.codice_errore(), 15);
     EXPECT_EQ(s.posizione_errore(), c.position);
-    ASSERT_EQ(s.errori.all().size(), 2u);
-    const RaisedError& fault = s.errori.all()[0];
-    const RaisedError& stop = s.errori.all()[1];
+    ASSERT_EQ(s.errors.all().size(), 2u);
+    const RaisedError& fault = s.errors.all()[0];
+    const RaisedError& stop = s.errors.all()[1];
     EXPECT_EQ(fault.place, (Place{Description::kLine, 9, 1}));
     EXPECT_EQ(fault.position, 109950);
     EXPECT_FALSE(fault.consequence);
     EXPECT_TRUE(stop.consequence);
     EXPECT_EQ(stop.place.file, Description::kTrain);
     EXPECT_EQ(error_line(s), 4);
-    EXPECT_EQ(s.modello.record[1].nome_punto, "A");  // the station row went on
-    EXPECT_EQ(s.modello.record[84].posizione_punto, 0);
-    EXPECT_EQ(s.modello.celle[0].velocita, 0);  // no fills
+    EXPECT_EQ(s.model.record[1].nome_punto, "A");  // the station row went on
+    EXPECT_EQ(s.model.record[84].posizione_punto, 0);
+    EXPECT_EQ(s.model.celle[0].velocita, 0);  // no fills
   }
 }
 
 TEST(TrainReader, ReadsAShortRunOfTheScenario) {
-  Stato s = route_state();
+  CompilationState s = route_state();
   read_train(s, load_description(TESTDATA_DIR "/train/short_run.txt"));
 
   EXPECT_EQ(s.codice_errore(), 0);
-  EXPECT_EQ(s.lettura_treno.end, ReadingEnd::kCompleted);
-  const Modello& m = s.modello;
+  EXPECT_EQ(s.train_reading.end, ReadingEnd::kCompleted);
+  const TrackModel& m = s.model;
   EXPECT_EQ(m.record[84].posizione_punto, 14);
   EXPECT_EQ(m.record[86].dato_8, 49);
   EXPECT_EQ(m.record[3].nome_punto, "LURNA");
@@ -286,11 +286,11 @@ TEST(TrainReader, ReadsAShortRunOfTheScenario) {
 // the whole file.
 TEST(TrainReader, AMissingOrUnreadableFileIsAReadingFailure) {
   for (const char* file : {"/nonexistent/t.txt", "/proc/self/mem"}) {
-    Stato s = route_state();
+    CompilationState s = route_state();
     read_train(s, load_description(file));
-    EXPECT_EQ(s.lettura_treno.end, ReadingEnd::kReadingFailure) << file;
+    EXPECT_EQ(s.train_reading.end, ReadingEnd::kReadingFailure) << file;
     EXPECT_EQ(s.codice_errore(), 25) << file;
-    EXPECT_EQ(s.errori.all().back().place, (Place{Description::kTrain, 0, 0})) << file;
+    EXPECT_EQ(s.errors.all().back().place, (Place{Description::kTrain, 0, 0})) << file;
   }
 }
 
