@@ -1,7 +1,7 @@
 #include "app/run_report.h"
 
 #include "common/exit_status.h"
-#include "compiler/output/errore.h"
+#include "compiler/output/error_text.h"
 
 namespace scenario {
 

@@ -1,6 +1,6 @@
 #include "tools/diagnostics_output.h"
 
-#include "compiler/output/errore.h"
+#include "compiler/output/error_text.h"
 
 namespace scenario::tools {
 namespace {

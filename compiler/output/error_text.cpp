@@ -1,4 +1,4 @@
-#include "compiler/output/errore.h"
+#include "compiler/output/error_text.h"
 
 namespace scenario {
 
