@@ -31,11 +31,11 @@ TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   EXPECT_EQ(m.record[84].fine_zona, 103000);
   EXPECT_EQ(m.last_cell, 2200);
   EXPECT_EQ(s.rows_read.curve, 40);
-  EXPECT_EQ(s.rows_read.pendenze, 35);
+  EXPECT_EQ(s.rows_read.gradients, 35);
   EXPECT_EQ(m.mountain_count, 1);
   EXPECT_EQ(count_objects(m, kSpeedIndicator), 10);
   EXPECT_EQ(80 - m.next_sign_slot, 56);
-  EXPECT_EQ(s.rows_read.stazioni, 22);
+  EXPECT_EQ(s.rows_read.stations, 22);
   EXPECT_EQ(count_objects(m, kSlowdownStart), 1);
   EXPECT_EQ(count_objects(m, kSignal), 40);
   EXPECT_EQ(m.indice_svolta, 0);  // the line never turns past ~89 degrees

@@ -28,7 +28,7 @@ TEST(LargeRoute, LongestRouteCompilesWithoutAnyRecordedError) {
   EXPECT_EQ(m.record[84].fine_zona, 1'000'000);
   EXPECT_EQ(m.last_cell, 20140);
   EXPECT_EQ(s.rows_read.curve, 1000);
-  EXPECT_EQ(s.rows_read.pendenze, 2000);
+  EXPECT_EQ(s.rows_read.gradients, 2000);
   EXPECT_EQ(m.mountain_count, 80);
   EXPECT_GT(count_objects(m, kMountainMarker), 0);
   EXPECT_EQ(count_objects(m, kSpeedIndicator), 1000);
@@ -38,7 +38,7 @@ TEST(LargeRoute, LongestRouteCompilesWithoutAnyRecordedError) {
   EXPECT_EQ(count_objects(m, kSlowdownWarning), 50);
   EXPECT_EQ(count_objects(m, kDirectionSign), 38);
   EXPECT_EQ(count_objects(m, kStationStop), 40);
-  EXPECT_EQ(s.rows_read.stazioni, 40);
+  EXPECT_EQ(s.rows_read.stations, 40);
   EXPECT_EQ(m.record[40].nome_punto, "POSTO 40");
   EXPECT_EQ(m.record[43].nome_punto, "(PL km)(901+700)");
   // Every slowdown gets its three approach markers and one before the

@@ -59,12 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::check_places(s, {linea, treno});
   // The builder's error state is read off the list: the last error that is
   // not a header fault, and the last position any error recorded.
-  int32_t codice = 0, posizione = 0;
+  int32_t code = 0, posizione = 0;
   for (const RaisedError& e : s.errors.all()) {
-    if (!is_header_fault(e.code)) codice = number(e.code);
+    if (!is_header_fault(e.code)) code = number(e.code);
     if (e.position) posizione = *e.position;
   }
-  FUZZ_CHECK(s.codice_errore() == codice && s.posizione_errore() == posizione);
+  FUZZ_CHECK(s.codice_errore() == code && s.posizione_errore() == posizione);
   if (fatal != 0) {
     // Either the header slots were taken, or no track model came out of the
     // line description, which is then the recorded error.

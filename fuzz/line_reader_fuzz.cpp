@@ -26,17 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (fuzz::with_geometry(text, s.model.lunghezza_totale)) s = read(true);
 
   fuzz::check_model(s);
-  const int32_t codice = s.codice_errore();
+  const int32_t code = s.codice_errore();
   switch (s.line_reading.end) {
     case ReadingEnd::kCompleted:
-      FUZZ_CHECK(codice == 0 || codice == 15);
+      FUZZ_CHECK(code == 0 || code == 15);
       FUZZ_CHECK(!s.model.celle.empty());
       break;
     case ReadingEnd::kStopped:
-      FUZZ_CHECK(fuzz::one_of(codice, {1, 3, 4, 5, 6, 21, 102, 103}));
+      FUZZ_CHECK(fuzz::one_of(code, {1, 3, 4, 5, 6, 21, 102, 103}));
       break;
     case ReadingEnd::kReadingFailure:
-      FUZZ_CHECK(codice == 25);
+      FUZZ_CHECK(code == 25);
       break;
     case ReadingEnd::kNotRead:
       FUZZ_CHECK(false);
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Errors of this file; only a position beyond the track lets the reading
   // go on to raise another (a failure of the closing fills).
   const auto& errors = s.errors.all();
-  FUZZ_CHECK(errors.empty() == (codice == 0));
+  FUZZ_CHECK(errors.empty() == (code == 0));
   for (size_t i = 0; i < errors.size(); ++i) {
     FUZZ_CHECK(errors[i].place.file == Description::kLine);
     if (i + 1 < errors.size()) FUZZ_CHECK(errors[i].code == ErrorCode::kBeyondTrack);

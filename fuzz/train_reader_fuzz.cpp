@@ -49,16 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   read_train(s, DescriptionText::of(text));
 
-  const int32_t codice = s.codice_errore();
+  const int32_t code = s.codice_errore();
   switch (s.train_reading.end) {
     case ReadingEnd::kCompleted:
-      FUZZ_CHECK(fuzz::one_of(codice, {0, 2, 15}));
+      FUZZ_CHECK(fuzz::one_of(code, {0, 2, 15}));
       break;
     case ReadingEnd::kStopped:
-      FUZZ_CHECK(fuzz::one_of(codice, {7, 8, 9, 10, 16, 17, 18, 19, 20, 22, 24}));
+      FUZZ_CHECK(fuzz::one_of(code, {7, 8, 9, 10, 16, 17, 18, 19, 20, 22, 24}));
       break;
     case ReadingEnd::kReadingFailure:
-      FUZZ_CHECK(codice == 25);
+      FUZZ_CHECK(code == 25);
       break;
     case ReadingEnd::kNotRead:
       FUZZ_CHECK(false);
@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // each error is this file's own, and only a position beyond the track
   // lets the reading go on to the closing fills and raise another.
   const auto& errors = s.errors.all();
-  FUZZ_CHECK(errors.empty() == (codice == 0));
+  FUZZ_CHECK(errors.empty() == (code == 0));
   for (size_t i = 0; i < errors.size(); ++i) {
     FUZZ_CHECK(errors[i].place.file == Description::kTrain && !errors[i].consequence);
     if (i + 1 < errors.size()) FUZZ_CHECK(errors[i].code == ErrorCode::kBeyondTrack);
@@ -88,10 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(m.record[i].inizio_zona == before.record[i].inizio_zona);
     FUZZ_CHECK(m.record[i].fine_zona == before.record[i].fine_zona);
   }
-  FUZZ_CHECK(s.rows_read.stazioni >= 0 && s.rows_read.stazioni < m.next_sign_slot);
+  FUZZ_CHECK(s.rows_read.stations >= 0 && s.rows_read.stations < m.next_sign_slot);
   // A stop cell comes from the row of its station.
   for (const Cella& c : m.celle) {
-    if (c.oggetto == kStationStop) FUZZ_CHECK(c.valore1 >= 1 && c.valore1 <= s.rows_read.stazioni + 1);
+    if (c.oggetto == kStationStop) FUZZ_CHECK(c.valore1 >= 1 && c.valore1 <= s.rows_read.stations + 1);
   }
   for (size_t i = 0; i < m.celle.size(); ++i) {
     if (m.celle[i].oggetto == kStationStop) {

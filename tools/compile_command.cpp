@@ -13,9 +13,9 @@ namespace {
 void print_summary(const CompilationState& s, const CompileOutcome& outcome, std::ostream& out) {
   const TrackModel& m = s.model;
   out << "percorso: " << m.record[kTrainDataSlot].fine_zona << " m, " << m.celle.size() << " celle\n"
-      << "curve: " << s.rows_read.curve << ", punti di pendenza: " << s.rows_read.pendenze
+      << "curve: " << s.rows_read.curve << ", punti di pendenza: " << s.rows_read.gradients
       << ", cartelli: " << kFirstSignSlot - m.next_sign_slot << "\n"
-      << "stazioni: " << s.rows_read.stazioni << ", segnali: " << count_objects(m, kSignal)
+      << "stazioni: " << s.rows_read.stations << ", segnali: " << count_objects(m, kSignal)
       << ", rallentamenti: " << count_objects(m, kSlowdownStart) << "\n"
       << "codici: " << m.celle[1].valore2 << " (semplice), " << m.record[kScenarioSlot].orario << " (pesato)\n";
   for (const auto& file : outcome.written) {

@@ -22,7 +22,7 @@ Next Gradients::read_row(const Row& row) {
   if (e > 0) fill(m, e);
   gradient_ = g;
   gradient_place_ = g_at;
-  ++row.s.rows_read.pendenze;
+  ++row.s.rows_read.gradients;
   return Next::kRow;
 }
 

@@ -26,7 +26,7 @@ std::vector<int> cells_with(const TrackModel& m, uint8_t code) {
   return found;
 }
 
-TEST(MemoMontagna, MarkedStretchOfTheScenario) {
+TEST(PlaceMountain, MarkedStretchOfTheScenario) {
   TrackModel m = track(103000);
   place_mountain(m, 8700, 11050, 11);
 
@@ -41,9 +41,9 @@ TEST(MemoMontagna, MarkedStretchOfTheScenario) {
   EXPECT_EQ(cells_with(m, kMountainMarker), markers);
 }
 
-TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
+TEST(PlaceMountain, AStretchCloseBehindThePreviousOneTakesType3) {
   const struct {
-    int32_t start, tipo, expected_tipo;
+    int32_t start, type, expected_type;
     bool markers;
   } cases[] = {
       {1150, 5, 3, false},   // 150 m after the previous end
@@ -55,8 +55,8 @@ TEST(MemoMontagna, AStretchCloseBehindThePreviousOneTakesType3) {
   for (const auto& c : cases) {
     TrackModel m = track(103000);
     place_mountain(m, 0, 1000, 4);
-    place_mountain(m, c.start, 3000, c.tipo);
-    EXPECT_EQ(m.celle[50].montagna, c.expected_tipo) << c.start;
+    place_mountain(m, c.start, 3000, c.type);
+    EXPECT_EQ(m.celle[50].montagna, c.expected_type) << c.start;
     EXPECT_EQ(m.mountain_count, 2);
     EXPECT_EQ(!cells_with(m, kMountainMarker).empty(), c.markers) << c.start;
   }
@@ -79,7 +79,7 @@ TEST(MountainRow, TheCloseStretchWarningFollowsThePlacement) {
   }
 }
 
-TEST(MemoMontagna, ObjectsStayAndStillCountForEveryFourthCell) {
+TEST(PlaceMountain, ObjectsStayAndStillCountForEveryFourthCell) {
   TrackModel m = track(103000);
   m.celle[4].oggetto = kSignal;  // would be the first marker of a stretch from cell 1
   place_mountain(m, 50, 1000, 12);
@@ -88,7 +88,7 @@ TEST(MemoMontagna, ObjectsStayAndStillCountForEveryFourthCell) {
   EXPECT_EQ(cells_with(m, kMountainMarker), (std::vector<int>{8, 12, 16}));
 }
 
-TEST(MemoMontagna, CellsOutsideTheTrackArePassedOver) {
+TEST(PlaceMountain, CellsOutsideTheTrackArePassedOver) {
   TrackModel m = track(0);  // cells 0..140
   // From cell -4: the count starts there, so the markers fall on n = 8, 12, ...
   place_mountain(m, -200, 1000, 11);
@@ -102,13 +102,13 @@ TEST(MemoMontagna, CellsOutsideTheTrackArePassedOver) {
   EXPECT_EQ(m.celle[140].montagna, 7);
 }
 
-TEST(MemoMontagna, TheCellKeepsTheLowBitsOfTheType) {
+TEST(PlaceMountain, TheCellKeepsTheLowBitsOfTheType) {
   TrackModel m = track(0);
   place_mountain(m, 0, 500, 267);  // marked, 257
   EXPECT_EQ(m.celle[0].montagna, 1);
 }
 
-TEST(MemoMontagna, The81stStretchIsAReadingFailureBeforeAnyWrite) {
+TEST(PlaceMountain, The81stStretchIsAReadingFailureBeforeAnyWrite) {
   TrackModel m = track(103000);
   for (int32_t k = 0; k < 80; ++k) place_mountain(m, k * 1000, k * 1000 + 500, 1);
   EXPECT_THROW(place_mountain(m, 90000, 91000, 14), ReadFailure);

@@ -31,8 +31,8 @@ TEST(CurveCurvature, FirstClassDigitInDigitOrderAndAnSForLeft) {
 
 TEST(PlanPath, StraightThenCurvedRunsFromTheStartingStep) {
   Geometry t = points(20);
-  int32_t svolta = 0;
-  PlanPath path(t, svolta);
+  int32_t turn = 0;
+  PlanPath path(t, turn);
   ASSERT_TRUE(path.curve(10, 3, -0.0004));
 
   // The two starting points are 16-bit integers, the others doubles.
@@ -51,15 +51,15 @@ TEST(PlanPath, StraightThenCurvedRunsFromTheStartingStep) {
   EXPECT_DOUBLE_EQ(at(t.y, 12), 11.99999984);
   EXPECT_DOUBLE_EQ(at(t.x, 13), -0.002399999936);
   EXPECT_TRUE(std::holds_alternative<std::monostate>(t.x[14]));
-  EXPECT_EQ(svolta, 0);
+  EXPECT_EQ(turn, 0);
 }
 
 TEST(PlanPath, GeometryIsBitExact) {
   // Reference computed apart in IEEE double arithmetic, without fused
   // multiply-add, in the order x + (dx + k*dy), y + (dy - k*dx).
   Geometry t = points(600);
-  int32_t svolta = 0;
-  PlanPath path(t, svolta);
+  int32_t turn = 0;
+  PlanPath path(t, turn);
   ASSERT_TRUE(path.curve(10, 500, 0.003));
   EXPECT_EQ(std::bit_cast<uint64_t>(at(t.x, 510)), 0x40736b30b981ba66u);
   EXPECT_EQ(std::bit_cast<uint64_t>(at(t.y, 510)), 0x40756516deece36bu);
@@ -67,8 +67,8 @@ TEST(PlanPath, GeometryIsBitExact) {
 
 TEST(PlanPath, ACurveBehindThePathGetsNoStraightRun) {
   Geometry t = points(40);
-  int32_t svolta = 0;
-  PlanPath path(t, svolta);
+  int32_t turn = 0;
+  PlanPath path(t, turn);
   ASSERT_TRUE(path.curve(10, 5, 0.001));
   const double x15 = at(t.x, 15);
   ASSERT_TRUE(path.curve(5, 20, -0.001));
@@ -82,13 +82,13 @@ TEST(PlanPath, ACurveBehindThePathGetsNoStraightRun) {
 
 TEST(PlanPath, PointsStopAtTheLastOneAndTheClosingRunLeavesTwoUnset) {
   Geometry t = points(31);  // points 0..30
-  int32_t svolta = 0;
-  PlanPath path(t, svolta);
+  int32_t turn = 0;
+  PlanPath path(t, turn);
   ASSERT_TRUE(path.curve(20, 1000, 0.001));
   EXPECT_TRUE(std::holds_alternative<double>(t.x[30]));
 
   Geometry u = points(31);
-  PlanPath closing(u, svolta);
+  PlanPath closing(u, turn);
   closing.straight_to(28);
   EXPECT_EQ(at(u.y, 28), 28.0);
   EXPECT_TRUE(std::holds_alternative<std::monostate>(u.x[29]));
@@ -97,8 +97,8 @@ TEST(PlanPath, PointsStopAtTheLastOneAndTheClosingRunLeavesTwoUnset) {
 
 TEST(PlanPath, APointIndexAboveAMillionIsRefused) {
   Geometry t = points(1'000'100);
-  int32_t svolta = 0;
-  PlanPath path(t, svolta);
+  int32_t turn = 0;
+  PlanPath path(t, turn);
   EXPECT_TRUE(path.curve(999'000, 999, 0.0001));  // last point 999 999
   EXPECT_FALSE(path.curve(999'999, 50, 0.0001));  // point 1 000 000 is set, then refused
   EXPECT_TRUE(std::holds_alternative<double>(t.x[1'000'000]));
@@ -107,19 +107,19 @@ TEST(PlanPath, APointIndexAboveAMillionIsRefused) {
 
 TEST(PlanPath, TurnIndexMarksTheFirstPointBuiltFromANearlyFlatStep) {
   Geometry t = points(1200);
-  int32_t svolta = 0;
-  PlanPath path(t, svolta);
+  int32_t turn = 0;
+  PlanPath path(t, turn);
   ASSERT_TRUE(path.curve(100, 1000, 0.003));
-  ASSERT_GT(svolta, 0);
+  ASSERT_GT(turn, 0);
   const auto dy = [&](int32_t c) { return at(t.y, static_cast<size_t>(c)) - at(t.y, static_cast<size_t>(c - 1)); };
-  // Point svolta - 1 was built from the step ending at svolta - 2.
-  EXPECT_LT(dy(svolta - 2), 0.015);
-  EXPECT_GE(dy(svolta - 3), 0.015);
+  // Point turn - 1 was built from the step ending at turn - 2.
+  EXPECT_LT(dy(turn - 2), 0.015);
+  EXPECT_GE(dy(turn - 3), 0.015);
 
   // Once set, it stays.
-  const int32_t first = svolta;
+  const int32_t first = turn;
   ASSERT_TRUE(path.curve(1150, 40, 0.003));
-  EXPECT_EQ(svolta, first);
+  EXPECT_EQ(turn, first);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ void put(Record& r, const Triple& t) {
 
 Triple get(const Record& r) { return {r.inizio_zona, r.fine_zona, r.posizione_punto}; }
 
-TEST(ProgressiveOrdina, OrdersAndAdjustsTheThreeProgressives) {
+TEST(SortProgressives, OrdersAndAdjustsTheThreeProgressives) {
   const Triple zero{0, 0, 0};
   const Case cases[] = {
       {"scenario: due is strictly furthest, tre and uno tie below it",
@@ -71,7 +71,7 @@ TEST(ProgressiveOrdina, OrdersAndAdjustsTheThreeProgressives) {
   }
 }
 
-TEST(ProgressiveOrdina, AnAdjustmentThatDoesNotFitFailsAfterTheOrdering) {
+TEST(SortProgressives, AnAdjustmentThatDoesNotFitFailsAfterTheOrdering) {
   TrackModel m;
   put(m.record[81], {100, 2147483600, 1});
   put(m.record[82], {300, 5, 1});

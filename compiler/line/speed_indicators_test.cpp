@@ -13,7 +13,7 @@ TrackModel track() {
   return m;
 }
 
-TEST(MemoIndicatoriVMax, PacksBothBoardsIntoTheCell) {
+TEST(PlaceSpeedIndicator, PacksBothBoardsIntoTheCell) {
   const struct {
     SpeedIndicator v;
     int16_t valore1, valore2, valore3, valore4;
@@ -36,7 +36,7 @@ TEST(MemoIndicatoriVMax, PacksBothBoardsIntoTheCell) {
   }
 }
 
-TEST(MemoIndicatoriVMax, MountainMarkersGiveWayOtherObjectsRefuse) {
+TEST(PlaceSpeedIndicator, MountainMarkersGiveWayOtherObjectsRefuse) {
   for (int code = 0; code < 16; ++code) {
     TrackModel m = track();
     m.celle[32].oggetto = static_cast<uint8_t>(code);
@@ -48,7 +48,7 @@ TEST(MemoIndicatoriVMax, MountainMarkersGiveWayOtherObjectsRefuse) {
   }
 }
 
-TEST(MemoIndicatoriVMax, AValueOutside16BitsFailsKeepingWhatCameBefore) {
+TEST(PlaceSpeedIndicator, AValueOutside16BitsFailsKeepingWhatCameBefore) {
   TrackModel m = track();
   EXPECT_THROW(place_speed_indicator(m, {1550, 100, 1700, 0, 0, 0, 0, 0, 0}), ReadFailure);
   EXPECT_EQ(m.celle[32].oggetto, kSpeedIndicator);

@@ -47,7 +47,7 @@ enum ObjectCode : uint8_t {
 };
 
 // What an object code stands for, in Italian ("segnale", "inizio
-// rallentamento", ...); empty for 0, "codice N" for a code no placement
+// rallentamento", ...); empty for 0, "code N" for a code no placement
 // writes.
 std::string object_name(int code);
 

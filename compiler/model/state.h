@@ -27,8 +27,8 @@ struct Origins {
 // the author tools report them.
 struct RowCounts {
   int32_t curve = 0;
-  int32_t pendenze = 0;
-  int32_t stazioni = 0;
+  int32_t gradients = 0;
+  int32_t stations = 0;
 };
 
 // How the reading of one description ended.

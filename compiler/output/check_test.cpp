@@ -55,7 +55,7 @@ TEST(Check, EveryFaultOnceAtItsPlace) {
     const char* name;
     std::string linea, treno;
     std::vector<Row> expected;
-    int32_t codice, posizione;
+    int32_t code, posizione;
   } cases[] = {
       {"line: a sign on a board's cell stops the builder; the gradient past the end is still found",
        text({"[generale]", "lunghezza percorso,    12000", "[curve]", "curvad4,  500,  300", "pendneza,  1000, 5",
@@ -96,7 +96,7 @@ TEST(Check, EveryFaultOnceAtItsPlace) {
                               ? check_texts("N", "1", DescriptionText{}, DescriptionText::of(c.treno))
                               : check(c.linea, c.treno);
     EXPECT_EQ(faults(r), c.expected) << c.name;
-    EXPECT_EQ(r.codice_errore, c.codice) << c.name;
+    EXPECT_EQ(r.codice_errore, c.code) << c.name;
     EXPECT_EQ(r.posizione_errore, c.posizione) << c.name;
   }
 }

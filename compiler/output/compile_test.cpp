@@ -55,14 +55,14 @@ class Compilation : public ::testing::Test {
   CompileOutcome compile(const std::string& line, const std::string& train, CompileOptions options = {}) {
     if (!line.empty()) write_file(names_.linea_txt, line);
     write_file(names_.treno_txt, train);
-    stato_ = CompilationState{};
-    stato_.nome = "N";
-    stato_.treno = "1";
-    return compile_scenario(stato_, {names_.linea_txt, names_.treno_txt}, names_, options);
+    state_ = CompilationState{};
+    state_.nome = "N";
+    state_.treno = "1";
+    return compile_scenario(state_, {names_.linea_txt, names_.treno_txt}, names_, options);
   }
   testing::TempDir dir_;
   FileNames names_ = file_names(dir_.path(), "N", "1");
-  CompilationState stato_;
+  CompilationState state_;
 };
 
 // The files written are the serialised model, in their order; without the
@@ -86,18 +86,18 @@ TEST_F(Compilation, TheFilesWrittenAreTheCompiledModel) {
     SCOPED_TRACE(c.name);
     const CompileOutcome outcome = compile(c.linea, c.treno, geometry(c.geometry));
     ASSERT_FALSE(outcome.io_error);
-    EXPECT_EQ(fatal_error(stato_), 0);
-    EXPECT_EQ(stato_.codice_errore(), c.codice_errore);
+    EXPECT_EQ(fatal_error(state_), 0);
+    EXPECT_EQ(state_.codice_errore(), c.codice_errore);
     std::vector<fs::path> written = {names_.sim, names_.dat};
     if (c.geometry) written.insert(written.begin(), names_.linea_dat);
     EXPECT_EQ(outcome.written, written);
-    EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.model.record));
-    EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.model.celle));
+    EXPECT_EQ(read_file(names_.sim), records_bytes(state_.model.record));
+    EXPECT_EQ(read_file(names_.dat), track_bytes(state_.model.celle));
     if (c.geometry) {
-      EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.model.geometry));
+      EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(state_.model.geometry));
     } else {
       EXPECT_FALSE(fs::exists(names_.linea_dat));
-      EXPECT_FALSE(stato_.model.geometry.exists());
+      EXPECT_FALSE(state_.model.geometry.exists());
     }
     fs::remove(names_.linea_dat);
   }
@@ -120,11 +120,11 @@ TEST_F(Compilation, OccupiedHeaderSlotsWriteNothingAndKeepEarlierFiles) {
   };
   for (const auto& c : cases) {
     const CompileOutcome outcome = compile(c.line, c.train);
-    EXPECT_EQ(fatal_error(stato_), c.fatal) << c.what;
+    EXPECT_EQ(fatal_error(state_), c.fatal) << c.what;
     EXPECT_TRUE(outcome.written.empty()) << c.what;
-    EXPECT_EQ(stato_.codice_errore(), 0) << c.what;  // a header fault is no recorded error
+    EXPECT_EQ(state_.codice_errore(), 0) << c.what;  // a header fault is no recorded error
     // The codes are not stamped into a refused model.
-    EXPECT_EQ(stato_.model.record[85].orario, 0) << c.what;
+    EXPECT_EQ(state_.model.record[85].orario, 0) << c.what;
     EXPECT_EQ(read_file(names_.linea_dat), geometry) << c.what;
     EXPECT_EQ(read_file(names_.sim), records) << c.what;
     EXPECT_EQ(read_file(names_.dat), track) << c.what;
@@ -144,8 +144,8 @@ TEST_F(Compilation, WithoutATrackModelNothingIsCompiled) {
   };
   for (const auto& c : cases) {
     EXPECT_TRUE(compile(c.line, with_rows(kTrain, "")).written.empty()) << c.what;
-    EXPECT_EQ(fatal_error(stato_), c.fatal) << c.what;
-    EXPECT_EQ(stato_.codice_errore(), c.fatal) << c.what;
+    EXPECT_EQ(fatal_error(state_), c.fatal) << c.what;
+    EXPECT_EQ(state_.codice_errore(), c.fatal) << c.what;
     EXPECT_FALSE(fs::exists(names_.dat)) << c.what;
     EXPECT_FALSE(fs::exists(names_.sim)) << c.what;
   }
@@ -156,9 +156,9 @@ TEST_F(Compilation, RecordedErrorsStillWriteTheFiles) {
   const std::string rows =
       "segnale,    1000,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\nsegnale,    1010,   1, 4, 0,  0, 0,    0,  0,0,0, 0\r\n";
   compile(with_rows(kLine, ""), with_rows(kTrain, rows), deleting());
-  EXPECT_EQ(fatal_error(stato_), 0);
-  EXPECT_EQ(stato_.codice_errore(), 16);
-  EXPECT_EQ(stato_.posizione_errore(), 1010);
+  EXPECT_EQ(fatal_error(state_), 0);
+  EXPECT_EQ(state_.codice_errore(), 16);
+  EXPECT_EQ(state_.posizione_errore(), 1010);
   EXPECT_TRUE(fs::exists(names_.dat));
   EXPECT_FALSE(fs::exists(names_.linea_txt));
   EXPECT_FALSE(fs::exists(names_.treno_txt));
@@ -191,8 +191,8 @@ TEST_F(Compilation, DescriptionsAreDeletedAsFarAsTheyWereRead) {
     for (const auto& c : cases) {
       if (!c.line.empty()) write_file(names_.linea_txt, c.line);
       if (!c.train.empty()) write_file(names_.treno_txt, c.train);
-      stato_ = CompilationState{};
-      compile_scenario(stato_, {names_.linea_txt, names_.treno_txt}, names_, builder ? deleting() : CompileOptions{});
+      state_ = CompilationState{};
+      compile_scenario(state_, {names_.linea_txt, names_.treno_txt}, names_, builder ? deleting() : CompileOptions{});
       EXPECT_EQ(fs::exists(names_.linea_txt), builder ? c.line_left : !c.line.empty()) << c.what;
       EXPECT_EQ(fs::exists(names_.treno_txt), builder ? c.train_left : !c.train.empty()) << c.what;
       fs::remove(names_.linea_txt);
@@ -238,13 +238,13 @@ TEST(CompileTexts, EachCompilationStartsAfresh) {
   EXPECT_TRUE(s.errors.empty());
   EXPECT_EQ(s.nome, "Montebrisca_Lurna");
   EXPECT_FALSE(s.model.geometry.exists());
-  EXPECT_EQ(s.rows_read.stazioni, 3);
+  EXPECT_EQ(s.rows_read.stations, 3);
 }
 
 // A description that opens but fails on reading (here a file whose first
 // read is an input/output error) is a reading failure, error 25, like any
 // other: it never escapes the compilation as an exception.
-TEST(MemorizzaPercorso, ADescriptionThatFailsOnReadingIsError25) {
+TEST(CompileScenario, ADescriptionThatFailsOnReadingIsError25) {
   const fs::path unreadable = "/proc/self/mem";
   testing::TempDir dir;
   const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");

@@ -180,11 +180,11 @@ class WriteCompiledFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     names_ = file_names(dir_.path(), "Montebrisca_Lurna", "7395");
-    create_model(stato_.model, 100, true);
-    stato_.model.geometry.x.set(0, int16_t{0});
-    stato_.model.geometry.y.set(1, int16_t{1});
-    stato_.model.record[85].nome_punto = "Montebrisca_Lurna";
-    stato_.model.celle[3].oggetto = kSignal;
+    create_model(state_.model, 100, true);
+    state_.model.geometry.x.set(0, int16_t{0});
+    state_.model.geometry.y.set(1, int16_t{1});
+    state_.model.record[85].nome_punto = "Montebrisca_Lurna";
+    state_.model.celle[3].oggetto = kSignal;
   }
 
   std::set<std::string> folder() const {
@@ -195,16 +195,16 @@ class WriteCompiledFiles : public ::testing::Test {
 
   TempDir dir_;
   FileNames names_;
-  CompilationState stato_;
+  CompilationState state_;
 };
 
 TEST_F(WriteCompiledFiles, WritesTheThreeSerialisedFiles) {
-  const CompileOutcome outcome = write_compiled_files(stato_, names_);
+  const CompileOutcome outcome = write_compiled_files(state_, names_);
   ASSERT_FALSE(outcome.io_error);
   EXPECT_EQ(outcome.written, (std::vector<fs::path>{names_.linea_dat, names_.sim, names_.dat}));
-  EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(stato_.model.geometry));
-  EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.model.record));
-  EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.model.celle));
+  EXPECT_EQ(read_file(names_.linea_dat), geometry_bytes(state_.model.geometry));
+  EXPECT_EQ(read_file(names_.sim), records_bytes(state_.model.record));
+  EXPECT_EQ(read_file(names_.dat), track_bytes(state_.model.celle));
   const std::set<std::string> expected = {"Montebrisca_Lurna_linea.dat", "Montebrisca_Lurna_7395.sim",
                                           "Montebrisca_Lurna_7395.dat"};
   EXPECT_EQ(folder(), expected);
@@ -213,11 +213,11 @@ TEST_F(WriteCompiledFiles, WritesTheThreeSerialisedFiles) {
 TEST_F(WriteCompiledFiles, WithoutTheLineOnlyRecordsAndTrackAndEarlierFilesReplacedWhole) {
   write_file(names_.linea_dat, "earlier geometry");
   write_file(names_.dat, std::string(100000, 'x'));
-  stato_.build_geometry = false;
-  ASSERT_FALSE(write_compiled_files(stato_, names_).io_error);
+  state_.build_geometry = false;
+  ASSERT_FALSE(write_compiled_files(state_, names_).io_error);
   EXPECT_EQ(read_file(names_.linea_dat), "earlier geometry");
-  EXPECT_EQ(read_file(names_.sim), records_bytes(stato_.model.record));
-  EXPECT_EQ(read_file(names_.dat), track_bytes(stato_.model.celle));
+  EXPECT_EQ(read_file(names_.sim), records_bytes(state_.model.record));
+  EXPECT_EQ(read_file(names_.dat), track_bytes(state_.model.celle));
 }
 
 TEST_F(WriteCompiledFiles, AFailedWriteNamesTheFileAndStopsThere) {
@@ -229,7 +229,7 @@ TEST_F(WriteCompiledFiles, AFailedWriteNamesTheFileAndStopsThere) {
     names.*failing = dir.path() / too_long_for_a_sibling;
     for (const fs::path* f : {&names.linea_dat, &names.sim, &names.dat}) write_file(*f, "earlier");
 
-    const CompileOutcome outcome = write_compiled_files(stato_, names);
+    const CompileOutcome outcome = write_compiled_files(state_, names);
     const auto& err = outcome.io_error;
     ASSERT_TRUE(err);
     EXPECT_EQ(err->file, names.*failing);

@@ -2,6 +2,6 @@
 
 namespace scenario {
 
-std::string error_text(int numero) { return " Errore n. " + std::to_string(numero); }
+std::string error_text(int number) { return " Errore n. " + std::to_string(number); }
 
 }  // namespace scenario

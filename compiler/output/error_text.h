@@ -8,6 +8,6 @@
 namespace scenario {
 
 // " Errore n. " followed by the number, e.g. " Errore n. 1250".
-std::string error_text(int numero);
+std::string error_text(int number);
 
 }  // namespace scenario

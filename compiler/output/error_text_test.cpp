@@ -6,7 +6,7 @@
 namespace scenario {
 namespace {
 
-TEST(TestoErrore, LeadingBlankThenTheNumber) {
+TEST(ErrorText, LeadingBlankThenTheNumber) {
   EXPECT_EQ(error_text(1250), " Errore n. 1250");
   EXPECT_EQ(error_text(1251), " Errore n. 1251");
   EXPECT_EQ(error_text(101), " Errore n. 101");

@@ -24,7 +24,7 @@ constexpr int kApproachGroups[] = {5, 11, 18};
 class Walk {
  public:
   explicit Walk(CompilationState& state)
-      : stato_(state), celle_(state.model.celle), last_(static_cast<int>(celle_.size()) - 1) {}
+      : state_(state), celle_(state.model.celle), last_(static_cast<int>(celle_.size()) - 1) {}
 
   void run() {
     for (int c = 1; c <= last_ - 2; ++c) {
@@ -60,11 +60,11 @@ class Walk {
   // start): the error records the cell's metres as its position and is
   // located at the row that placed that object.
   void raise(ErrorCode code, int cell_index, int object_cell) {
-    const std::vector<Place>& origins = stato_.origins.cella;
+    const std::vector<Place>& origins = state_.origins.cella;
     const Place place = object_cell >= 0 && static_cast<size_t>(object_cell) < origins.size()
                             ? origins[static_cast<size_t>(object_cell)]
                             : Place{};
-    stato_.errors.raise(code, Stage::kRouteWalk, place, {.position = cell_index * kCellMetres, .cell = cell_index});
+    state_.errors.raise(code, Stage::kRouteWalk, place, {.position = cell_index * kCellMetres, .cell = cell_index});
   }
 
   // Every signal within 20 cells before a warning board gets a marker one or
@@ -141,7 +141,7 @@ class Walk {
     }
   }
 
-  CompilationState& stato_;
+  CompilationState& state_;
   std::vector<Cella>& celle_;
   const int last_;
 };

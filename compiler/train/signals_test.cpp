@@ -24,13 +24,13 @@ bool place(CompilationState& s, int32_t posizione, const SignalValues& v) {
   return place_signal(s.model, {posizione, v.sx, v.s1, v.s2, v.s3, v.rapp, v.dx, v.d1, v.d2, v.d3, v.tempo});
 }
 
-TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
+TEST(PlaceSignal, PacksTheAspectsAndMarksTheApproach) {
   const struct {
     const char* name;
     int32_t posizione;
     SignalValues values;
     int64_t cell;
-    std::array<int16_t, 4> valori;
+    std::array<int16_t, 4> cell_values;
     std::vector<std::pair<int64_t, uint8_t>> approach;  // cell, preavviso
   } cases[] = {
       {"left signal at 2800", 2800, {1, 4, 0, 0, 0, 0, 0, 0, 0, 0}, 57, {40, 0, 0, 3},
@@ -51,15 +51,15 @@ TEST(MemoSegnale, PacksTheAspectsAndMarksTheApproach) {
     EXPECT_TRUE(place(s, c.posizione, c.values)) << c.name;
     const Cella& cell = s.model.celle[c.cell];
     EXPECT_EQ(cell.oggetto, kSignal) << c.name;
-    EXPECT_EQ(cell.valore1, c.valori[0]) << c.name;
-    EXPECT_EQ(cell.valore2, c.valori[1]) << c.name;
-    EXPECT_EQ(cell.valore3, c.valori[2]) << c.name;
-    EXPECT_EQ(cell.valore4, c.valori[3]) << c.name;
+    EXPECT_EQ(cell.valore1, c.cell_values[0]) << c.name;
+    EXPECT_EQ(cell.valore2, c.cell_values[1]) << c.name;
+    EXPECT_EQ(cell.valore3, c.cell_values[2]) << c.name;
+    EXPECT_EQ(cell.valore4, c.cell_values[3]) << c.name;
     for (const auto& [at, code] : c.approach) EXPECT_EQ(s.model.celle[at].preavviso, code) << c.name << " " << at;
   }
 }
 
-TEST(MemoSegnale, TempoIsRaisedTo101AndKeptOnlyForKind2) {
+TEST(PlaceSignal, TempoIsRaisedTo101AndKeptOnlyForKind2) {
   const struct {
     int32_t sx, tempo;
     uint8_t tempo_segnale;
@@ -74,7 +74,7 @@ TEST(MemoSegnale, TempoIsRaisedTo101AndKeptOnlyForKind2) {
   }
 }
 
-TEST(MemoSegnale, OnlyFreeCellsTakeASignal) {
+TEST(PlaceSignal, OnlyFreeCellsTakeASignal) {
   for (const uint8_t code : {kSignal, kSlowdownStart, kSpeedIndicator, kStationStop, kDirectionSign,
                              kMountainMarker}) {
     CompilationState s = route_state();
@@ -88,7 +88,7 @@ TEST(MemoSegnale, OnlyFreeCellsTakeASignal) {
   }
 }
 
-TEST(MemoSegnale, ApproachCodesOverwriteWhateverIsThere) {
+TEST(PlaceSignal, ApproachCodesOverwriteWhateverIsThere) {
   CompilationState s = route_state();
   s.model.celle[55].oggetto = kSignal;
   s.model.celle[55].preavviso = 84;

@@ -48,7 +48,7 @@ void expect_cells(const CompilationState& s, const std::vector<Placed>& expected
   EXPECT_EQ(objects, expected.size()) << name;
 }
 
-TEST(MemoRallentamento, PlacesBoardsStartEndAndApproach) {
+TEST(PlaceSlowdown, PlacesBoardsStartEndAndApproach) {
   const struct {
     const char* name;
     Slowdown slowdown;
@@ -99,7 +99,7 @@ TEST(MemoRallentamento, PlacesBoardsStartEndAndApproach) {
   }
 }
 
-TEST(MemoRallentamento, OccupiedCells) {
+TEST(PlaceSlowdown, OccupiedCells) {
   const Slowdown data_set{93650, 40, 200, 0, 1, 0};
   const struct {
     const char* name;
@@ -153,7 +153,7 @@ TEST(SlowdownRow, OccupiedCellEndsTheReadingAtX) {
   EXPECT_EQ(s.model.celle[0].velocita, 0);
 }
 
-TEST(AbbattimentoRow, PlacesASpeedReductionPointWithoutTheExtraCell) {
+TEST(SpeedReductionRow, PlacesASpeedReductionPointWithoutTheExtraCell) {
   const struct {
     std::string row;
     int64_t cell;
@@ -178,7 +178,7 @@ TEST(AbbattimentoRow, PlacesASpeedReductionPointWithoutTheExtraCell) {
   }
 }
 
-TEST(AbbattimentoRow, OccupiedCellIsError7) {
+TEST(SpeedReductionRow, OccupiedCellIsError7) {
   CompilationState s = route_state();
   const auto result =
       read_train_text(s, train_text({"segnale, 1950, 1,4,0, 0,0, 0, 0,0,0, 0", "abbattimento, 2000, 5", "vetture, 5"}));
@@ -192,7 +192,7 @@ TEST(AbbattimentoRow, OccupiedCellIsError7) {
 
 // Unlike signal and slowdown rows, an abbattimento row does not stop on an
 // error left by the line reader.
-TEST(AbbattimentoRow, EarlierErrorDoesNotStopIt) {
+TEST(SpeedReductionRow, EarlierErrorDoesNotStopIt) {
   CompilationState s = route_state();
   testing::raise_line_error(s, 109950);
   EXPECT_EQ(read_train_text(s, train_text({"abbattimento, 2000, 5", "vetture, 5"})), ReadingEnd::kCompleted);

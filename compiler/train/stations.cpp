@@ -73,13 +73,13 @@ void note_stop(const Row& row, Place at, int64_t stop, const std::string& name) 
 
 }  // namespace
 
-Next read_station(const Row& row, int32_t& indice) {
+Next read_station(const Row& row, int32_t& index) {
   FieldReader& in = row.in;
   TrackModel& m = row.s.model;
   // Stations and sign texts share the records; a station never takes a sign's.
-  if (indice >= m.next_sign_slot) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
-  Record& r = m.record[static_cast<size_t>(indice)];
-  row.s.origins.record[static_cast<size_t>(indice)] = row.place;
+  if (index >= m.next_sign_slot) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
+  Record& r = m.record[static_cast<size_t>(index)];
+  row.s.origins.record[static_cast<size_t>(index)] = row.place;
 
   const int32_t position = in.number();
   const Place at = row.here();
@@ -95,7 +95,7 @@ Next read_station(const Row& row, int32_t& indice) {
 
   set_zone(r, position, length);
   if (length < kShortStation) r.dato_2 = 0;
-  if (indice == 1) {
+  if (index == 1) {
     r.allungamento = 0;
     r.dato_2 = 0;
   }
@@ -116,17 +116,17 @@ Next read_station(const Row& row, int32_t& indice) {
     if (stop <= 1) return row.stop(ErrorCode::kStopCellAtStart, at, std::nullopt, stop);
     if (row.notes) note_stop(row, at, stop, r.nome_punto);
     m.celle[static_cast<size_t>(stop)].oggetto = kStationStop;
-    m.celle[static_cast<size_t>(stop)].valore1 = static_cast<int16_t>(indice);
+    m.celle[static_cast<size_t>(stop)].valore1 = static_cast<int16_t>(index);
     row.s.origins.cella[static_cast<size_t>(stop)] = row.place;
   }
 
-  if (indice > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[static_cast<size_t>(indice) - 1].fine_zona) {
+  if (index > 1 && int64_t{r.inizio_zona} - kMinimumGap < m.record[static_cast<size_t>(index) - 1].fine_zona) {
     return row.stop(ErrorCode::kStationsTooClose, at, position);
   }
 
-  ++indice;
-  ++row.s.rows_read.stazioni;
-  if (indice >= m.next_sign_slot) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
+  ++index;
+  ++row.s.rows_read.stations;
+  if (index >= m.next_sign_slot) return row.stop(ErrorCode::kTooManyStations, row.place, std::nullopt);
   return Next::kRow;
 }
 

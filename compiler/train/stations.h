@@ -10,12 +10,12 @@
 namespace scenario {
 
 // Reads the seventeen columns of a "stazione" row (the keyword is already
-// read) into record `indice`, step by step, each check right after the
+// read) into record `index`, step by step, each check right after the
 // values it needs, so that a refused row keeps what was stored before.
-// `indice` counts stations from 1 and advances after each stored station.
+// `index` counts stations from 1 and advances after each stored station.
 // `next_sign_slot`, the next free sign slot, bounds it: a station whose own
 // slot is at or above it is refused, and an index that reaches it after the
 // increase ends the reading; both are error 10.
-Next read_station(const Row& row, int32_t& indice);
+Next read_station(const Row& row, int32_t& index);
 
 }  // namespace scenario

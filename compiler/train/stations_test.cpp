@@ -85,7 +85,7 @@ TEST(Station, ZoneStopAndApproachByCategory) {
     int category;
     int32_t length;
     int dato_2, allungamento;
-    int32_t inizio, fine;
+    int32_t start, end;
     int dato_2_after, allungamento_after;
     int64_t stop;  // -1: none
     bool approach;
@@ -105,8 +105,8 @@ TEST(Station, ZoneStopAndApproachByCategory) {
     EXPECT_EQ(result, ReadingEnd::kCompleted) << name;
     EXPECT_EQ(s.codice_errore(), 0) << name;
     const Record& r = s.model.record[2];
-    EXPECT_EQ(r.inizio_zona, c.inizio) << name;
-    EXPECT_EQ(r.fine_zona, c.fine) << name;
+    EXPECT_EQ(r.inizio_zona, c.start) << name;
+    EXPECT_EQ(r.fine_zona, c.end) << name;
     EXPECT_EQ(r.dato_2, c.dato_2_after) << name;
     EXPECT_EQ(r.allungamento, c.allungamento_after) << name;
     EXPECT_EQ(stop_cell(s.model), c.stop) << name;
