@@ -1,5 +1,5 @@
 // Number rules shared by the whole compiler: the nearest-even conversion, the
-// two cell-index rules, `minimo`, and the wrapping stores into the
+// two cell-index rules, and the wrapping stores into the
 // fixed-width members of the model (the checked ones are a reading rule).
 #pragma once
 
@@ -33,12 +33,6 @@ PositionRange stretch_positions(int64_t cell);
 // The metre a point object of a cell stands at, (cell - 1) * 50: the middle
 // of object_positions(cell). The cell's stretch attributes begin 50 m later.
 int64_t object_metre(int64_t cell);
-
-// The smaller of two numbers; on a tie the first.
-template <class T>
-T minimo(T x, T y) {
-  return x > y ? y : x;
-}
 
 // A value stored into a member that keeps only its low bits.
 template <class T>

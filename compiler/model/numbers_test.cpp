@@ -51,14 +51,6 @@ TEST(CellIndex, PositionRangesAreTheInverseOfBothRules) {
   EXPECT_EQ(object_positions(33).from, 1576);
 }
 
-TEST(Minimo, ReturnsTheSmallerAndTheFirstOnATie) {
-  EXPECT_EQ(minimo(180, 120), 120);
-  EXPECT_EQ(minimo(180, 200), 180);
-  // A tie is told apart only by identity: compare addresses of the result.
-  int a = 5, b = 5;
-  EXPECT_EQ(&minimo<const int&>(a, b), &a);
-}
-
 TEST(Widths, LowBitsWrap) {
   EXPECT_EQ(low_bits<uint8_t>(257), 1);
   EXPECT_EQ(low_bits<uint8_t>(-1), 255);

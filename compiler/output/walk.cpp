@@ -81,7 +81,7 @@ class Walk {
 
   bool lower_marker(int i) {
     if (!has(i, kReductionPositive)) return false;
-    cell(i).valore1 = minimo<int16_t>(kMarkerSpeed, cell(i).valore1);
+    cell(i).valore1 = std::min<int16_t>(kMarkerSpeed, cell(i).valore1);
     return true;
   }
 
