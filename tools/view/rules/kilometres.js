@@ -30,6 +30,23 @@ function lineKmText(lineMetres) {
   return sign + Math.floor(m / 1000) + "+" + String(m % 1000).padStart(3, "0");
 }
 
+// The line metre of a kilometre as the search and `scenario inspect --at`
+// take it, or null: "km" (any case) before or after the number or neither,
+// "-" or not, then K+M (M of 1 to 3 digits, metres past the post), K.D or K,D
+// (1 to 3 decimals) or K, with K of at most 9 digits. Only spaces are trimmed,
+// as parse_line_km does.
+function parseLineKm(text) {
+  let t = text.replace(/^ +| +$/g, "");
+  if (/^[kK][mM]/.test(t)) t = t.slice(2);
+  else if (/[kK][mM]$/.test(t)) t = t.slice(0, -2);
+  const m = /^ *(-?)(\d{1,9})(?:([+.,])(\d{1,3}))? *$/.exec(t);
+  if (!m) return null;
+  // "90+3" is 3 metres past the post, "90.3" three tenths of a kilometre.
+  const part = m[4] === undefined ? 0 : m[3] === "+" ? Number(m[4]) : Number(m[4].padEnd(3, "0"));
+  const metres = Number(m[2]) * 1000 + part;
+  return m[1] && metres > 0 ? -metres : metres;
+}
+
 // A tick every `step` line metres on the route metres [from, to], stretch by
 // stretch: [route metre, line metre].
 function lineKmTicks(stretches, from, to, step) {
@@ -43,4 +60,4 @@ function lineKmTicks(stretches, from, to, step) {
   return ticks;
 }
 
-module.exports = { lineMetre, routeMetresAtLine, lineKmText, lineKmTicks };  // not in the page
+module.exports = { lineMetre, routeMetresAtLine, lineKmText, parseLineKm, lineKmTicks };  // not in the page

@@ -2,9 +2,9 @@
 const { test } = require("node:test");
 const assert = require("node:assert");
 const cases = require("../../../testdata/kilometres/cases.json");
-const { lineMetre, routeMetresAtLine, lineKmText, lineKmTicks } = require("./kilometres.js");
+const { lineMetre, routeMetresAtLine, lineKmText, parseLineKm, lineKmTicks } = require("./kilometres.js");
 
-// The table's routes and texts are the compiler's tests' too
+// The table's routes, texts and forms are the compiler's tests' too
 // (compiler/output/line_kilometre_test.cpp).
 test("line metres and the route metres of a line metre, on each route of the shared table", () => {
   for (const route of cases.routes) {
@@ -18,8 +18,15 @@ test("line metres and the route metres of a line metre, on each route of the sha
   }
 });
 
-test("kilometre texts", () => {
-  for (const [metre, text] of cases.texts) assert.strictEqual(lineKmText(metre), text);
+test("kilometre texts, written and read back", () => {
+  for (const [metre, text] of cases.texts) {
+    assert.strictEqual(lineKmText(metre), text);
+    assert.strictEqual(parseLineKm(text), metre, text);
+  }
+});
+
+test("the kilometre forms taken and refused", () => {
+  for (const [text, metre] of cases.kilometres) assert.strictEqual(parseLineKm(text), metre, JSON.stringify(text));
 });
 
 test("line kilometre ticks fall on whole steps of the line's count, stretch by stretch", () => {

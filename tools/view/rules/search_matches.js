@@ -1,15 +1,12 @@
-// What the search box finds: a line kilometre (90+300, km 90.3, 90,3 km), a
-// metre from the start (1500 m), a cell (cella 32), a station or a sign by
-// part of its name. Every match is listed, so a kilometre that the line passes
-// twice gives two; a bare number is read each way it can be.
+// What the search box finds: a line kilometre in the forms parseLineKm takes
+// (also read from the start when written without "+"), a metre from the start
+// (1500 m), a cell (cella 32), a station or a sign by part of its name. Every
+// match is listed, so a kilometre that the line passes twice gives two; a bare
+// number is read each way it can be.
 "use strict";  // not in the page
-const { lineKmText, routeMetresAtLine } = require("./kilometres.js");  // not in the page
+const { lineKmText, parseLineKm, routeMetresAtLine } = require("./kilometres.js");  // not in the page
 const { cellMetre } = require("./places.js");  // not in the page
 const { metresText, startKmText } = require("./scales.js");  // not in the page
-
-function parseNumber(text) {
-  return Number(text.replace(",", "."));
-}
 
 // The matches of a query on a route: [{text, metre, cell?}].
 function searchMatches(route, query) {
@@ -30,22 +27,19 @@ function searchMatches(route, query) {
   const cell = (c) => {
     if (Number.isInteger(c) && c >= 0 && c <= route.last_cell) found.push({ text: "cella " + c, metre: Math.max(0, cellMetre(c)), cell: c });
   };
+  const km = parseLineKm(query.trim());
+  if (km !== null) {
+    lineKm(km);
+    if (!q.includes("+")) startKm(km);
+  }
   let m;
-  if ((m = q.match(/^(?:km\s*)?(-?\d+)\s*\+\s*(\d{1,3})$/))) {
-    const km = Number(m[1]);
-    lineKm(km * 1000 + (km < 0 ? -1 : 1) * Number(m[2]));
-  } else if ((m = q.match(/^km\s*(-?\d+(?:[.,]\d+)?)$/)) || (m = q.match(/^(-?\d+(?:[.,]\d+)?)\s*km$/))) {
-    const metres = Math.round(parseNumber(m[1]) * 1000);
-    lineKm(metres);
-    startKm(metres);
-  } else if ((m = q.match(/^(?:m\s*)?(\d+)\s*m$/)) || (m = q.match(/^m\s*(\d+)$/))) {
+  if ((m = q.match(/^(?:m\s*)?(\d+)\s*m$/)) || (m = q.match(/^m\s*(\d+)$/))) {
     metre(Number(m[1]));
   } else if ((m = q.match(/^(?:cella|c)\s*(\d+)$/))) {
     cell(Number(m[1]));
-  } else if ((m = q.match(/^(\d+(?:[.,]\d+)?)$/))) {
-    const value = parseNumber(m[1]);
-    lineKm(Math.round(value * 1000));
-    startKm(Math.round(value * 1000));
+  } else if (/^\d+(?:[.,]\d+)?$/.test(q)) {
+    // A bare whole number (90, or 90.0) is also a metre and a cell.
+    const value = Number(q.replace(",", "."));
     if (Number.isInteger(value)) {
       metre(value);
       cell(value);

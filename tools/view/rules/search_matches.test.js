@@ -57,3 +57,10 @@ test("each reading of a query, in order: line kilometre, from the start, metre, 
     assert.deepStrictEqual(searchMatches(route, query), matches, JSON.stringify(query));
   }
 });
+
+// The kilometre forms are parseLineKm's, those of `scenario inspect --at`.
+test("a kilometre in no form parseLineKm takes is not read as one", () => {
+  for (const query of ["km 90.3456", "90.3456", "90 + 300", "90+3000", "km 90 km"]) {
+    assert.deepStrictEqual(searchMatches(route, query), [], query);
+  }
+});
