@@ -48,17 +48,22 @@ std::string line_km_text(int64_t line_metre) {
 
 namespace {
 
-// Reads the digits at the front of `text` into `value`; false when there is none.
-bool digits(std::string_view& text, int64_t& value, size_t& count) {
+// Reads the digits at the front of `text` into `value`: false when there are
+// none or more than `most`.
+bool digits(std::string_view& text, size_t most, int64_t& value, size_t& count) {
   value = 0;
   count = 0;
   while (count < text.size() && text[count] >= '0' && text[count] <= '9') {
-    if (value > 100'000'000) return false;  // no line is that long
+    if (count == most) return false;
     value = value * 10 + (text[count] - '0');
     ++count;
   }
   text.remove_prefix(count);
   return count > 0;
+}
+
+bool is_km(std::string_view two) {
+  return two.size() == 2 && (two[0] == 'k' || two[0] == 'K') && (two[1] == 'm' || two[1] == 'M');
 }
 
 }  // namespace
@@ -69,17 +74,22 @@ std::optional<int64_t> parse_line_km(std::string_view text) {
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   };
   trim();
-  if (text.substr(0, 2) == "km") text.remove_prefix(2), trim();
+  if (is_km(text.substr(0, 2))) {
+    text.remove_prefix(2);
+  } else if (text.size() >= 2 && is_km(text.substr(text.size() - 2))) {
+    text.remove_suffix(2);
+  }
+  trim();
   const bool negative = !text.empty() && text.front() == '-';
   if (negative) text.remove_prefix(1);
   int64_t km = 0, part = 0;
   size_t count = 0;
-  if (!digits(text, km, count)) return std::nullopt;
+  if (!digits(text, 9, km, count)) return std::nullopt;
   if (!text.empty()) {
     const char mark = text.front();
     if (mark != '+' && mark != '.' && mark != ',') return std::nullopt;
     text.remove_prefix(1);
-    if (!digits(text, part, count) || count > 3 || !text.empty()) return std::nullopt;
+    if (!digits(text, 3, part, count) || !text.empty()) return std::nullopt;
     // "90+3" is 3 metres past the post, "90.3" three tenths of a kilometre.
     if (mark != '+') part *= count == 1 ? 100 : count == 2 ? 10 : 1;
   }

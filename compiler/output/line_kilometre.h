@@ -39,8 +39,12 @@ std::vector<int64_t> route_metres_at(const std::vector<KilometreStretch>& stretc
 // A line metre as the line's posts write it: 90300 is "90+300", -200 "-0+200".
 std::string line_km_text(int64_t line_metre);
 
-// The line metre of a kilometre written "90+300", "90.3" or "90,3" (at most
-// three decimals), with or without "km" before it; nothing for other text.
+// The line metre of a kilometre as `scenario inspect --at` and the route
+// page's search take it (tools/view/rules/kilometres.js parses the same):
+// "km" in any case before or after the number or neither, "-" or not, then
+// "90+300" (1 to 3 digits of metres past the post), "90.3" or "90,3" (1 to 3
+// decimals) or "90", with at most 9 digits of kilometres; spaces around it
+// are trimmed. Nothing for other text.
 std::optional<int64_t> parse_line_km(std::string_view text);
 
 }  // namespace scenario

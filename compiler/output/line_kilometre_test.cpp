@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "compiler/model/numbers.h"
+#include "test_support/files.h"
+
 namespace scenario {
 namespace {
+
+namespace fs = std::filesystem;
 
 DecodedRecords with_progressives(std::initializer_list<std::array<int32_t, 3>> rows) {
   DecodedRecords d;
@@ -63,27 +71,56 @@ TEST(LineKilometre, PresenceAndTies) {
   EXPECT_EQ(line_metre(tie, 2999), 2999);
 }
 
-TEST(LineKilometre, TextAndParsing) {
-  const struct {
-    int64_t metre;
-    const char* text;
-  } texts[] = {{90300, "90+300"}, {0, "0+000"},     {5, "0+005"},
-               {100750, "100+750"}, {-200, "-0+200"}, {-1500, "-1+500"}};
-  for (const auto& t : texts) {
-    EXPECT_EQ(line_km_text(t.metre), t.text);
-    EXPECT_EQ(parse_line_km(t.text), t.metre) << t.text;
-  }
+// The table the route page's tests read too (tools/view/rules/*.test.js), so
+// that the page and `scenario inspect` follow the same rules.
+const nlohmann::json& shared_cases() {
+  static const nlohmann::json cases =
+      nlohmann::json::parse(testing::read_file(fs::path(TESTDATA_DIR) / "kilometres" / "cases.json"));
+  return cases;
+}
 
-  const struct {
-    const char* text;
-    std::optional<int64_t> metre;
-  } cases[] = {
-      {"90.3", 90300},  {"90,3", 90300},    {"90.30", 90300}, {"90.003", 90003}, {"90+3", 90003},
-      {"km 90.3", 90300}, {" 90 ", 90000},  {"-0.2", -200},
-      {"90.3456", {}},  {"90+3000", {}},    {"90+", {}},      {"abc", {}},       {"", {}},
-      {"90.3 km", {}},  {"9 0", {}},        {"+5", {}},
-  };
-  for (const auto& c : cases) EXPECT_EQ(parse_line_km(c.text), c.metre) << c.text;
+std::vector<KilometreStretch> stretches_of(const nlohmann::json& route) {
+  std::vector<KilometreStretch> stretches;
+  for (const auto& s : route.at("stretches")) {
+    const auto& to = s.at("to");
+    stretches.push_back({s.at("from"), to.is_null() ? std::nullopt : std::optional<int64_t>(to), s.at("offset")});
+  }
+  return stretches;
+}
+
+std::optional<int64_t> optional_metre(const nlohmann::json& value) {
+  return value.is_null() ? std::nullopt : std::optional<int64_t>(value.get<int64_t>());
+}
+
+TEST(KilometreCases, LineAndRouteMetres) {
+  for (const auto& route : shared_cases().at("routes")) {
+    const auto stretches = stretches_of(route);
+    const int64_t last = route.at("last_route_metre");
+    for (const auto& c : route.at("line_metres")) {
+      EXPECT_EQ(line_metre(stretches, c[0]), optional_metre(c[1])) << route.at("about") << ", route metre " << c[0];
+    }
+    for (const auto& c : route.at("route_metres")) {
+      EXPECT_EQ(route_metres_at(stretches, c[0], last), c[1].get<std::vector<int64_t>>())
+          << route.at("about") << ", line metre " << c[0];
+    }
+  }
+}
+
+// Every text written reads back as its metre; then the forms that --at and
+// the page's search take and refuse.
+TEST(KilometreCases, TextsAndForms) {
+  for (const auto& c : shared_cases().at("texts")) {
+    EXPECT_EQ(line_km_text(c[0]), c[1].get<std::string>());
+    EXPECT_EQ(parse_line_km(c[1].get<std::string>()), c[0].get<int64_t>()) << c[1];
+  }
+  for (const auto& c : shared_cases().at("kilometres")) {
+    EXPECT_EQ(parse_line_km(c[0].get<std::string>()), optional_metre(c[1])) << c[0];
+  }
+}
+
+TEST(KilometreCases, ObjectCells) {
+  for (const auto& c : shared_cases().at("object_cells")) EXPECT_EQ(cell_of_object(c[0]), c[1].get<int64_t>()) << c[0];
+  for (const auto& c : shared_cases().at("object_metres")) EXPECT_EQ(object_metre(c[0]), c[1].get<int64_t>()) << c[0];
 }
 
 }  // namespace

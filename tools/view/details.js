@@ -3,7 +3,7 @@
 // page) and its stretch values.
 
 function lineKmWords(metre) {
-  const line = lineMetre(metre);
+  const line = lineMetre(route.kilometre, metre);
   return line === null ? "nessuna (prima della prima progressiva)" : "km " + lineKmText(line) + " (dedotto dalle progressive)";
 }
 
@@ -24,7 +24,7 @@ function cellRows(cell, metre) {
   if (c.mountain[cell]) rows.push(["Montagna", "tratto di tipo " + c.mountain[cell]]);
   if (c.approach[cell]) rows.push(["Preavviso", c.approach[cell] + " (il significato è del simulatore)"]);
   if (c.signal_time[cell]) rows.push(["Tempo del segnale", String(c.signal_time[cell])]);
-  const station = stationZoneAt(metre);
+  const station = stationZoneAt(route.stations, metre);
   if (station) rows.push(["Zona di stazione", station.name + " · orario " + station.time]);
   return rows;
 }

@@ -44,7 +44,7 @@ function jumpTo(metre, cell) {
   const half = 1000;
   profileView.setWindow(metre - half, metre + half);
   if (planView) planView.fitStretch(profileView.from, profileView.to);
-  choose(metre, cell === undefined || cell === null ? cellAt(metre) : cell);
+  choose(metre, cell === undefined || cell === null ? cellAt(route, metre) : cell);
 }
 
 if (plan) {
@@ -94,7 +94,7 @@ for (const s of route.stations) {
   const button = htmlElement("button", "", undefined, htmlElement("li", "", undefined, stationList));
   button.type = "button";
   htmlElement("span", "name", s.name, button);
-  const line = lineMetre(s.position);
+  const line = lineMetre(route.kilometre, s.position);
   htmlElement("span", "where", (line === null ? "" : "km " + lineKmText(line) + " · ") + s.time, button);
   button.addEventListener("click", () => jumpTo(s.position, s.stop_cell));
 }

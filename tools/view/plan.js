@@ -57,14 +57,14 @@ class PlanView {
   makeItems() {
     const items = [];
     const add = (kind, metre, cell, text) => {
-      const [x, y] = planPoint(metre);
+      const [x, y] = planPoint(plan, metre);
       const marker = markerShape(kind, null);
       marker.setAttribute("class", "marker " + kind);
       marker.setAttribute("data-cell", cell);
       marker.setAttribute("data-metre", metre);
       items.push({ kind, metre, cell, x, y, marker, text, label: null, priority: PLAN_KINDS[kind].priority });
     };
-    for (const s of route.stations) add("station", s.position, s.stop_cell === null ? cellAt(s.position) : s.stop_cell, s.name);
+    for (const s of route.stations) add("station", s.position, s.stop_cell === null ? cellAt(route, s.position) : s.stop_cell, s.name);
     for (const o of route.objects) {
       if (o.kind in PLAN_KINDS) add(o.kind, o.at, o.cell, o.label);
     }
@@ -156,8 +156,8 @@ class PlanView {
     for (let i = 0; i < plan.count; i++) {
       const [sx, sy] = this.toScreen(plan.xs[i], plan.ys[i]);
       if (sx >= 0 && sx <= w && sy >= 0 && sy <= h) {
-        from = Math.min(from, planMetre(i));
-        to = Math.max(to, planMetre(i));
+        from = Math.min(from, planMetre(plan, i));
+        to = Math.max(to, planMetre(plan, i));
       }
     }
     return from <= to ? [from, to] : null;
@@ -211,7 +211,7 @@ class PlanView {
       dot.setAttribute("display", "none");
       return;
     }
-    const [sx, sy] = this.toScreen(...planPoint(metre));
+    const [sx, sy] = this.toScreen(...planPoint(plan, metre));
     dot.removeAttribute("display");
     dot.setAttribute("cx", sx.toFixed(1));
     dot.setAttribute("cy", sy.toFixed(1));
@@ -226,17 +226,14 @@ class PlanView {
     const step = niceStep(80 / this.scale, 1);
     const ticks = [];
     if (route.kilometre.length) {
-      for (const s of route.kilometre) {
-        const from = Math.max(s.from, range[0]), to = Math.min(s.to === null ? Infinity : s.to - 1, range[1]);
-        for (let v = Math.ceil((from + s.offset) / step) * step; v - s.offset <= to; v += step) {
-          ticks.push([v - s.offset, "km " + lineKmText(v)]);
-        }
+      for (const [metre, line] of lineKmTicks(route.kilometre, range[0], range[1], step)) {
+        ticks.push([metre, "km " + lineKmText(line)]);
       }
     } else {
-      for (let m = Math.ceil(range[0] / step) * step; m <= range[1]; m += step) ticks.push([m, "km " + startKmText(m, step < 1000 ? 3 : 0)]);
+      for (const m of ticksBetween(range[0], range[1], step)) ticks.push([m, "km " + startKmText(m, step < 1000 ? 3 : 0)]);
     }
     for (const [metre, text] of ticks.slice(0, 400)) {
-      const [sx, sy] = this.toScreen(...planPoint(metre));
+      const [sx, sy] = this.toScreen(...planPoint(plan, metre));
       svgElement("circle", { class: "tick", cx: sx.toFixed(1), cy: sy.toFixed(1), r: 2 }, this.tickLayer);
       const label = svgElement("text", { class: "tick-label", "font-size": 9 }, this.tickLayer);
       label.textContent = text;
@@ -256,7 +253,7 @@ class PlanView {
       const d = (sx - px) * (sx - px) + (sy - py) * (sy - py);
       if (d < bestDistance) { bestDistance = d; best = i; }
     }
-    return best === null ? null : planMetre(best);
+    return best === null ? null : planMetre(plan, best);
   }
 
   bindEvents() {
@@ -308,7 +305,7 @@ class PlanView {
         this.events.onLeave();
         return;
       }
-      const cell = marker ? Number(marker.getAttribute("data-cell")) : cellAt(metre);
+      const cell = marker ? Number(marker.getAttribute("data-cell")) : cellAt(route, metre);
       this.events.onHover(metre, cell, e.clientX, e.clientY);
     });
     svg.addEventListener("mouseleave", () => this.events.onLeave());

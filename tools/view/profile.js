@@ -31,17 +31,12 @@ class ProfileView {
     this.height = this.axisTop + PROFILE_AXIS_ROW * axisRows + 10;
     svg.setAttribute("height", this.height);
     this.measure();  // while the page is small: measuring later costs a whole layout
-    let g = 5;
-    route.cells.gradient.forEach((v, i) => { if (i * 50 < route.route_length) g = Math.max(g, Math.abs(v)); });
-    this.gradientLimit = Math.ceil(g / 5) * 5;
+    this.gradientLimit = gradientLimit(route);
     // What the data draws, rebuilt at every change of the stretch; over it the
     // hover and pin lines and the brush, which move on their own.
     this.content = svgElement("g", {}, svg);
     this.overlay = svgElement("g", {}, svg);
-    let v = 40;
-    for (const s of route.cells.speed) v = Math.max(v, s);
-    for (const o of route.objects) if (o.kind === "boards") for (const s of o.left.concat(o.right)) v = Math.max(v, s || 0);
-    this.speedLimit = Math.ceil((v + 10) / 20) * 20;
+    this.speedLimit = speedLimit(route);
     this.bindEvents();
   }
 
@@ -127,7 +122,7 @@ class ProfileView {
 
   valueAxis(parent, panel, lo, hi, step) {
     const y = (v) => panel.top + panel.height - ((v - lo) / (hi - lo)) * panel.height;
-    for (let v = Math.ceil(lo / step) * step; v <= hi; v += step) {
+    for (const v of ticksBetween(lo, hi, step)) {
       const t = svgElement("text", { class: "value-label", x: PROFILE_LEFT - 6, y: y(v) + 3 }, this.content);
       t.textContent = String(v);
       svgElement("line", { class: v === 0 ? "zero" : "grid", x1: PROFILE_LEFT, x2: PROFILE_LEFT + this.plotWidth, y1: y(v), y2: y(v) }, parent);
@@ -212,7 +207,7 @@ class ProfileView {
     for (const s of route.stations) {
       if (s.zone[1] < this.from || s.zone[0] > this.to) continue;
       const x0 = this.x(s.zone[0]);
-      svgElement("rect", { class: "zone", x: x0, y: p.top + 20, width: Math.max(this.x(s.zone[1]) - x0, 1.5), height: 12, "data-cell": s.stop_cell === null ? cellAt(s.position) : s.stop_cell, "data-metre": s.position }, body);
+      svgElement("rect", { class: "zone", x: x0, y: p.top + 20, width: Math.max(this.x(s.zone[1]) - x0, 1.5), height: 12, "data-cell": s.stop_cell === null ? cellAt(route, s.position) : s.stop_cell, "data-metre": s.position }, body);
     }
     for (const s of route.stations) {
       if (s.position < this.from || s.position > this.to) continue;
@@ -248,11 +243,10 @@ class ProfileView {
       label.appendChild(svgElement("title", {})).textContent = title;
       const ticks = [];
       if (cls === "start-km") {
-        for (let m = Math.ceil(this.from / step) * step; m <= this.to; m += step) ticks.push([m, startKmText(m, decimals)]);
+        for (const m of ticksBetween(this.from, this.to, step)) ticks.push([m, startKmText(m, decimals)]);
       } else {
-        for (const s of route.kilometre) {
-          const from = Math.max(s.from, this.from), to = Math.min(s.to === null ? Infinity : s.to - 1, this.to);
-          for (let v = Math.ceil((from + s.offset) / step) * step; v - s.offset <= to; v += step) ticks.push([v - s.offset, lineKmText(v), v]);
+        for (const [metre, line] of lineKmTicks(route.kilometre, this.from, this.to, step)) {
+          ticks.push([metre, lineKmText(line), line]);
         }
       }
       const placer = new LabelPlacer(64);
@@ -316,7 +310,7 @@ class ProfileView {
         this.events.onView(this.from, this.to);
       } else {
         this.drawOverlay();
-        this.events.onPick(pressMetre, cellAt(pressMetre));
+        this.events.onPick(pressMetre, cellAt(route, pressMetre));
       }
     });
     svg.addEventListener("dblclick", () => {
@@ -332,7 +326,7 @@ class ProfileView {
       }
       const marker = e.target.closest && e.target.closest("[data-cell]");
       const metre = marker ? Number(marker.getAttribute("data-metre")) : Math.round(this.metreAt(px));
-      const cell = marker ? Number(marker.getAttribute("data-cell")) : cellAt(metre);
+      const cell = marker ? Number(marker.getAttribute("data-cell")) : cellAt(route, metre);
       this.events.onHover(metre, cell, e.clientX, e.clientY);
     });
     svg.addEventListener("mouseleave", () => this.events.onLeave());
