@@ -16,7 +16,7 @@
 
 #include "compiler/output/compile.h"
 #include "compiler/output/compiled_files.h"
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 #include "compiler/output/layouts.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "compiler/output/compiled_files.h"
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 #include "fuzz/check.h"
 #include "fuzz/sampling.h"
 #include "tools/describe.h"

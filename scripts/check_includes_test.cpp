@@ -1,6 +1,7 @@
 // scripts/check-includes holds the code to its layers: the project's own
 // tree passes, and a tree with an include crossing the table in each of the
-// three ways that matter most fails with each one named.
+// ways that matter most fails with each one named: the read-back layer may use
+// the layouts of the compiled files, never the compile path.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -24,6 +25,7 @@ TEST(CheckIncludes, IncludesAcrossTheLayersAreNamed) {
             "compiler/output/wrong.cpp:3: compiler/output may not include writers/dati_linea.h (writers)\n"
             "compiler/train/wrong.cpp:2: compiler/train may not include compiler/line/line_reader.h "
             "(compiler/line)\n"
+            "readback/wrong.cpp:4: readback may not include compiler/output/compile.h (compiler/output)\n"
             "writers/wrong.cpp:3: writers may not include compiler/model/model.h (compiler/model)\n");
 }
 

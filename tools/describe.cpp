@@ -6,7 +6,7 @@
 #include <optional>
 #include <sstream>
 
-#include "compiler/output/cell_words.h"
+#include "readback/cell_words.h"
 #include "compiler/output/layouts.h"
 #include "tools/text.h"
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 namespace scenario::tools {
 

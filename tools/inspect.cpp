@@ -5,7 +5,7 @@
 
 #include "common/exit_status.h"
 #include "common/read_whole_file.h"
-#include "compiler/output/line_kilometre.h"
+#include "readback/line_kilometre.h"
 #include "tools/commands.h"
 #include "tools/describe.h"
 #include "tools/json_text.h"

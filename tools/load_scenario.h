@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/file_names.h"
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 #include "tools/stale_files.h"
 
 namespace scenario::tools {

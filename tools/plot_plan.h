@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 #include "tools/plot_route.h"
 #include "tools/svg_page.h"
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "compiler/model/numbers.h"
-#include "compiler/output/cell_words.h"
+#include "readback/cell_words.h"
 #include "tools/text.h"
 
 namespace scenario::tools {

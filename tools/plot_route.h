@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 namespace scenario::tools {
 

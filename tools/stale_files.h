@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 namespace scenario::tools {
 

@@ -4,8 +4,8 @@
 #include <map>
 
 #include "compiler/model/numbers.h"
-#include "compiler/output/cell_words.h"
-#include "compiler/output/line_kilometre.h"
+#include "readback/cell_words.h"
+#include "readback/line_kilometre.h"
 #include "tools/text.h"
 
 namespace scenario::tools {

@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 #include "tools/stale_files.h"
 
 namespace scenario::tools {

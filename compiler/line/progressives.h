@@ -11,9 +11,6 @@
 
 namespace scenario {
 
-// What the ordering adds to the kilometric value of a progressive flagged 1.
-inline constexpr int32_t kFlaggedProgressiveMetres = 100;
-
 // For each of records 81, 82, 83 after the ordering, the record it was read
 // into (81..83), or 0 when it was cleared.
 using ProgressiveSources = std::array<int, 3>;

@@ -46,6 +46,14 @@ enum ObjectCode : uint8_t {
   kDirectionSign = 14,
 };
 
+// Values the placements give and the read-back explains: a slowdown's
+// warning board stands kWarningDistance metres before its start; the route
+// walk plants markers (code 12) of speed kMarkerSpeed; the ordering adds
+// kFlaggedProgressiveMetres to a progressive flagged 1.
+inline constexpr int32_t kWarningDistance = 1200;
+inline constexpr int16_t kMarkerSpeed = 180;
+inline constexpr int32_t kFlaggedProgressiveMetres = 100;
+
 // What an object code stands for, in Italian ("segnale", "inizio
 // rallentamento", ...); empty for 0, "code N" for a code no placement
 // writes.

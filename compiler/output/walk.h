@@ -10,9 +10,6 @@
 
 namespace scenario {
 
-// The speed of the markers the walk plants (code 12).
-inline constexpr int16_t kMarkerSpeed = 180;
-
 // Walks cells 1 .. upper bound - 2 once, in ascending order. Faults are
 // raised into the error list, at the row that placed the signal or the
 // slowdown concerned, and never stop the walk. Nothing outside `celle` is

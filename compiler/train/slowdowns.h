@@ -22,9 +22,6 @@ struct Rallentamento {
   int32_t d_v = 0;   // second speed, 0 = none
 };
 
-// A slowdown's warning board stands this many metres before its start.
-inline constexpr int32_t kWarningDistance = 1200;
-
 // What a placement found: the error of the occupied cell that refused it (or
 // stopped it halfway), and the cells that received an object.
 struct SlowdownPlacement {

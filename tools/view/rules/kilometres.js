@@ -1,4 +1,4 @@
-// Line kilometres by the compiler's rules (compiler/output/line_kilometre.h).
+// Line kilometres by the compiler's rules (readback/line_kilometre.h).
 // The route's data gives the stretches {from, to, offset}: on route metres
 // [from, to) the line metre is the route metre plus `offset`; the last
 // stretch (`to` null) runs on to the end.

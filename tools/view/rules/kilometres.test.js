@@ -5,7 +5,7 @@ const cases = require("../../../testdata/kilometres/cases.json");
 const { lineMetre, routeMetresAtLine, lineKmText, parseLineKm, lineKmTicks } = require("./kilometres.js");
 
 // The table's routes, texts and forms are the compiler's tests' too
-// (compiler/output/line_kilometre_test.cpp).
+// (readback/line_kilometre_test.cpp).
 test("line metres and the route metres of a line metre, on each route of the shared table", () => {
   for (const route of cases.routes) {
     for (const [metre, line] of route.line_metres) {

@@ -4,7 +4,7 @@ const assert = require("node:assert");
 const cases = require("../../../testdata/kilometres/cases.json");
 const { objectCell, cellAt, cellMetre, stationZoneAt } = require("./places.js");
 
-// The cells are the compiler's tests' too (compiler/output/line_kilometre_test.cpp).
+// The cells are the compiler's tests' too (readback/line_kilometre_test.cpp).
 test("the cell of an object's metre and the metre of a cell's object, from the shared table", () => {
   for (const [metre, cell] of cases.object_cells) assert.strictEqual(objectCell(metre), cell, `metre ${metre}`);
   for (const [cell, metre] of cases.object_metres) assert.strictEqual(cellMetre(cell), metre, `cell ${cell}`);

@@ -1,4 +1,4 @@
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 #include "compiler/model/model.h"
 #include "compiler/output/compiled_files.h"
@@ -152,6 +152,31 @@ TEST(DecodeRoundTrip, WhatTheWritersWriteDecodesToTheModel) {
   for (size_t i = 0; i < g.x.size(); ++i) {
     EXPECT_EQ(g.x[i], m.geometry.x[i]) << i;
     EXPECT_EQ(g.y[i], m.geometry.y[i]) << i;
+  }
+}
+
+// A long geometry leaves the writer in pieces; joined, they decode to every
+// point of the model.
+TEST(DecodeRoundTrip, AGeometryWrittenInPiecesDecodesToItsPoints) {
+  TrackModel m;
+  create_model(m, 200000, true);
+  Geometry& t = m.geometry;
+  for (GeometryAxis* axis : {&t.x, &t.y}) axis->set(0, int16_t{0});
+  t.x.set(1, int16_t{0});
+  t.y.set(1, int16_t{1});
+  for (size_t i = 2; i + 2 < t.x.size(); ++i) {
+    t.x.set(i, -1.0 / static_cast<double>(i));
+    t.y.set(i, static_cast<double>(i) * 0.999);
+  }
+  std::string joined;
+  geometry_pieces(t, [&](std::string_view piece) { joined.append(piece); });
+  const auto decoded = decode_geometry(joined);
+  ASSERT_TRUE(std::holds_alternative<DecodedGeometry>(decoded));
+  const auto& g = std::get<DecodedGeometry>(decoded);
+  ASSERT_EQ(g.x.size(), t.x.size());
+  for (size_t i = 0; i < g.x.size(); ++i) {
+    ASSERT_EQ(g.x[i], t.x[i]) << i;
+    ASSERT_EQ(g.y[i], t.y[i]) << i;
   }
 }
 

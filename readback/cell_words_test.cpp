@@ -1,4 +1,4 @@
-#include "compiler/output/cell_words.h"
+#include "readback/cell_words.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 #include <bit>
 #include <cctype>

@@ -1,14 +1,11 @@
-#include "compiler/output/cell_words.h"
+#include "readback/cell_words.h"
 
 #include <cstdio>
 #include <type_traits>
 
 #include "common/windows1252.h"
-#include "compiler/line/progressives.h"
 #include "compiler/output/layouts.h"
-#include "compiler/output/line_kilometre.h"
-#include "compiler/output/walk.h"
-#include "compiler/train/slowdowns.h"
+#include "readback/line_kilometre.h"
 
 namespace scenario {
 namespace {

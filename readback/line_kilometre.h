@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 namespace scenario {
 

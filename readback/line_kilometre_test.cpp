@@ -1,4 +1,4 @@
-#include "compiler/output/line_kilometre.h"
+#include "readback/line_kilometre.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "compiler/model/numbers.h"
-#include "compiler/output/decode.h"
+#include "readback/decode.h"
 
 namespace scenario {
 
