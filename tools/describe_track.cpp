@@ -5,7 +5,7 @@
 
 #include "compiler/model/numbers.h"
 #include "readback/cell_words.h"
-#include "readback/line_kilometre.h"
+#include "readback/compiled_route.h"
 #include "tools/describe.h"
 
 namespace scenario::tools {
@@ -25,7 +25,7 @@ Json or_null(const std::optional<T>& value) {
 struct TrackReading {
   const std::vector<Cella>& cells;
   const DecodedRecords* records;
-  std::vector<KilometreStretch> stretches;  // none without the records
+  CompiledRoute route;  // its kilometre stretches are none without the records
 };
 
 Json line_km(const std::vector<KilometreStretch>& stretches, int64_t route_metre) {
@@ -40,8 +40,8 @@ Json cell_row(const TrackReading& t, size_t index) {
   Json row;
   row["cell"] = index;
   row["object_m"] = at;
-  row["line_m"] = or_null(line_metre(t.stretches, at));
-  row["line_km"] = line_km(t.stretches, at);
+  row["line_m"] = or_null(line_metre(t.route.kilometre, at));
+  row["line_km"] = line_km(t.route.kilometre, at);
   row["stretch_m"] = {i * kCellMetres, (i + 1) * kCellMetres};
   row["speed_kmh"] = speed_kmh(c);
   row["gradient_permille"] = gradient_permille(c);
@@ -65,17 +65,27 @@ Json cell_row(const TrackReading& t, size_t index) {
   return row;
 }
 
-// The nearest cell with an object from `from` on, stepping by `step`.
-Json nearest_object(const TrackReading& t, int64_t from, int64_t step) {
-  for (int64_t i = from; i >= 0 && i < static_cast<int64_t>(t.cells.size()); i += step)
-    if (t.cells[static_cast<size_t>(i)].oggetto != kNothing) return cell_row(t, static_cast<size_t>(i));
-  return nullptr;
+// The nearest cell with an object before `cell`, and after it.
+Json object_before(const TrackReading& t, int64_t cell) {
+  const auto& objects = t.route.objects;
+  const auto after = std::lower_bound(objects.begin(), objects.end(), cell,
+                                      [](const RouteObject& o, int64_t c) { return o.cell < c; });
+  if (after == objects.begin()) return nullptr;
+  return cell_row(t, static_cast<size_t>(std::prev(after)->cell));
+}
+
+Json object_after(const TrackReading& t, int64_t cell) {
+  const auto& objects = t.route.objects;
+  const auto after = std::upper_bound(objects.begin(), objects.end(), cell,
+                                      [](int64_t c, const RouteObject& o) { return c < o.cell; });
+  if (after == objects.end()) return nullptr;
+  return cell_row(t, static_cast<size_t>(after->cell));
 }
 
 Json places(const TrackReading& t, const TrackPlace& at, int64_t last_metre) {
   std::vector<int64_t> metres;
   if (at.kind == TrackPlace::Kind::kLineMetre) {
-    metres = route_metres_at(t.stretches, at.metre, last_metre);
+    metres = route_metres_at(t.route.kilometre, at.metre, last_metre);
   } else if (at.metre >= 0 && at.metre <= last_metre) {
     metres = {at.metre};
   }
@@ -84,12 +94,12 @@ Json places(const TrackReading& t, const TrackPlace& at, int64_t last_metre) {
   for (const int64_t metre : metres) {
     const int64_t cell = std::clamp<int64_t>(cell_of_object(metre), 0, last_cell);
     list.push_back({{"route_m", metre},
-                    {"line_m", or_null(line_metre(t.stretches, metre))},
-                    {"line_km", line_km(t.stretches, metre)},
+                    {"line_m", or_null(line_metre(t.route.kilometre, metre))},
+                    {"line_km", line_km(t.route.kilometre, metre)},
                     {"cell", cell},
-                    {"before", nearest_object(t, cell - 1, -1)},
+                    {"before", object_before(t, cell)},
                     {"here", cell_row(t, static_cast<size_t>(cell))},
-                    {"after", nearest_object(t, cell + 1, 1)}});
+                    {"after", object_after(t, cell)}});
   }
   return list;
 }
@@ -97,8 +107,7 @@ Json places(const TrackReading& t, const TrackPlace& at, int64_t last_metre) {
 }  // namespace
 
 Json describe_track(const DecodedTrack& track, const TrackContext& context) {
-  const TrackReading t{track.celle, context.records,
-                       context.records ? kilometre_stretches(*context.records) : std::vector<KilometreStretch>{}};
+  const TrackReading t{track.celle, context.records, compiled_route(context.records, track)};
   Json j;
   j["kind"] = "track";
   j["cells"] = track.celle.size();
@@ -108,7 +117,7 @@ Json describe_track(const DecodedTrack& track, const TrackContext& context) {
                     ? Json{{"marker", track.celle[1].valore1}, {"plain_code", track.celle[1].valore2}}
                     : Json();
   Json stretches = Json::array();
-  for (const KilometreStretch& s : t.stretches)
+  for (const KilometreStretch& s : t.route.kilometre)
     stretches.push_back({{"from_m", s.from}, {"to_m", or_null(s.to)}, {"offset_m", s.offset}});
   j["kilometre_stretches"] = std::move(stretches);
 
@@ -128,9 +137,7 @@ Json describe_track(const DecodedTrack& track, const TrackContext& context) {
 
   // A line kilometre is looked for on the line itself, not in the model's
   // extension past its end.
-  const int32_t route_length = context.records ? context.records->record[kTrainDataSlot].fine_zona : 0;
-  const int64_t last_metre =
-      route_length > 0 ? route_length : object_metre(static_cast<int64_t>(track.celle.size()) - 1);
+  const int64_t last_metre = t.route.length;
   Json rows = Json::array();
   if (context.at) {
     j["at"] = context.at->kind == TrackPlace::Kind::kLineMetre

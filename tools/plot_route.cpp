@@ -1,16 +1,13 @@
 #include "tools/plot_route.h"
 
 #include <algorithm>
-#include <optional>
 
-#include "compiler/model/numbers.h"
 #include "readback/cell_words.h"
+#include "readback/compiled_route.h"
 #include "tools/text.h"
 
 namespace scenario::tools {
 namespace {
-
-int32_t object_position(size_t cell) { return static_cast<int32_t>(object_metre(static_cast<int64_t>(cell))); }
 
 void extend(std::vector<Stretch>& list, int32_t from, int value) {
   if (!list.empty() && list.back().to == from && list.back().value == value) {
@@ -20,48 +17,45 @@ void extend(std::vector<Stretch>& list, int32_t from, int value) {
   }
 }
 
+int32_t metres(int64_t m) { return static_cast<int32_t>(m); }
+
+// The end of the cell in which `metre` lies, or `metre` itself on a cell's end.
+int64_t cell_end(int32_t metre) { return (int64_t{metre} + kCellMetres - 1) / kCellMetres * kCellMetres; }
+
 }  // namespace
 
 Route read_route(const DecodedRecords& records, const DecodedTrack& track) {
-  Route r;
+  const CompiledRoute route = compiled_route(&records, track);
   const auto& cells = track.celle;
-  r.length = records.record[kTrainDataSlot].fine_zona;
-  // Without a route length, the track's: its last cell less the model's extension.
-  if (r.length <= 0)
-    r.length =
-        std::max<int32_t>(kCellMetres, (static_cast<int32_t>(cells.size()) - 1) * kCellMetres - kModelExtension);
-
-  std::optional<size_t> open_slowdown;
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const Cella& c = cells[i];
-    const int32_t at = object_position(i);
-    switch (c.oggetto) {
-      case kSignal: r.signals.push_back(at); break;
+  Route r;
+  // A route of no length still gets one cell's width to be drawn on.
+  const auto recorded = recorded_route_length(records);
+  r.length = recorded ? *recorded : std::max(kCellMetres, route.length);
+  for (const RouteObject& o : route.objects) {
+    const Cella& c = cells[static_cast<size_t>(o.cell)];
+    switch (o.code) {
+      case kSignal: r.signals.push_back(metres(o.at)); break;
       case kSpeedIndicator:
-        if (const auto speeds = board_speeds(c.valore1)) r.indicators.emplace_back(at, speeds->left);
+        if (const auto speeds = board_speeds(c.valore1)) r.indicators.emplace_back(metres(o.at), speeds->left);
         break;
-      case kSlowdownWarning: r.warnings.push_back(at); break;
-      case kSlowdownStart: open_slowdown = i; break;
-      case kSlowdownEnd:
-        if (open_slowdown)
-          r.slowdowns.push_back({object_position(*open_slowdown), at, cells[*open_slowdown].valore1});
-        open_slowdown.reset();
-        break;
+      case kSlowdownWarning: r.warnings.push_back(metres(o.at)); break;
       default: break;
     }
+  }
+  for (const RouteSlowdown& s : route.slowdowns) r.slowdowns.push_back({metres(s.from), metres(s.to), s.speed});
+  // The drawing stops with the cell where the route ends.
+  for (const MountainStretch& m : route.mountains) {
+    if (m.from >= r.length) break;
+    r.mountains.push_back({metres(m.from), metres(std::min<int64_t>(m.to, cell_end(r.length))), m.type});
+  }
+  for (size_t i = 0; i < cells.size(); ++i) {
     // A stretch attribute of cell i covers i * 50 .. i * 50 + 50.
     const auto from = static_cast<int32_t>(i) * kCellMetres;
-    if (from >= r.length) continue;
-    if (c.montagna) extend(r.mountains, from, c.montagna);
-    if (c.pendenza) extend(r.gradients, from, gradient_permille(c));
-    if (c.velocita) extend(r.speeds, from, speed_kmh(c));
+    if (from >= r.length) break;
+    if (cells[i].pendenza) extend(r.gradients, from, gradient_permille(cells[i]));
+    if (cells[i].velocita) extend(r.speeds, from, speed_kmh(cells[i]));
   }
-  const auto roles = record_roles(records, &track);
-  for (int slot = 1; slot <= kFirstSignSlot; ++slot) {
-    const Record& rec = records.record[static_cast<size_t>(slot)];
-    if (roles[static_cast<size_t>(slot)] != RecordRole::kStation) continue;
-    r.stations.push_back({rec.posizione_punto, rec.inizio_zona, rec.fine_zona, to_utf8(rec.nome_punto)});
-  }
+  for (const RouteStation& s : route.stations) r.stations.push_back({s.position, s.zone_from, s.zone_to, s.name});
   return r;
 }
 

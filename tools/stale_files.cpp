@@ -51,7 +51,7 @@ std::vector<StaleFile> length_mismatches(const CompiledSet& s) {
   if (s.geometry && !s.geometry->x.empty())
     claims.push_back({&s.geometry_file, "la geometria", static_cast<int64_t>(s.geometry->x.size()) - 1, {}});
   if (s.records)
-    claims.push_back({&s.records_file, "il file dei record", int64_t{s.records->record[84].fine_zona} + kModelExtension, {}});
+    claims.push_back({&s.records_file, "il file dei record", int64_t{s.records->record[kTrainDataSlot].fine_zona} + kModelExtension, {}});
   if (s.track && !s.track->celle.empty())
     claims.push_back({&s.track_file, "il tracciato", {}, static_cast<int64_t>(s.track->celle.size()) - 1});
 

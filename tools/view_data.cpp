@@ -1,19 +1,16 @@
 #include "tools/view_data.h"
 
 #include <cmath>
-#include <map>
 
 #include "compiler/model/numbers.h"
 #include "readback/cell_words.h"
-#include "readback/line_kilometre.h"
+#include "readback/compiled_route.h"
 #include "tools/text.h"
 
 namespace scenario::tools {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-int64_t object_position(size_t cell) { return object_metre(static_cast<int64_t>(cell)); }
 
 // The plan keeps about this many points, so that the longest route's page
 // stays small and quick to draw; never closer than 5 m.
@@ -60,9 +57,9 @@ std::string speeds_text(const Json& speeds) {
   return s;
 }
 
-Json object_of(size_t i, const Cella& c, const DecodedRecords& records) {
-  const int64_t at = object_position(i);
-  Json o = {{"cell", i}, {"at", at}, {"kind", kind_of(c.oggetto)}, {"code", c.oggetto}, {"label", ""},
+Json object_of(const RouteObject& object, const Cella& c, const DecodedRecords& records) {
+  const int64_t at = object.at;
+  Json o = {{"cell", object.cell}, {"at", at}, {"kind", kind_of(c.oggetto)}, {"code", c.oggetto}, {"label", ""},
             {"words", cell_words(c, &records)}};
   switch (c.oggetto) {
     case kSignal: o["label"] = "S " + std::to_string(at); break;
@@ -97,78 +94,58 @@ Json object_of(size_t i, const Cella& c, const DecodedRecords& records) {
 Json view_data(const ViewInput& in) {
   const auto& cells = in.track->celle;
   const DecodedRecords& records = *in.records;
-  const int32_t length = records.record[kTrainDataSlot].fine_zona;
+  const CompiledRoute route = compiled_route(in.records, *in.track);
   Json d;
   d["title"] = in.title;
-  d["route_length"] = length;
+  d["route_length"] = route.length;
   d["last_cell"] = cells.empty() ? 0 : cells.size() - 1;
 
   Json kilometre = Json::array();
-  for (const KilometreStretch& s : kilometre_stretches(records))
+  for (const KilometreStretch& s : route.kilometre)
     kilometre.push_back({{"from", s.from}, {"to", s.to ? Json(*s.to) : Json()}, {"offset", s.offset}});
   d["kilometre"] = std::move(kilometre);
 
-  d["plan"] = in.geometry ? plan_points(*in.geometry, length) : Json();
+  d["plan"] = in.geometry ? plan_points(*in.geometry, route.length) : Json();
   d["no_plan"] = in.no_plan;
 
   Json speed = Json::array(), gradient = Json::array(), adhesion = Json::array(), mountain = Json::array(),
        approach = Json::array(), signal_time = Json::array();
-  Json objects = Json::array(), slowdowns = Json::array();
-  std::map<int, size_t> stop_cells;  // station slot -> its stop cell
-  Json warning, slowdown_start;  // metres, null when none is open
-  int slowdown_speed = 0;
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const Cella& c = cells[i];
+  for (const Cella& c : cells) {
     speed.push_back(speed_kmh(c));
     gradient.push_back(gradient_permille(c));
     adhesion.push_back(c.dato_treno);
     mountain.push_back(c.montagna);
     approach.push_back(c.preavviso);
     signal_time.push_back(c.tempo_segnale);
-    if (c.oggetto == kNothing) continue;
-    objects.push_back(object_of(i, c, records));
-    if (c.oggetto == kStationStop) stop_cells.emplace(c.valore1, i);
-    if (c.oggetto == kSlowdownWarning) warning = object_position(i);
-    if (c.oggetto == kSlowdownStart) slowdown_start = object_position(i), slowdown_speed = c.valore1;
-    if (c.oggetto == kSlowdownEnd && !slowdown_start.is_null()) {
-      slowdowns.push_back({{"from", slowdown_start}, {"to", object_position(i)}, {"speed", slowdown_speed},
-                           {"warning", warning}});
-      slowdown_start = nullptr;
-      warning = nullptr;
-    }
   }
   d["cells"] = {{"speed", std::move(speed)},       {"gradient", std::move(gradient)},
                 {"adhesion", std::move(adhesion)}, {"mountain", std::move(mountain)},
                 {"approach", std::move(approach)}, {"signal_time", std::move(signal_time)}};
+
+  Json objects = Json::array();
+  for (const RouteObject& o : route.objects) objects.push_back(object_of(o, cells[static_cast<size_t>(o.cell)], records));
   d["objects"] = std::move(objects);
 
-  const auto roles = record_roles(records, in.track);
   Json stations = Json::array();
-  for (int slot = 1; slot <= kFirstSignSlot; ++slot) {
-    const Record& r = records.record[static_cast<size_t>(slot)];
-    if (roles[static_cast<size_t>(slot)] != RecordRole::kStation) continue;
-    const auto stop = stop_cells.find(slot);
-    stations.push_back({{"slot", slot},
-                        {"name", to_utf8(r.nome_punto)},
-                        {"position", r.posizione_punto},
-                        {"zone", {r.inizio_zona, r.fine_zona}},
-                        {"stop_cell", stop == stop_cells.end() ? Json() : Json(stop->second)},
-                        {"time", clock_text(r.orario)}});
+  for (const RouteStation& s : route.stations) {
+    stations.push_back({{"slot", s.slot},
+                        {"name", s.name},
+                        {"position", s.position},
+                        {"zone", {s.zone_from, s.zone_to}},
+                        {"stop_cell", s.stop_cell ? Json(*s.stop_cell) : Json()},
+                        {"time", clock_text(s.time)}});
   }
   d["stations"] = std::move(stations);
+
+  Json slowdowns = Json::array();
+  for (const RouteSlowdown& s : route.slowdowns)
+    slowdowns.push_back(
+        {{"from", s.from}, {"to", s.to}, {"speed", s.speed}, {"warning", s.warning ? Json(*s.warning) : Json()}});
   d["slowdowns"] = std::move(slowdowns);
 
   Json mountains = Json::array();
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const int type = cells[i].montagna;
-    const auto from = static_cast<int64_t>(i) * kCellMetres;
-    if (!type) continue;
-    if (!mountains.empty() && mountains.back()["to"] == from && mountains.back()["type"] == type) {
-      mountains.back()["to"] = from + kCellMetres;
-    } else {
-      mountains.push_back({{"from", from}, {"to", from + kCellMetres}, {"type", type}});
-    }
-  }
+  for (const MountainStretch& m : route.mountains)
+    mountains.push_back({{"from", m.from}, {"to", m.to}, {"type", m.type}});
   d["mountains"] = std::move(mountains);
 
   Json stale = Json::array();
