@@ -29,8 +29,8 @@
 #include "bench/large_route.h"
 #include "common/file_names.h"
 #include "common/replace_file.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 #include "writers/line_list.h"
 
 namespace {
@@ -55,7 +55,7 @@ std::optional<Route> route_named(const std::string& name) {
 }
 
 bench::RouteTexts texts_of(const Route& r) {
-  if (r.builtin) return {lines_text(righe_linea()), lines_text(righe_treno())};
+  if (r.builtin) return {lines_text(line_description_lines()), lines_text(train_description_lines())};
   return bench::large_route(bench::kLongestRoute);
 }
 

@@ -29,8 +29,8 @@
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "compiler/output/compiled_files.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 #include "writers/line_list.h"
 
 namespace scenario::bench {
@@ -45,7 +45,8 @@ struct Route {
 };
 
 const Route& builtin() {
-  static const Route r{kScenarioName, kTrainNumber, {lines_text(righe_linea()), lines_text(righe_treno())}};
+  static const Route r{kScenarioName, kTrainNumber,
+                       {lines_text(line_description_lines()), lines_text(train_description_lines())}};
   return r;
 }
 

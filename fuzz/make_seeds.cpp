@@ -17,8 +17,8 @@
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/compile.h"
 #include "fuzz/description_words.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 
 namespace {
 
@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path folder = argv[1];
-  const std::string linea = joined(righe_linea());
-  const std::string treno = joined(righe_treno());
+  const std::string linea = joined(line_description_lines());
+  const std::string treno = joined(train_description_lines());
 
   Stato s;
   s.nome = "Montebrisca_Lurna";

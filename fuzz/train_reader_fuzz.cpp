@@ -12,7 +12,7 @@
 #include "compiler/train/train_reader.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
-#include "writers/dati_linea.h"
+#include "writers/line_description.h"
 
 namespace scenario {
 namespace {
@@ -20,7 +20,7 @@ namespace {
 const std::string& line_text() {
   static const std::string text = [] {
     std::string t;
-    for (std::string_view row : righe_linea()) t.append(row).append("\r\n");
+    for (std::string_view row : line_description_lines()) t.append(row).append("\r\n");
     return t;
   }();
   return text;

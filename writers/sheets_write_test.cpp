@@ -11,11 +11,11 @@
 #include "common/builtin_scenario.h"
 #include "common/file_names.h"
 #include "test_support/files.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_note.h"
-#include "writers/dati_rallentamenti.h"
-#include "writers/dati_scheda.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/line_notes.h"
+#include "writers/slowdown_order.h"
+#include "writers/train_card.h"
+#include "writers/train_description.h"
 
 namespace scenario {
 namespace {
@@ -29,11 +29,11 @@ struct Writer {
 };
 
 const Writer kWriters[] = {
-    {"line description", dati_linea, &FileNames::linea_txt},
-    {"train description", dati_treno, &FileNames::treno_txt},
-    {"notes", dati_note, &FileNames::note_txt},
-    {"slowdown order", dati_rallentamenti, &FileNames::rallentamenti_txt},
-    {"train card", dati_scheda, &FileNames::scheda_txt},
+    {"line description", write_line_description, &FileNames::linea_txt},
+    {"train description", write_train_description, &FileNames::treno_txt},
+    {"notes", write_line_notes, &FileNames::note_txt},
+    {"slowdown order", write_slowdown_order, &FileNames::rallentamenti_txt},
+    {"train card", write_train_card, &FileNames::scheda_txt},
 };
 
 TEST(SourceTexts, EachReplacesItsFileWithItsGoldenCopy) {

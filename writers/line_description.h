@@ -13,9 +13,9 @@
 namespace scenario {
 
 // The 157 lines of the line description, in file order, without line ends.
-const std::vector<std::string_view>& righe_linea();
+const std::vector<std::string_view>& line_description_lines();
 
-// Writes righe_linea() to names.linea_txt, replacing any earlier file.
-std::optional<IoError> dati_linea(const FileNames& names);
+// Writes line_description_lines() to names.linea_txt, replacing any earlier file.
+std::optional<IoError> write_line_description(const FileNames& names);
 
 }  // namespace scenario

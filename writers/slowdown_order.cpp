@@ -1,4 +1,4 @@
-#include "writers/dati_rallentamenti.h"
+#include "writers/slowdown_order.h"
 
 #include "writers/line_list.h"
 
@@ -15,7 +15,7 @@ constexpr std::string_view kBarRule =
     " |___|____________________________|____________|__________|_________|____________|";
 
 std::vector<std::string_view> build_lines() {
-  std::vector<std::string_view> righe = {
+  std::vector<std::string_view> lines = {
       "",
       "                               Modulo M. 3",
       "                           ORDINE DI RALLENTAMENTO",
@@ -34,8 +34,8 @@ std::vector<std::string_view> build_lines() {
       " | 1 | CORTE VALSIO               |    92      |    40    |   200   |     B      |",
   };
   // The form always shows 26 body rows, used or not.
-  righe.insert(righe.end(), 24, kEmptyRow);
-  righe.insert(righe.end(), {
+  lines.insert(lines.end(), 24, kEmptyRow);
+  lines.insert(lines.end(), {
                                 kBarRule,
                                 "",
                                 "              Prescrizioni specifiche",
@@ -45,18 +45,18 @@ std::vector<std::string_view> build_lines() {
                                 " C - Da rispettare dalle ore ....  alle ore ..... di tutti",
                                 "     i giorni esclusi i seguenti:.........",
                             });
-  return righe;
+  return lines;
 }
 
 }  // namespace
 
-const std::vector<std::string_view>& righe_rallentamenti() {
-  static const std::vector<std::string_view> righe = build_lines();
-  return righe;
+const std::vector<std::string_view>& slowdown_order_lines() {
+  static const std::vector<std::string_view> lines = build_lines();
+  return lines;
 }
 
-std::optional<IoError> dati_rallentamenti(const FileNames& files) {
-  return write_lines(files.rallentamenti_txt, righe_rallentamenti());
+std::optional<IoError> write_slowdown_order(const FileNames& files) {
+  return write_lines(files.rallentamenti_txt, slowdown_order_lines());
 }
 
 }  // namespace scenario

@@ -1,14 +1,14 @@
 // The built-in line, MONTEBRISCA to LURNA, 103 km, as the line compiler reads
 // it. Every row is written as it stands; the layout of each row is in
 // docs/formats.md ("Line description").
-#include "writers/dati_linea.h"
+#include "writers/line_description.h"
 
 #include "writers/line_list.h"
 
 namespace scenario {
 
-const std::vector<std::string_view>& righe_linea() {
-  static const std::vector<std::string_view> righe = {
+const std::vector<std::string_view>& line_description_lines() {
+  static const std::vector<std::string_view> lines = {
       // Route length, the kilometre counts (the line's own count starts again
       // from 0 at 1500 m), backgrounds and the repeated-signal setting.
       "[generale]",
@@ -183,11 +183,11 @@ const std::vector<std::string_view>& righe_linea() {
       "cartello_indicatore,  89500,   (PL km )(88+136)",
       "[fine]",
   };
-  return righe;
+  return lines;
 }
 
-std::optional<IoError> dati_linea(const FileNames& names) {
-  return write_lines(names.linea_txt, righe_linea());
+std::optional<IoError> write_line_description(const FileNames& names) {
+  return write_lines(names.linea_txt, line_description_lines());
 }
 
 }  // namespace scenario

@@ -14,9 +14,9 @@
 namespace scenario {
 
 // The order's 46 lines, in file order, without line ends.
-const std::vector<std::string_view>& righe_rallentamenti();
+const std::vector<std::string_view>& slowdown_order_lines();
 
 // Writes the order to `files.rallentamenti_txt`, replacing any earlier file.
-std::optional<IoError> dati_rallentamenti(const FileNames& files);
+std::optional<IoError> write_slowdown_order(const FileNames& files);
 
 }  // namespace scenario

@@ -1,4 +1,4 @@
-#include "writers/dati_treno.h"
+#include "writers/train_description.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +23,11 @@ bool contains(const std::vector<std::string>& rows, const std::string& row) {
   return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
-TEST(DatiTreno, PlainAsciiLinesEndingWithCodiciAndFine) {
-  EXPECT_EQ(righe_treno().size(), 90u);
-  EXPECT_EQ(righe_treno()[88], "[codici]");
-  EXPECT_EQ(righe_treno()[89], "[fine]");
-  for (const std::string_view line : righe_treno()) {
+TEST(TrainDescription, PlainAsciiLinesEndingWithCodiciAndFine) {
+  EXPECT_EQ(train_description_lines().size(), 90u);
+  EXPECT_EQ(train_description_lines()[88], "[codici]");
+  EXPECT_EQ(train_description_lines()[89], "[fine]");
+  for (const std::string_view line : train_description_lines()) {
     EXPECT_EQ(line.find("riferimento fine del file"), std::string_view::npos);
     EXPECT_FALSE(line.empty());
     EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }))
@@ -35,16 +35,16 @@ TEST(DatiTreno, PlainAsciiLinesEndingWithCodiciAndFine) {
   }
 }
 
-TEST(DatiTreno, SectionsComeInOrderWithTheirRowCounts) {
+TEST(TrainDescription, SectionsComeInOrderWithTheirRowCounts) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"[generale]", 4}, {"[aderenze]", 1}, {"[vel_limite]", 14}, {"[stazioni]", 22},
       {"[rallentamenti]", 1}, {"[segnali]", 40}, {"[codici]", 0},   {"[fine]", 0}};
-  EXPECT_EQ(testing::section_sizes(righe_treno()), expected);
-  EXPECT_EQ(righe_treno().front(), "[generale]");
+  EXPECT_EQ(testing::section_sizes(train_description_lines()), expected);
+  EXPECT_EQ(train_description_lines().front(), "[generale]");
 }
 
-TEST(DatiTreno, FixedRowsStandExactlyAsGiven) {
-  const auto& lines = righe_treno();
+TEST(TrainDescription, FixedRowsStandExactlyAsGiven) {
+  const auto& lines = train_description_lines();
   EXPECT_EQ(section_rows(lines, "[generale]"),
             (std::vector<std::string>{"numero vetture,    14", "percentuale massa frenata,    125",
                                       "sabbia,    300",
@@ -101,7 +101,7 @@ std::vector<Station> stations() {
   // written as groups ("  1,1,0"), so only the group's first field is padded.
   const size_t widths[17] = {0, 8, 3, 5, 3, 2, 2, 3, 1, 1, 3, 1, 1, 5, 4, 2, 2};
   std::vector<Station> out;
-  for (const std::string& row : section_rows(righe_treno(), "[stazioni]")) {
+  for (const std::string& row : section_rows(train_description_lines(), "[stazioni]")) {
     const auto fields = split_fields(row);
     EXPECT_EQ(fields.size(), 18u) << row;
     if (fields.size() != 18u) continue;
@@ -117,7 +117,7 @@ std::vector<Station> stations() {
   return out;
 }
 
-TEST(DatiTreno, StationsInRouteOrderWithTheirNames) {
+TEST(TrainDescription, StationsInRouteOrderWithTheirNames) {
   // The names and order shared with the train card and the line notes.
   const std::vector<std::string> names = {
       "MONTEBRISCA", "CAVRESCINO", "PIAN DEL TASSO", "SORBETO", "VILLA ALDERA",
@@ -139,7 +139,7 @@ TEST(DatiTreno, StationsInRouteOrderWithTheirNames) {
   EXPECT_EQ(all.back().columns[1], 102250);
 }
 
-TEST(DatiTreno, StationColumnsTakeExactlyTheirValueSets) {
+TEST(TrainDescription, StationColumnsTakeExactlyTheirValueSets) {
   using Values = std::set<int>;
   const std::map<int, Values> expected = {
       {2, {2, 4, 12, 22, 24, 26, 27, 28}}, {3, {200, 300, 400, 500, 600, 1000}},
@@ -163,7 +163,7 @@ TEST(DatiTreno, StationColumnsTakeExactlyTheirValueSets) {
   EXPECT_EQ(timed, expected_times);
 }
 
-TEST(DatiTreno, StationZonesKeepTheirDistance) {
+TEST(TrainDescription, StationZonesKeepTheirDistance) {
   // Every category here has its zone centred on the position, half the
   // length to each side; the next zone must start 350 m or more after.
   const std::vector<Station> all = stations();
@@ -183,7 +183,7 @@ std::vector<Signal> signals() {
   // spaces, and the time has one space before it.
   const size_t widths[11] = {8, 4, 2, 2, 3, 2, 5, 3, 1, 1, 0};
   std::vector<Signal> out;
-  for (const std::string& row : section_rows(righe_treno(), "[segnali]")) {
+  for (const std::string& row : section_rows(train_description_lines(), "[segnali]")) {
     const auto fields = split_fields(row);
     EXPECT_EQ(fields.size(), 12u) << row;
     if (fields.size() != 12u) continue;
@@ -200,7 +200,7 @@ std::vector<Signal> signals() {
   return out;
 }
 
-TEST(DatiTreno, SignalsRiseAndTakeExactlyTheirValueSets) {
+TEST(TrainDescription, SignalsRiseAndTakeExactlyTheirValueSets) {
   const std::vector<Signal> all = signals();
   ASSERT_EQ(all.size(), 40u);
   EXPECT_EQ(all.front().fields[0], 2800);
@@ -221,7 +221,7 @@ TEST(DatiTreno, SignalsRiseAndTakeExactlyTheirValueSets) {
   }
 }
 
-TEST(DatiTreno, StaffedStationsHaveProtectionAndDepartureSignals) {
+TEST(TrainDescription, StaffedStationsHaveProtectionAndDepartureSignals) {
   // Category 12 is a staffed station: a protection signal (s1 = 2) stands
   // before its zone and a departure signal (s1 = 3) after it, both within the
   // stretch to the neighbouring stations.

@@ -15,9 +15,9 @@ namespace scenario {
 
 // The notes' 51 lines, in file order, without line ends; single-byte text
 // (è is 0xE8, à is 0xE0).
-const std::vector<std::string_view>& righe_note();
+const std::vector<std::string_view>& line_notes_lines();
 
 // Writes the notes to `files.note_txt`, replacing any earlier file.
-std::optional<IoError> dati_note(const FileNames& files);
+std::optional<IoError> write_line_notes(const FileNames& files);
 
 }  // namespace scenario

@@ -1,4 +1,4 @@
-#include "writers/dati_scheda.h"
+#include "writers/train_card.h"
 
 #include "writers/line_list.h"
 
@@ -16,13 +16,13 @@ constexpr std::string_view kEmptyRow =
 
 }  // namespace
 
-const std::vector<std::string_view>& righe_scheda() {
+const std::vector<std::string_view>& train_card_lines() {
   // Kilometre points restart from zero at the cippo, 1500 m along the route;
   // MONTEBRISCA lies on the count of the line it belongs to (km 90.100).
   // The 60 and 30 km/h limits through SAN CIPRIANO, TORRE BIANCA, MEZZANA and
   // CORTE VALSIO are given by the signals, as the notes tell the driver, so
   // the card lists only the limit that holds past them.
-  static const std::vector<std::string_view> righe = {
+  static const std::vector<std::string_view> lines = {
       "",
       "",
       "  ___________________                                               ______________",
@@ -76,11 +76,11 @@ const std::vector<std::string_view>& righe_scheda() {
       "",
       " ",
   };
-  return righe;
+  return lines;
 }
 
-std::optional<IoError> dati_scheda(const FileNames& files) {
-  return write_lines(files.scheda_txt, righe_scheda());
+std::optional<IoError> write_train_card(const FileNames& files) {
+  return write_lines(files.scheda_txt, train_card_lines());
 }
 
 }  // namespace scenario

@@ -1,6 +1,6 @@
 // The scenario's train description: train 7395's general data, adhesion,
 // speed limits, stations, the slowdown and the signals along the line of
-// dati_linea. Row layouts in docs/formats.md.
+// line_description.h. Row layouts in docs/formats.md.
 #pragma once
 
 #include <optional>
@@ -13,9 +13,9 @@
 namespace scenario {
 
 // The 90 lines of the train description, in file order, without line ends.
-const std::vector<std::string_view>& righe_treno();
+const std::vector<std::string_view>& train_description_lines();
 
-// Writes righe_treno() to names.treno_txt, replacing any earlier file.
-std::optional<IoError> dati_treno(const FileNames& names);
+// Writes train_description_lines() to names.treno_txt, replacing any earlier file.
+std::optional<IoError> write_train_description(const FileNames& names);
 
 }  // namespace scenario

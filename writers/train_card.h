@@ -15,9 +15,9 @@
 namespace scenario {
 
 // The card's 52 lines, in file order, without line ends.
-const std::vector<std::string_view>& righe_scheda();
+const std::vector<std::string_view>& train_card_lines();
 
 // Writes the card to `files.scheda_txt`, replacing any earlier file.
-std::optional<IoError> dati_scheda(const FileNames& files);
+std::optional<IoError> write_train_card(const FileNames& files);
 
 }  // namespace scenario

@@ -1,4 +1,4 @@
-#include "writers/dati_rallentamenti.h"
+#include "writers/slowdown_order.h"
 
 #include <gtest/gtest.h>
 
@@ -63,19 +63,19 @@ TEST(SlowdownOrder, FixedLinesStandWhereTheyBelong) {
       {45, " C - Da rispettare dalle ore ....  alle ore ..... di tutti"},
       {46, "     i giorni esclusi i seguenti:........."},
   };
-  const auto& righe = righe_rallentamenti();
-  ASSERT_EQ(righe.size(), 46u);
-  for (const auto& c : cases) EXPECT_EQ(righe[c.line - 1], c.text) << "line " << c.line;
-  for (const auto line : righe)
+  const auto& lines = slowdown_order_lines();
+  ASSERT_EQ(lines.size(), 46u);
+  for (const auto& c : cases) EXPECT_EQ(lines[c.line - 1], c.text) << "line " << c.line;
+  for (const auto line : lines)
     for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
 }
 
 TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
-  const auto& righe = righe_rallentamenti();
+  const auto& lines = slowdown_order_lines();
   const std::vector<size_t> widths = {3, 28, 12, 10, 9, 12};
   int empty_rows = 0;
   for (size_t n = kFirstTableLine; n <= kLastTableLine; ++n) {
-    const std::string_view line = righe[n - 1];
+    const std::string_view line = lines[n - 1];
     EXPECT_EQ(line.size(), 82u) << "line " << n;
     EXPECT_EQ(line.substr(0, 2), " |") << "line " << n;
     EXPECT_EQ(line.back(), '|') << "line " << n;
@@ -98,7 +98,7 @@ TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
 TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   // Position, speed and length of the train description's slowdown row.
   std::vector<int> fields;
-  std::string_view rest = std::string_view(kRigaRallentamento);
+  std::string_view rest = std::string_view(kSlowdownRow);
   rest.remove_prefix(rest.find(',') + 1);
   for (size_t comma; (comma = rest.find(',')) != std::string_view::npos;
        rest = rest.substr(comma + 1))
@@ -106,7 +106,7 @@ TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   ASSERT_GE(fields.size(), 3u);
   const int x = fields[0], v = fields[1], l = fields[2];
 
-  const auto cells = table_cells(righe_rallentamenti()[kRestrictionLine - 1]);
+  const auto cells = table_cells(slowdown_order_lines()[kRestrictionLine - 1]);
   ASSERT_EQ(cells.size(), 6u);
   EXPECT_EQ(whole(trim_spaces(cells[0])), 1);
   // The kilometre post after which it starts, on the line's count.
@@ -116,20 +116,20 @@ TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
 
   // The station named is the train description's station nearest the
   // slowdown, and the key's B line names it too.
-  const Stazione* nearest = &kStazioni[0];
-  for (const auto& s : kStazioni)
-    if (std::abs(s.posizione - x) < std::abs(nearest->posizione - x)) nearest = &s;
-  EXPECT_EQ(trim_spaces(cells[1]), nearest->nome);
+  const Station* nearest = &kStations[0];
+  for (const auto& s : kStations)
+    if (std::abs(s.position - x) < std::abs(nearest->position - x)) nearest = &s;
+  EXPECT_EQ(trim_spaces(cells[1]), nearest->name);
 
   // Every prescription letter has its line in the key.
-  const auto& righe = righe_rallentamenti();
+  const auto& lines = slowdown_order_lines();
   for (const char letter : trim_spaces(cells[5])) {
     const std::string head = std::string(" ") + letter + " - ";
-    const auto key = std::find_if(righe.begin() + kFirstKeyLine - 1, righe.end(),
+    const auto key = std::find_if(lines.begin() + kFirstKeyLine - 1, lines.end(),
                                   [&](std::string_view k) { return k.starts_with(head); });
-    ASSERT_NE(key, righe.end()) << letter;
+    ASSERT_NE(key, lines.end()) << letter;
     if (letter == 'B') {
-      EXPECT_TRUE(key->ends_with(nearest->nome)) << *key;
+      EXPECT_TRUE(key->ends_with(nearest->name)) << *key;
     }
   }
 }

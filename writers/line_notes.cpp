@@ -1,15 +1,15 @@
-#include "writers/dati_note.h"
+#include "writers/line_notes.h"
 
 #include "writers/line_list.h"
 
 namespace scenario {
 
-const std::vector<std::string_view>& righe_note() {
+const std::vector<std::string_view>& line_notes_lines() {
   // Lines are not wrapped: each is at most 105 characters, and a sentence
   // that goes on to the next line ends with a space. The accented letters
   // are hex escapes; where a hex digit follows one, the literal must be
   // split ("\xE8" "d"), or the digit would join the escape.
-  static const std::vector<std::string_view> righe = {
+  static const std::vector<std::string_view> lines = {
       "Caratteristiche della linea MONTEBRISCA-SAN CIPRIANO-LURNA",
       "",
       "Trazione elettrica a corrente continua 3 kV su tutta la linea.",
@@ -62,11 +62,11 @@ const std::vector<std::string_view>& righe_note() {
       "Pieve Orsana",
       "anselmo.briganzi@example.org",
   };
-  return righe;
+  return lines;
 }
 
-std::optional<IoError> dati_note(const FileNames& files) {
-  return write_lines(files.note_txt, righe_note());
+std::optional<IoError> write_line_notes(const FileNames& files) {
+  return write_lines(files.note_txt, line_notes_lines());
 }
 
 }  // namespace scenario

@@ -1,14 +1,14 @@
-// The built-in train 7395 over the line of dati_linea, as the train compiler
-// reads it. Every row is written as it stands; the layout of each row is in
-// docs/formats.md ("Train description").
-#include "writers/dati_treno.h"
+// The built-in train 7395 over the line of line_description.cpp, as the train
+// compiler reads it. Every row is written as it stands; the layout of each row
+// is in docs/formats.md ("Train description").
+#include "writers/train_description.h"
 
 #include "writers/line_list.h"
 
 namespace scenario {
 
-const std::vector<std::string_view>& righe_treno() {
-  static const std::vector<std::string_view> righe = {
+const std::vector<std::string_view>& train_description_lines() {
+  static const std::vector<std::string_view> lines = {
       // Coaches, braked-mass percentage, sand, and the starting clock
       // 23:49:40 (hours, minutes and seconds separated by blanks only).
       "[generale]",
@@ -118,11 +118,11 @@ const std::vector<std::string_view>& righe_treno() {
       "[codici]",
       "[fine]",
   };
-  return righe;
+  return lines;
 }
 
-std::optional<IoError> dati_treno(const FileNames& names) {
-  return write_lines(names.treno_txt, righe_treno());
+std::optional<IoError> write_train_description(const FileNames& names) {
+  return write_lines(names.treno_txt, train_description_lines());
 }
 
 }  // namespace scenario

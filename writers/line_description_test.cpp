@@ -1,4 +1,4 @@
-#include "writers/dati_linea.h"
+#include "writers/line_description.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +24,10 @@ bool contains(const std::vector<std::string>& rows, const std::string& row) {
   return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
-TEST(DatiLinea, PlainAsciiLinesEndingWithFine) {
-  EXPECT_EQ(righe_linea().size(), 157u);
-  EXPECT_EQ(righe_linea().back(), "[fine]");
-  for (const std::string_view line : righe_linea()) {
+TEST(LineDescription, PlainAsciiLinesEndingWithFine) {
+  EXPECT_EQ(line_description_lines().size(), 157u);
+  EXPECT_EQ(line_description_lines().back(), "[fine]");
+  for (const std::string_view line : line_description_lines()) {
     EXPECT_EQ(line.find("riferimento fine del file"), std::string_view::npos);
     EXPECT_FALSE(line.empty());
     EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << line;
@@ -36,16 +36,16 @@ TEST(DatiLinea, PlainAsciiLinesEndingWithFine) {
   }
 }
 
-TEST(DatiLinea, SectionsComeInOrderWithTheirRowCounts) {
+TEST(LineDescription, SectionsComeInOrderWithTheirRowCounts) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"[generale]", 8}, {"[curve]", 40},     {"[pendenze]", 35}, {"[montagne]", 1},
       {"[cartelli]", 10}, {"[indicazioni]", 56}, {"[fine]", 0}};
-  EXPECT_EQ(testing::section_sizes(righe_linea()), expected);
-  EXPECT_EQ(righe_linea().front(), "[generale]");
+  EXPECT_EQ(testing::section_sizes(line_description_lines()), expected);
+  EXPECT_EQ(line_description_lines().front(), "[generale]");
 }
 
-TEST(DatiLinea, FixedRowsStandExactlyAsGiven) {
-  const auto& lines = righe_linea();
+TEST(LineDescription, FixedRowsStandExactlyAsGiven) {
+  const auto& lines = line_description_lines();
   const std::vector<std::string> generale = {
       "lunghezza percorso,    103000",
       "progressiva chilometrica uno,    0,    90000,    1",
@@ -109,7 +109,7 @@ struct Curve {
 std::vector<Curve> curves() {
   static const std::regex form(R"(^(curva[sd][2-5]),  (\d+),  (\d+)$)");
   std::vector<Curve> out;
-  for (const std::string& row : section_rows(righe_linea(), "[curve]")) {
+  for (const std::string& row : section_rows(line_description_lines(), "[curve]")) {
     std::smatch m;
     EXPECT_TRUE(std::regex_match(row, m, form)) << row;
     if (m.empty()) continue;
@@ -118,7 +118,7 @@ std::vector<Curve> curves() {
   return out;
 }
 
-TEST(DatiLinea, CurvesRiseWithoutRunningIntoEachOther) {
+TEST(LineDescription, CurvesRiseWithoutRunningIntoEachOther) {
   const std::vector<Curve> all = curves();
   ASSERT_EQ(all.size(), 40u);
 
@@ -146,11 +146,11 @@ TEST(DatiLinea, CurvesRiseWithoutRunningIntoEachOther) {
   EXPECT_EQ(touching, 4);
 }
 
-TEST(DatiLinea, GradientsRiseFromZeroWithinNinePerMille) {
+TEST(LineDescription, GradientsRiseFromZeroWithinNinePerMille) {
   static const std::regex form(R"(^pendenza,  (\d+),   (-?\d+)$)");
   std::vector<int> positions;
   std::set<int> values;
-  for (const std::string& row : section_rows(righe_linea(), "[pendenze]")) {
+  for (const std::string& row : section_rows(line_description_lines(), "[pendenze]")) {
     std::smatch m;
     ASSERT_TRUE(std::regex_match(row, m, form)) << row;
     positions.push_back(std::stoi(m[1]));
@@ -173,7 +173,7 @@ struct Sign {
 std::vector<Sign> signs() {
   static const std::regex form(R"(^cartello_indicatore,  (\d+),   ((\([^()]*\))+)$)");
   std::vector<Sign> out;
-  for (const std::string& row : section_rows(righe_linea(), "[indicazioni]")) {
+  for (const std::string& row : section_rows(line_description_lines(), "[indicazioni]")) {
     std::smatch m;
     EXPECT_TRUE(std::regex_match(row, m, form)) << row;
     if (m.empty()) continue;
@@ -187,7 +187,7 @@ std::vector<Sign> signs() {
   return out;
 }
 
-TEST(DatiLinea, SignBoardsHaveEvenGroupsAndRisingPositions) {
+TEST(LineDescription, SignBoardsHaveEvenGroupsAndRisingPositions) {
   const std::vector<Sign> all = signs();
   ASSERT_EQ(all.size(), 56u);
   EXPECT_EQ(all.front().position, 350);
@@ -212,7 +212,7 @@ TEST(DatiLinea, SignBoardsHaveEvenGroupsAndRisingPositions) {
   EXPECT_EQ(widest, 15u);
 }
 
-TEST(DatiLinea, SignBoardKindsAndCrossingKilometres) {
+TEST(LineDescription, SignBoardKindsAndCrossingKilometres) {
   const std::set<std::string> branch_words = {"diramazione", "diramazioni", "confluenza",
                                               "diramazione per"};
   static const std::regex kilometre(R"(^(\d+)\+(\d{3})$)");
