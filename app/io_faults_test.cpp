@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form_load.h"
+#include "app/run_builder.h"
 #include "common/builtin_scenario.h"
 #include "common/file_names.h"
 #include "test_support/process.h"

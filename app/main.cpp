@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/form_load.h"
+#include "app/run_builder.h"
 #include "app/program_folder.h"
 #include "app/run_report.h"
 #include "common/exit_status.h"
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
 
   std::cout << "Attendere" << std::endl;  // flushed before the long work
 
-  scenario::Stato stato;
-  const scenario::CompileOutcome outcome = scenario::form_load(*folder, stato);
-  return scenario::report_run(outcome, stato, std::cerr);
+  scenario::Stato state;
+  const scenario::CompileOutcome outcome = scenario::run_builder(*folder, state);
+  return scenario::report_run(outcome, state, std::cerr);
 }

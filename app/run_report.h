@@ -14,6 +14,6 @@ namespace scenario {
 // reason. A recorded error (compiled files written all the same) shows its
 // number and position, a fatal outcome (nothing compiled written) its
 // " Errore n. ", in the order raised. A clean run says nothing.
-int report_run(const CompileOutcome& outcome, const Stato& stato, std::ostream& err);
+int report_run(const CompileOutcome& outcome, const Stato& state, std::ostream& err);
 
 }  // namespace scenario

@@ -30,7 +30,7 @@ TEST(ReportRun, StatusAndMessageForEachOutcome) {
   const struct {
     const char* name;
     CompileOutcome outcome;
-    Stato stato;
+    Stato state;
     int status;
     const char* message;
   } cases[] = {
@@ -52,7 +52,7 @@ TEST(ReportRun, StatusAndMessageForEachOutcome) {
   };
   for (const auto& c : cases) {
     std::ostringstream err;
-    EXPECT_EQ(report_run(c.outcome, c.stato, err), c.status) << c.name;
+    EXPECT_EQ(report_run(c.outcome, c.state, err), c.status) << c.name;
     EXPECT_EQ(err.str(), c.message) << c.name;
   }
 }

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form_load.h"
+#include "app/run_builder.h"
 #include "common/builtin_scenario.h"
 #include "bench/compile_route.h"
 #include "bench/large_route.h"
@@ -80,7 +80,7 @@ int run(const Route& r, const fs::path& folder) {
   {
     const bench::RouteTexts texts = texts_of(r);
     bytes = texts.linea.size() + texts.treno.size();
-    const CompileOutcome outcome = r.builtin ? form_load(folder, s) : bench::run_route(folder, texts, s);
+    const CompileOutcome outcome = r.builtin ? run_builder(folder, s) : bench::run_route(folder, texts, s);
     if (outcome.io_error) return fail(*outcome.io_error);
     if (const int32_t fatal = fatal_error(s); fatal != 0 || s.codice_errore() != 0) {
       std::cerr << "bench_tool: error " << (fatal != 0 ? fatal : s.codice_errore()) << " at "

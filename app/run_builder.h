@@ -9,8 +9,8 @@
 
 namespace scenario {
 
-// Runs the whole job into `folder`, with `stato` as the run's state. A
+// Runs the whole job into `folder`, with `state` as the run's state. A
 // source text that cannot be written ends the run with its error.
-CompileOutcome form_load(const std::filesystem::path& folder, Stato& stato);
+CompileOutcome run_builder(const std::filesystem::path& folder, Stato& state);
 
 }  // namespace scenario

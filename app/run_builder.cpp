@@ -1,4 +1,4 @@
-#include "app/form_load.h"
+#include "app/run_builder.h"
 
 #include "common/builtin_scenario.h"
 #include "common/file_names.h"
@@ -10,10 +10,10 @@
 
 namespace scenario {
 
-CompileOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
-  stato.nome = kScenarioName;
-  stato.treno = kTrainNumber;
-  const FileNames names = file_names(folder, stato.nome, stato.treno);
+CompileOutcome run_builder(const std::filesystem::path& folder, Stato& state) {
+  state.nome = kScenarioName;
+  state.treno = kTrainNumber;
+  const FileNames names = file_names(folder, state.nome, state.treno);
 
   // The source texts, in the fixed order: the two descriptions must exist
   // before the compilation reads them back.
@@ -26,7 +26,7 @@ CompileOutcome form_load(const std::filesystem::path& folder, Stato& stato) {
   CompileOptions options;
   options.scrivi_linea = true;
   options.delete_descriptions = true;
-  return memorizza_percorso(stato, {names.linea_txt, names.treno_txt}, names, options);
+  return memorizza_percorso(state, {names.linea_txt, names.treno_txt}, names, options);
 }
 
 }  // namespace scenario
