@@ -31,7 +31,6 @@
 #include "common/replace_file.h"
 #include "writers/line_description.h"
 #include "writers/train_description.h"
-#include "writers/line_list.h"
 
 namespace {
 
@@ -55,7 +54,7 @@ std::optional<Route> route_named(const std::string& name) {
 }
 
 bench::RouteTexts texts_of(const Route& r) {
-  if (r.builtin) return {lines_text(line_description_lines()), lines_text(train_description_lines())};
+  if (r.builtin) return {std::string(line_description_text()), std::string(train_description_text())};
   return bench::large_route(bench::kLongestRoute);
 }
 

@@ -31,7 +31,6 @@
 #include "compiler/output/compiled_files.h"
 #include "writers/line_description.h"
 #include "writers/train_description.h"
-#include "writers/line_list.h"
 
 namespace scenario::bench {
 namespace {
@@ -46,7 +45,7 @@ struct Route {
 
 const Route& builtin() {
   static const Route r{kScenarioName, kTrainNumber,
-                       {lines_text(line_description_lines()), lines_text(train_description_lines())}};
+                       {std::string(line_description_text()), std::string(train_description_text())}};
   return r;
 }
 

@@ -25,12 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace scenario;
 
-std::string joined(const std::vector<std::string_view>& lines) {
-  std::string text;
-  for (std::string_view line : lines) text.append(line).append("\r\n");
-  return text;
-}
-
 std::string read(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -99,8 +93,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path folder = argv[1];
-  const std::string linea = joined(line_description_lines());
-  const std::string treno = joined(train_description_lines());
+  const std::string linea(line_description_text());
+  const std::string treno(train_description_text());
 
   Stato s;
   s.nome = "Montebrisca_Lurna";

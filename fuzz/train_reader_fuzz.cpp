@@ -18,11 +18,7 @@ namespace scenario {
 namespace {
 
 const std::string& line_text() {
-  static const std::string text = [] {
-    std::string t;
-    for (std::string_view row : line_description_lines()) t.append(row).append("\r\n");
-    return t;
-  }();
+  static const std::string text(line_description_text());
   return text;
 }
 

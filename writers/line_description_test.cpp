@@ -16,6 +16,9 @@
 namespace scenario {
 namespace {
 
+// The line description's lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(line_description_text());
+
 using testing::section_rows;
 using testing::split_fields;
 using testing::trim;
@@ -25,9 +28,9 @@ bool contains(const std::vector<std::string>& rows, const std::string& row) {
 }
 
 TEST(LineDescription, PlainAsciiLinesEndingWithFine) {
-  EXPECT_EQ(line_description_lines().size(), 157u);
-  EXPECT_EQ(line_description_lines().back(), "[fine]");
-  for (const std::string_view line : line_description_lines()) {
+  EXPECT_EQ(kLines.size(), 157u);
+  EXPECT_EQ(kLines.back(), "[fine]");
+  for (const std::string_view line : kLines) {
     EXPECT_EQ(line.find("riferimento fine del file"), std::string_view::npos);
     EXPECT_FALSE(line.empty());
     EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos) << line;
@@ -40,12 +43,12 @@ TEST(LineDescription, SectionsComeInOrderWithTheirRowCounts) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"[generale]", 8}, {"[curve]", 40},     {"[pendenze]", 35}, {"[montagne]", 1},
       {"[cartelli]", 10}, {"[indicazioni]", 56}, {"[fine]", 0}};
-  EXPECT_EQ(testing::section_sizes(line_description_lines()), expected);
-  EXPECT_EQ(line_description_lines().front(), "[generale]");
+  EXPECT_EQ(testing::section_sizes(kLines), expected);
+  EXPECT_EQ(kLines.front(), "[generale]");
 }
 
 TEST(LineDescription, FixedRowsStandExactlyAsGiven) {
-  const auto& lines = line_description_lines();
+  const auto& lines = kLines;
   const std::vector<std::string> generale = {
       "lunghezza percorso,    103000",
       "progressiva chilometrica uno,    0,    90000,    1",
@@ -109,7 +112,7 @@ struct Curve {
 std::vector<Curve> curves() {
   static const std::regex form(R"(^(curva[sd][2-5]),  (\d+),  (\d+)$)");
   std::vector<Curve> out;
-  for (const std::string& row : section_rows(line_description_lines(), "[curve]")) {
+  for (const std::string& row : section_rows(kLines, "[curve]")) {
     std::smatch m;
     EXPECT_TRUE(std::regex_match(row, m, form)) << row;
     if (m.empty()) continue;
@@ -150,7 +153,7 @@ TEST(LineDescription, GradientsRiseFromZeroWithinNinePerMille) {
   static const std::regex form(R"(^pendenza,  (\d+),   (-?\d+)$)");
   std::vector<int> positions;
   std::set<int> values;
-  for (const std::string& row : section_rows(line_description_lines(), "[pendenze]")) {
+  for (const std::string& row : section_rows(kLines, "[pendenze]")) {
     std::smatch m;
     ASSERT_TRUE(std::regex_match(row, m, form)) << row;
     positions.push_back(std::stoi(m[1]));
@@ -173,7 +176,7 @@ struct Sign {
 std::vector<Sign> signs() {
   static const std::regex form(R"(^cartello_indicatore,  (\d+),   ((\([^()]*\))+)$)");
   std::vector<Sign> out;
-  for (const std::string& row : section_rows(line_description_lines(), "[indicazioni]")) {
+  for (const std::string& row : section_rows(kLines, "[indicazioni]")) {
     std::smatch m;
     EXPECT_TRUE(std::regex_match(row, m, form)) << row;
     if (m.empty()) continue;

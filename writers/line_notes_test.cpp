@@ -13,9 +13,12 @@
 namespace scenario {
 namespace {
 
+// The notes' lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(line_notes_text());
+
 using namespace sheets_test;
 
-std::string_view line(size_t n) { return line_notes_lines().at(n - 1); }
+std::string_view line(size_t n) { return kLines.at(n - 1); }
 
 // The stations named in `text`, in the order they appear there.
 std::vector<std::string_view> stations_in(std::string_view text) {
@@ -31,8 +34,7 @@ std::vector<std::string_view> stations_in(std::string_view text) {
 }
 
 TEST(LineNotes, LayoutOfTheText) {
-  const auto& lines = line_notes_lines();
-  ASSERT_EQ(lines.size(), 51u);
+  ASSERT_EQ(kLines.size(), 51u);
 
   const struct {
     size_t line;
@@ -46,7 +48,7 @@ TEST(LineNotes, LayoutOfTheText) {
 
   std::set<size_t> blank;
   std::vector<size_t> trailing_space;
-  for (size_t n = 1; n <= lines.size(); ++n) {
+  for (size_t n = 1; n <= kLines.size(); ++n) {
     const std::string_view l = line(n);
     EXPECT_LE(l.size(), 105u) << "line " << n;
     if (l.empty()) blank.insert(n);
@@ -64,7 +66,7 @@ TEST(LineNotes, LayoutOfTheText) {
 
 TEST(LineNotes, AccentedLettersAreSingleBytes) {
   int e_grave = 0, a_grave = 0;
-  for (const auto l : line_notes_lines()) {
+  for (const auto l : kLines) {
     for (const char ch : l) {
       const auto b = static_cast<unsigned char>(ch);
       if (b == 0xE8) {

@@ -14,6 +14,9 @@
 namespace scenario {
 namespace {
 
+// The order's lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(slowdown_order_text());
+
 using namespace sheets_test;
 
 // Lines 9-39 are the table under its opening rule: four heading lines, then
@@ -63,19 +66,17 @@ TEST(SlowdownOrder, FixedLinesStandWhereTheyBelong) {
       {45, " C - Da rispettare dalle ore ....  alle ore ..... di tutti"},
       {46, "     i giorni esclusi i seguenti:........."},
   };
-  const auto& lines = slowdown_order_lines();
-  ASSERT_EQ(lines.size(), 46u);
-  for (const auto& c : cases) EXPECT_EQ(lines[c.line - 1], c.text) << "line " << c.line;
-  for (const auto line : lines)
+  ASSERT_EQ(kLines.size(), 46u);
+  for (const auto& c : cases) EXPECT_EQ(kLines[c.line - 1], c.text) << "line " << c.line;
+  for (const auto line : kLines)
     for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
 }
 
 TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
-  const auto& lines = slowdown_order_lines();
   const std::vector<size_t> widths = {3, 28, 12, 10, 9, 12};
   int empty_rows = 0;
   for (size_t n = kFirstTableLine; n <= kLastTableLine; ++n) {
-    const std::string_view line = lines[n - 1];
+    const std::string_view line = kLines[n - 1];
     EXPECT_EQ(line.size(), 82u) << "line " << n;
     EXPECT_EQ(line.substr(0, 2), " |") << "line " << n;
     EXPECT_EQ(line.back(), '|') << "line " << n;
@@ -106,7 +107,7 @@ TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   ASSERT_GE(fields.size(), 3u);
   const int x = fields[0], v = fields[1], l = fields[2];
 
-  const auto cells = table_cells(slowdown_order_lines()[kRestrictionLine - 1]);
+  const auto cells = table_cells(kLines[kRestrictionLine - 1]);
   ASSERT_EQ(cells.size(), 6u);
   EXPECT_EQ(whole(trim_spaces(cells[0])), 1);
   // The kilometre post after which it starts, on the line's count.
@@ -122,12 +123,11 @@ TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   EXPECT_EQ(trim_spaces(cells[1]), nearest->name);
 
   // Every prescription letter has its line in the key.
-  const auto& lines = slowdown_order_lines();
   for (const char letter : trim_spaces(cells[5])) {
     const std::string head = std::string(" ") + letter + " - ";
-    const auto key = std::find_if(lines.begin() + kFirstKeyLine - 1, lines.end(),
+    const auto key = std::find_if(kLines.begin() + kFirstKeyLine - 1, kLines.end(),
                                   [&](std::string_view k) { return k.starts_with(head); });
-    ASSERT_NE(key, lines.end()) << letter;
+    ASSERT_NE(key, kLines.end()) << letter;
     if (letter == 'B') {
       EXPECT_TRUE(key->ends_with(nearest->name)) << *key;
     }

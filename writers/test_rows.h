@@ -1,13 +1,26 @@
-// Helpers for the tests of the description data sets: the rows of a section
-// and the comma-separated fields of a row, taken from the lines as written.
+// Helpers for the tests of the description data sets: the lines of a text,
+// the rows of a section and the comma-separated fields of a row.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace scenario::testing {
+
+// The lines of a text written with CR LF after every line, without their line
+// ends; text after the last CR LF is a last line of its own.
+inline std::vector<std::string_view> lines_of(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = std::min(text.find("\r\n"), text.size());
+    lines.push_back(text.substr(0, end));
+    text.remove_prefix(std::min(end + 2, text.size()));
+  }
+  return lines;
+}
 
 inline bool is_header(std::string_view line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';

@@ -17,6 +17,9 @@
 namespace scenario {
 namespace {
 
+// The card's lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(train_card_text());
+
 using namespace sheets_test;
 
 // Lines 17-44 hold the table's 28 rows.
@@ -35,7 +38,7 @@ struct Row {
 std::vector<Row> table_rows() {
   std::vector<Row> rows;
   for (size_t i = kFirstRow; i < kFirstRow + kRowCount; ++i) {
-    const auto c = table_cells(train_card_lines()[i]);
+    const auto c = table_cells(kLines[i]);
     if (c.size() != 7) {
       ADD_FAILURE() << "line " << i + 1 << " is not a table row";
       return rows;
@@ -134,9 +137,8 @@ TEST(TrainCard, FixedLinesStandWhereTheyBelong) {
       {51, ""},
       {52, " "},
   };
-  const auto& lines = train_card_lines();
-  ASSERT_EQ(lines.size(), 52u);
-  for (const auto& c : cases) EXPECT_EQ(lines[c.line - 1], c.text) << "line " << c.line;
+  ASSERT_EQ(kLines.size(), 52u);
+  for (const auto& c : cases) EXPECT_EQ(kLines[c.line - 1], c.text) << "line " << c.line;
 }
 
 TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
@@ -146,15 +148,14 @@ TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
       " | 135 |     |    81.950|     | km 81.950                  |                |     |",
       " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |",
   };
-  const auto body = train_card_lines().begin() + kFirstRow;
+  const auto body = kLines.begin() + kFirstRow;
   for (const auto q : quoted) EXPECT_EQ(std::count(body, body + kRowCount, q), 1) << q;
 }
 
 TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
-  const auto& lines = train_card_lines();
   const std::vector<size_t> widths = {5, 5, 10, 5, 28, 16, 5};
   for (size_t i = 13; i < 48; ++i) {  // lines 14-48: heading, rows, empty rows, closing rule
-    const std::string_view line = lines[i];
+    const std::string_view line = kLines[i];
     EXPECT_EQ(line.size(), 83u) << "line " << i + 1;
     EXPECT_EQ(line.substr(0, 2), " |") << "line " << i + 1;
     EXPECT_EQ(line.back(), '|') << "line " << i + 1;
@@ -165,13 +166,13 @@ TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
 }
 
 TEST(TrainCard, EveryLineIsPrintableAscii) {
-  for (const auto line : train_card_lines())
+  for (const auto line : kLines)
     for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
 }
 
 TEST(TrainCard, CellsKeepTheirAlignment) {
   for (size_t i = kFirstRow; i < kFirstRow + kRowCount + 3; ++i) {
-    const auto c = table_cells(train_card_lines()[i]);
+    const auto c = table_cells(kLines[i]);
     ASSERT_EQ(c.size(), 7u);
     const std::string where = "line " + std::to_string(i + 1);
     // Speed: right-aligned digits and one trailing space.
@@ -321,10 +322,11 @@ TEST(TrainCard, TimesRunForwardFromDepartureToArrival) {
 TEST(TrainCard, SpeedLimitsFollowTheTrainDescription) {
   // Stations whose own limit the notes say the signals give: the card may
   // leave it out and show the limit that holds past them.
+  const auto notes = testing::lines_of(line_notes_text());
   std::vector<int32_t> signalled;
   for (size_t i = 14; i < 18; ++i)  // notes lines 15-18
     for (const auto& s : kStations)
-      if (line_notes_lines()[i].find(s.name) != std::string_view::npos) signalled.push_back(s.position);
+      if (notes[i].find(s.name) != std::string_view::npos) signalled.push_back(s.position);
   auto given_by_signals = [&](int32_t p) {
     // The train's limit at p holds over [from, to): is a signalled station in it?
     int32_t from = 0;

@@ -14,6 +14,9 @@
 namespace scenario {
 namespace {
 
+// The train description's lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(train_description_text());
+
 using testing::is_right_aligned_number;
 using testing::section_rows;
 using testing::split_fields;
@@ -24,10 +27,10 @@ bool contains(const std::vector<std::string>& rows, const std::string& row) {
 }
 
 TEST(TrainDescription, PlainAsciiLinesEndingWithCodiciAndFine) {
-  EXPECT_EQ(train_description_lines().size(), 90u);
-  EXPECT_EQ(train_description_lines()[88], "[codici]");
-  EXPECT_EQ(train_description_lines()[89], "[fine]");
-  for (const std::string_view line : train_description_lines()) {
+  EXPECT_EQ(kLines.size(), 90u);
+  EXPECT_EQ(kLines[88], "[codici]");
+  EXPECT_EQ(kLines[89], "[fine]");
+  for (const std::string_view line : kLines) {
     EXPECT_EQ(line.find("riferimento fine del file"), std::string_view::npos);
     EXPECT_FALSE(line.empty());
     EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }))
@@ -39,12 +42,12 @@ TEST(TrainDescription, SectionsComeInOrderWithTheirRowCounts) {
   const std::vector<std::pair<std::string, int>> expected = {
       {"[generale]", 4}, {"[aderenze]", 1}, {"[vel_limite]", 14}, {"[stazioni]", 22},
       {"[rallentamenti]", 1}, {"[segnali]", 40}, {"[codici]", 0},   {"[fine]", 0}};
-  EXPECT_EQ(testing::section_sizes(train_description_lines()), expected);
-  EXPECT_EQ(train_description_lines().front(), "[generale]");
+  EXPECT_EQ(testing::section_sizes(kLines), expected);
+  EXPECT_EQ(kLines.front(), "[generale]");
 }
 
 TEST(TrainDescription, FixedRowsStandExactlyAsGiven) {
-  const auto& lines = train_description_lines();
+  const auto& lines = kLines;
   EXPECT_EQ(section_rows(lines, "[generale]"),
             (std::vector<std::string>{"numero vetture,    14", "percentuale massa frenata,    125",
                                       "sabbia,    300",
@@ -101,7 +104,7 @@ std::vector<Station> stations() {
   // written as groups ("  1,1,0"), so only the group's first field is padded.
   const size_t widths[17] = {0, 8, 3, 5, 3, 2, 2, 3, 1, 1, 3, 1, 1, 5, 4, 2, 2};
   std::vector<Station> out;
-  for (const std::string& row : section_rows(train_description_lines(), "[stazioni]")) {
+  for (const std::string& row : section_rows(kLines, "[stazioni]")) {
     const auto fields = split_fields(row);
     EXPECT_EQ(fields.size(), 18u) << row;
     if (fields.size() != 18u) continue;
@@ -183,7 +186,7 @@ std::vector<Signal> signals() {
   // spaces, and the time has one space before it.
   const size_t widths[11] = {8, 4, 2, 2, 3, 2, 5, 3, 1, 1, 0};
   std::vector<Signal> out;
-  for (const std::string& row : section_rows(train_description_lines(), "[segnali]")) {
+  for (const std::string& row : section_rows(kLines, "[segnali]")) {
     const auto fields = split_fields(row);
     EXPECT_EQ(fields.size(), 12u) << row;
     if (fields.size() != 12u) continue;
