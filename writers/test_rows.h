@@ -26,6 +26,17 @@ inline bool is_header(std::string_view line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
 }
 
+// How many of `quoted`, from the first, stand among `lines` in the same
+// order (other lines may stand between them).
+inline size_t found_in_order(const std::vector<std::string_view>& lines,
+                             const std::vector<std::string_view>& quoted) {
+  size_t found = 0;
+  for (const std::string_view line : lines) {
+    if (found < quoted.size() && line == quoted[found]) ++found;
+  }
+  return found;
+}
+
 // Each header line with the number of rows under it, in file order.
 inline std::vector<std::pair<std::string, int>> section_sizes(
     const std::vector<std::string_view>& lines) {

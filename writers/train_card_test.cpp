@@ -101,44 +101,18 @@ int train_limit_at(int32_t p) {
   return v;
 }
 
-TEST(TrainCard, FixedLinesStandWhereTheyBelong) {
-  const std::string rule = "  " + std::string(80, '_');
-  const std::string bar_rule =
-      " |_____|_____|__________|_____|____________________________|________________|_____|";
-  const std::string empty_row =
-      " |     |     |          |     |                            |                |     |";
-  const struct {
-    size_t line;
-    std::string text;
-  } cases[] = {
-      {1, ""},
-      {2, ""},
-      {3, "  ___________________                                               ______________"},
-      {4, " |                   |                    SCHEDA                   |              |"},
-      {5, " |   TRENO n.7395    |                   da: Montebrisca           |    V160 B    |"},
-      {6, " |___________________|                    a: Lurna                 |    125 %     |"},
-      {7, "                                                                   |______________|"},
-      {8, "  ___________________                ___________________"},
-      {9, " |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       "},
-      {10, " |       EXP         |              |      700T         |"},
-      {11, " |___________________|              |___________________|"},
-      {12, ""},
-      {13, rule},
-      {14, " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |"},
-      {15, " | Lim.|Marc.|          |  Rs |                            |                |     |"},
-      {16, bar_rule},
-      {44, " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |"},
-      {45, empty_row},
-      {46, empty_row},
-      {47, empty_row},
-      {48, bar_rule},
-      {49, ""},
-      {50, ""},
-      {51, ""},
-      {52, " "},
-  };
+// docs/formats.md, "Train card": the lines around the title blocks and the
+// table.
+TEST(TrainCard, LinesOutsideTheTableHaveTheirForms) {
   ASSERT_EQ(kLines.size(), 52u);
-  for (const auto& c : cases) EXPECT_EQ(kLines[c.line - 1], c.text) << "line " << c.line;
+  for (const size_t n : {1, 2, 12, 49, 50, 51}) EXPECT_EQ(kLines[n - 1], "") << "line " << n;
+  EXPECT_EQ(kLines[51], " ");
+  EXPECT_EQ(kLines[8].size() - kLines[8].find_last_not_of(' ') - 1, 7u);
+  EXPECT_EQ(kLines[12], "  " + std::string(80, '_'));
+  EXPECT_EQ(kLines[47], kLines[15]);  // the closing rule is the heading's bar rule
+  for (size_t n = 45; n <= 47; ++n) {
+    EXPECT_EQ(kLines[n - 1].find_first_not_of(" |"), std::string_view::npos) << "line " << n;
+  }
 }
 
 TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
