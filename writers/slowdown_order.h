@@ -7,7 +7,7 @@
 // built into the program byte for byte (writers/embed_texts.cmake). The form
 // always shows 26 body rows, used or not; its one restriction is the train
 // description's slowdown, past kilometre post 92 of the line's count, at
-// CORTE VALSIO.
+// CORTE VALSIO. Its table is laid out as sheet_layout.h declares.
 #pragma once
 
 #include <optional>

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "test_support/sheet_table.h"
+#include "writers/sheet_layout.h"
 #include "writers/sheets_test_data.h"
 
 namespace scenario {
@@ -58,7 +59,7 @@ TEST(SlowdownOrder, LinesOutsideTheTableHaveTheirForms) {
 }
 
 TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
-  const std::vector<size_t> widths = {3, 28, 12, 10, 9, 12};
+  const std::vector<size_t> widths(kSlowdownOrderColumns.begin(), kSlowdownOrderColumns.end());
   int empty_rows = 0;
   for (size_t n = kFirstTableLine; n <= kLastTableLine; ++n) {
     const std::string_view line = kLines[n - 1];

@@ -9,7 +9,8 @@
 // MONTEBRISCA lies on the count of the line it belongs to (km 90.100). The 60
 // and 30 km/h limits through SAN CIPRIANO, TORRE BIANCA, MEZZANA and CORTE
 // VALSIO are given by the signals, as the notes tell the driver, so the card
-// lists only the limit that holds past them.
+// lists only the limit that holds past them. Its table is laid out as
+// sheet_layout.h declares.
 #pragma once
 
 #include <optional>

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "writers/line_notes.h"
+#include "writers/sheet_layout.h"
 #include "test_support/sheet_table.h"
 #include "writers/sheets_test_data.h"
 
@@ -127,7 +128,7 @@ TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
 }
 
 TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
-  const std::vector<size_t> widths = {5, 5, 10, 5, 28, 16, 5};
+  const std::vector<size_t> widths(kTrainCardColumns.begin(), kTrainCardColumns.end());
   for (size_t i = 13; i < 48; ++i) {  // lines 14-48: heading, rows, empty rows, closing rule
     const std::string_view line = kLines[i];
     EXPECT_EQ(line.size(), 83u) << "line " << i + 1;
@@ -153,7 +154,7 @@ TEST(TrainCard, CellsKeepTheirAlignment) {
     const auto limit = trim_spaces(c[0]);
     if (!limit.empty()) {
       EXPECT_TRUE(whole(limit)) << where;
-      EXPECT_EQ(c[0].substr(5 - limit.size() - 1), std::string(limit) + " ") << where;
+      EXPECT_EQ(c[0].substr(c[0].size() - limit.size() - 1), std::string(limit) + " ") << where;
     }
     EXPECT_TRUE(trim_spaces(c[1]).empty()) << where;
     // Kilometre point: right-aligned, three decimals.
@@ -179,8 +180,8 @@ TEST(TrainCard, CellsKeepTheirAlignment) {
     const std::string rec(trim_spaces(c[6]));
     if (!rec.empty()) {
       EXPECT_TRUE(rec == "0.5" || rec == "1" || rec == "1.5") << where;
-      EXPECT_EQ(c[6], std::string((5 - rec.size()) / 2, ' ') + rec +
-                          std::string((6 - rec.size()) / 2, ' '))
+      EXPECT_EQ(c[6], std::string((c[6].size() - rec.size()) / 2, ' ') + rec +
+                          std::string((c[6].size() + 1 - rec.size()) / 2, ' '))
           << where;
     }
   }
