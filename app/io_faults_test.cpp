@@ -16,13 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "app/form_load.h"
+#include "app/run_builder.h"
 #include "common/builtin_scenario.h"
 #include "common/file_names.h"
 #include "test_support/process.h"
 #include "test_support/files.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 
 namespace scenario {
 namespace {
@@ -87,7 +87,8 @@ class ScenarioCompile : public Program {
   ScenarioCompile() {
     open_to_all(src_.path());
     const FileNames sources = file_names(src_.path(), kScenarioName, kTrainNumber);
-    if (dati_linea(sources) || dati_treno(sources)) throw std::runtime_error("cannot write the descriptions");
+    if (write_line_description(sources) || write_train_description(sources))
+      throw std::runtime_error("cannot write the descriptions");
   }
   const char* name() const override { return "scenario compile"; }
   std::vector<std::string> command() const override {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/form_load.h"
+#include "app/run_builder.h"
 #include "app/program_folder.h"
 #include "app/run_report.h"
 #include "common/exit_status.h"
@@ -48,6 +48,6 @@ int main(int argc, char** argv) {
   std::cout << "Attendere" << std::endl;  // flushed before the long work
 
   scenario::CompilationState state;
-  const scenario::CompileOutcome outcome = scenario::form_load(*folder, state);
+  const scenario::CompileOutcome outcome = scenario::run_builder(*folder, state);
   return scenario::report_run(outcome, state, std::cerr);
 }

@@ -5,8 +5,8 @@
 #include "common/file_names.h"
 #include "test_support/files.h"
 #include "compiler/output/compile.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 
 namespace scenario {
 namespace {
@@ -14,8 +14,8 @@ namespace {
 TEST(BuiltInScenario, CompilesWithoutAnyRecordedError) {
   testing::TempDir dir;
   const FileNames names = file_names(dir.path(), "Montebrisca_Lurna", "7395");
-  ASSERT_FALSE(dati_linea(names));
-  ASSERT_FALSE(dati_treno(names));
+  ASSERT_FALSE(write_line_description(names));
+  ASSERT_FALSE(write_train_description(names));
 
   CompilationState s;
   s.nome = "Montebrisca_Lurna";

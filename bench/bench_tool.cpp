@@ -23,15 +23,14 @@
 #include <string>
 #include <vector>
 
-#include "app/form_load.h"
+#include "app/run_builder.h"
 #include "common/builtin_scenario.h"
 #include "bench/compile_route.h"
 #include "bench/large_route.h"
 #include "common/file_names.h"
 #include "common/replace_file.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
-#include "writers/line_list.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 
 namespace {
 
@@ -55,7 +54,7 @@ std::optional<Route> route_named(const std::string& name) {
 }
 
 bench::RouteTexts texts_of(const Route& r) {
-  if (r.builtin) return {lines_text(righe_linea()), lines_text(righe_treno())};
+  if (r.builtin) return {std::string(line_description_text()), std::string(train_description_text())};
   return bench::large_route(bench::kLongestRoute);
 }
 
@@ -80,7 +79,7 @@ int run(const Route& r, const fs::path& folder) {
   {
     const bench::RouteTexts texts = texts_of(r);
     bytes = texts.linea.size() + texts.treno.size();
-    const CompileOutcome outcome = r.builtin ? form_load(folder, s) : bench::run_route(folder, texts, s);
+    const CompileOutcome outcome = r.builtin ? run_builder(folder, s) : bench::run_route(folder, texts, s);
     if (outcome.io_error) return fail(*outcome.io_error);
     if (const int32_t fatal = fatal_error(s); fatal != 0 || s.codice_errore() != 0) {
       std::cerr << "bench_tool: error " << (fatal != 0 ? fatal : s.codice_errore()) << " at "

@@ -29,9 +29,8 @@
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "compiler/output/compiled_files.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
-#include "writers/line_list.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 
 namespace scenario::bench {
 namespace {
@@ -45,7 +44,8 @@ struct Route {
 };
 
 const Route& builtin() {
-  static const Route r{kScenarioName, kTrainNumber, {lines_text(righe_linea()), lines_text(righe_treno())}};
+  static const Route r{kScenarioName, kTrainNumber,
+                       {std::string(line_description_text()), std::string(train_description_text())}};
   return r;
 }
 

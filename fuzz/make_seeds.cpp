@@ -17,19 +17,13 @@
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/compile.h"
 #include "fuzz/description_words.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/train_description.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace scenario;
-
-std::string joined(const std::vector<std::string_view>& lines) {
-  std::string text;
-  for (std::string_view line : lines) text.append(line).append("\r\n");
-  return text;
-}
 
 std::string read(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -99,8 +93,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path folder = argv[1];
-  const std::string linea = joined(righe_linea());
-  const std::string treno = joined(righe_treno());
+  const std::string linea(line_description_text());
+  const std::string treno(train_description_text());
 
   CompilationState s;
   s.nome = "Montebrisca_Lurna";

@@ -12,17 +12,13 @@
 #include "compiler/train/train_reader.h"
 #include "fuzz/check.h"
 #include "fuzz/model_checks.h"
-#include "writers/dati_linea.h"
+#include "writers/line_description.h"
 
 namespace scenario {
 namespace {
 
 const std::string& line_text() {
-  static const std::string text = [] {
-    std::string t;
-    for (std::string_view row : righe_linea()) t.append(row).append("\r\n");
-    return t;
-  }();
+  static const std::string text(line_description_text());
   return text;
 }
 

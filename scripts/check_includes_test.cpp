@@ -22,7 +22,8 @@ TEST(CheckIncludes, IncludesAcrossTheLayersAreNamed) {
   const auto r = testing::run_process({kScript.string(), "--root", TESTDATA_DIR "/includes"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out,
-            "compiler/output/wrong.cpp:3: compiler/output may not include writers/dati_linea.h (writers)\n"
+            "compiler/output/wrong.cpp:3: compiler/output may not include writers/line_description.h "
+            "(writers)\n"
             "compiler/train/wrong.cpp:2: compiler/train may not include compiler/line/line_reader.h "
             "(compiler/line)\n"
             "readback/wrong.cpp:4: readback may not include compiler/output/compile.h (compiler/output)\n"

@@ -1,7 +1,8 @@
-// Helpers for the tests of the description data sets: the rows of a section
-// and the comma-separated fields of a row, taken from the lines as written.
+// Helpers for the tests of the description data sets: the lines of a text,
+// the rows of a section and the comma-separated fields of a row.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,8 +10,31 @@
 
 namespace scenario::testing {
 
+// The lines of a text written with CR LF after every line, without their line
+// ends; text after the last CR LF is a last line of its own.
+inline std::vector<std::string_view> lines_of(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = std::min(text.find("\r\n"), text.size());
+    lines.push_back(text.substr(0, end));
+    text.remove_prefix(std::min(end + 2, text.size()));
+  }
+  return lines;
+}
+
 inline bool is_header(std::string_view line) {
   return !line.empty() && line.front() == '[' && line.back() == ']';
+}
+
+// How many of `quoted`, from the first, stand among `lines` in the same
+// order (other lines may stand between them).
+inline size_t found_in_order(const std::vector<std::string_view>& lines,
+                             const std::vector<std::string_view>& quoted) {
+  size_t found = 0;
+  for (const std::string_view line : lines) {
+    if (found < quoted.size() && line == quoted[found]) ++found;
+  }
+  return found;
 }
 
 // Each header line with the number of rows under it, in file order.

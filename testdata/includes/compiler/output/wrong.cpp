@@ -1,3 +1,3 @@
 // The compiler may not use the writers.
 #include "compiler/line/line_reader.h"
-#include "writers/dati_linea.h"
+#include "writers/line_description.h"

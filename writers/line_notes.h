@@ -2,22 +2,25 @@
 // train 7395 (traction, block systems, station limits given by the signals,
 // level crossings, the train's service). Nothing reads it back.
 // See docs/formats.md, "Line notes".
+//
+// The text is testdata/builtin/Montebrisca_Lurna_7395_note.txt, built into
+// the program byte for byte (writers/embed_texts.cmake). Its lines are not
+// wrapped: a sentence that goes on to the next line ends with a space.
 #pragma once
 
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "common/file_names.h"
 #include "common/replace_file.h"
 
 namespace scenario {
 
-// The notes' 51 lines, in file order, without line ends; single-byte text
-// (è is 0xE8, à is 0xE0).
-const std::vector<std::string_view>& righe_note();
+// The notes' bytes: 51 lines, each ended by CR LF; single-byte text (è is
+// 0xE8, à is 0xE0).
+std::string_view line_notes_text();
 
 // Writes the notes to `files.note_txt`, replacing any earlier file.
-std::optional<IoError> dati_note(const FileNames& files);
+std::optional<IoError> write_line_notes(const FileNames& files);
 
 }  // namespace scenario

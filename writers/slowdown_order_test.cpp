@@ -1,4 +1,4 @@
-#include "writers/dati_rallentamenti.h"
+#include "writers/slowdown_order.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,14 @@
 #include <vector>
 
 #include "test_support/sheet_table.h"
+#include "writers/sheet_layout.h"
 #include "writers/sheets_test_data.h"
 
 namespace scenario {
 namespace {
+
+// The order's lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(slowdown_order_text());
 
 using namespace sheets_test;
 
@@ -33,49 +37,32 @@ int whole(std::string_view text) {
   return v;
 }
 
-TEST(SlowdownOrder, FixedLinesStandWhereTheyBelong) {
-  const std::string table_rule = "  " + std::string(79, '_');
-  const std::string bar_rule =
-      " |___|____________________________|____________|__________|_________|____________|";
-  const struct {
-    size_t line;
-    std::string text;
-  } cases[] = {
-      {1, ""},
-      {2, "                               Modulo M. 3"},
-      {3, "                           ORDINE DI RALLENTAMENTO"},
-      {4, " " + std::string(80, '_')},
-      {5, "  Linea  MONTEBRISCA - LURNA"},
-      {6, ""},
-      {7, "  Si ordina al macchinista del treno 7395 di effettuare i seguenti rallentamenti"},
-      {8, table_rule},
-      {9, " |   |                            |Inizio dopo |          |         |            |"},
-      {10, " | N.|      FRA LE STAZIONI       | il cippo   | Velocita'|Lunghezza|Prescrizioni|"},
-      {11, " |   |   (o nelle Stazioni di)    |chilometrico|          |   metri | specifiche |"},
-      {12, bar_rule},
-      {14, " | 1 | CORTE VALSIO               |    92      |    40    |   200   |     B      |"},
-      {39, bar_rule},
-      {40, ""},
-      {41, "              Prescrizioni specifiche"},
-      {42, " A - Da rispettare con tutto il treno (per i treni viaggiatori)"},
-      {43, " B - Interessa anche la stazione di CORTE VALSIO"},
-      {44, " D - Rallentamneto N. ... e N. ...  sono contigui"},
-      {45, " C - Da rispettare dalle ore ....  alle ore ..... di tutti"},
-      {46, "     i giorni esclusi i seguenti:........."},
-  };
-  const auto& righe = righe_rallentamenti();
-  ASSERT_EQ(righe.size(), 46u);
-  for (const auto& c : cases) EXPECT_EQ(righe[c.line - 1], c.text) << "line " << c.line;
-  for (const auto line : righe)
+// docs/formats.md, "Slowdown order": the lines around the table, and the
+// one restriction as the driver reads it.
+TEST(SlowdownOrder, LinesOutsideTheTableHaveTheirForms) {
+  ASSERT_EQ(kLines.size(), 46u);
+  for (const size_t n : {1, 6, 40}) EXPECT_EQ(kLines[n - 1], "") << "line " << n;
+  EXPECT_EQ(kLines[3], " " + std::string(80, '_'));
+  EXPECT_EQ(kLines[7], "  " + std::string(79, '_'));
+  EXPECT_EQ(kLines[38], kLines[11]);  // the closing rule is the heading's bar rule
+  EXPECT_EQ(kLines[kRestrictionLine - 1],
+            " | 1 | CORTE VALSIO               |    92      |    40    |   200   |     B      |");
+  // The key: A, B, D and C, then the C line's continuation.
+  const std::string_view letters = "ABDC";
+  for (size_t i = 0; i < letters.size(); ++i) {
+    const std::string head = std::string(" ") + letters[i] + " - ";
+    EXPECT_TRUE(kLines[kFirstKeyLine + i].starts_with(head)) << "line " << kFirstKeyLine + i + 1;
+  }
+  EXPECT_TRUE(kLines[45].starts_with("     ")) << kLines[45];
+  for (const auto line : kLines)
     for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
 }
 
 TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
-  const auto& righe = righe_rallentamenti();
-  const std::vector<size_t> widths = {3, 28, 12, 10, 9, 12};
+  const std::vector<size_t> widths(kSlowdownOrderColumns.begin(), kSlowdownOrderColumns.end());
   int empty_rows = 0;
   for (size_t n = kFirstTableLine; n <= kLastTableLine; ++n) {
-    const std::string_view line = righe[n - 1];
+    const std::string_view line = kLines[n - 1];
     EXPECT_EQ(line.size(), 82u) << "line " << n;
     EXPECT_EQ(line.substr(0, 2), " |") << "line " << n;
     EXPECT_EQ(line.back(), '|') << "line " << n;
@@ -98,7 +85,7 @@ TEST(SlowdownOrder, TableLinesShareTheirBarsAndEveryOtherRowIsEmpty) {
 TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   // Position, speed and length of the train description's slowdown row.
   std::vector<int> fields;
-  std::string_view rest = std::string_view(kRigaRallentamento);
+  std::string_view rest = std::string_view(kSlowdownRow);
   rest.remove_prefix(rest.find(',') + 1);
   for (size_t comma; (comma = rest.find(',')) != std::string_view::npos;
        rest = rest.substr(comma + 1))
@@ -106,7 +93,7 @@ TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
   ASSERT_GE(fields.size(), 3u);
   const int x = fields[0], v = fields[1], l = fields[2];
 
-  const auto cells = table_cells(righe_rallentamenti()[kRestrictionLine - 1]);
+  const auto cells = table_cells(kLines[kRestrictionLine - 1]);
   ASSERT_EQ(cells.size(), 6u);
   EXPECT_EQ(whole(trim_spaces(cells[0])), 1);
   // The kilometre post after which it starts, on the line's count.
@@ -116,20 +103,19 @@ TEST(SlowdownOrder, TheRestrictionIsTheTrainDescriptionsSlowdown) {
 
   // The station named is the train description's station nearest the
   // slowdown, and the key's B line names it too.
-  const Stazione* nearest = &kStazioni[0];
-  for (const auto& s : kStazioni)
-    if (std::abs(s.posizione - x) < std::abs(nearest->posizione - x)) nearest = &s;
-  EXPECT_EQ(trim_spaces(cells[1]), nearest->nome);
+  const Station* nearest = &kStations[0];
+  for (const auto& s : kStations)
+    if (std::abs(s.position - x) < std::abs(nearest->position - x)) nearest = &s;
+  EXPECT_EQ(trim_spaces(cells[1]), nearest->name);
 
   // Every prescription letter has its line in the key.
-  const auto& righe = righe_rallentamenti();
   for (const char letter : trim_spaces(cells[5])) {
     const std::string head = std::string(" ") + letter + " - ";
-    const auto key = std::find_if(righe.begin() + kFirstKeyLine - 1, righe.end(),
+    const auto key = std::find_if(kLines.begin() + kFirstKeyLine - 1, kLines.end(),
                                   [&](std::string_view k) { return k.starts_with(head); });
-    ASSERT_NE(key, righe.end()) << letter;
+    ASSERT_NE(key, kLines.end()) << letter;
     if (letter == 'B') {
-      EXPECT_TRUE(key->ends_with(nearest->nome)) << *key;
+      EXPECT_TRUE(key->ends_with(nearest->name)) << *key;
     }
   }
 }

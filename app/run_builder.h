@@ -11,6 +11,6 @@ namespace scenario {
 
 // Runs the whole job into `folder`, with `state` as the run's state. A
 // source text that cannot be written ends the run with its error.
-CompileOutcome form_load(const std::filesystem::path& folder, CompilationState& state);
+CompileOutcome run_builder(const std::filesystem::path& folder, CompilationState& state);
 
 }  // namespace scenario

@@ -1,16 +1,16 @@
-#include "app/form_load.h"
+#include "app/run_builder.h"
 
 #include "common/builtin_scenario.h"
 #include "common/file_names.h"
-#include "writers/dati_linea.h"
-#include "writers/dati_note.h"
-#include "writers/dati_rallentamenti.h"
-#include "writers/dati_scheda.h"
-#include "writers/dati_treno.h"
+#include "writers/line_description.h"
+#include "writers/line_notes.h"
+#include "writers/slowdown_order.h"
+#include "writers/train_card.h"
+#include "writers/train_description.h"
 
 namespace scenario {
 
-CompileOutcome form_load(const std::filesystem::path& folder, CompilationState& state) {
+CompileOutcome run_builder(const std::filesystem::path& folder, CompilationState& state) {
   state.nome = kScenarioName;
   state.treno = kTrainNumber;
   const FileNames names = file_names(folder, state.nome, state.treno);
@@ -18,7 +18,8 @@ CompileOutcome form_load(const std::filesystem::path& folder, CompilationState& 
   // The source texts, in the fixed order: the two descriptions must exist
   // before the compilation reads them back.
   using Writer = std::optional<IoError> (*)(const FileNames&);
-  for (const Writer write : {dati_linea, dati_treno, dati_note, dati_rallentamenti, dati_scheda}) {
+  for (const Writer write : {write_line_description, write_train_description, write_line_notes,
+                             write_slowdown_order, write_train_card}) {
     if (auto error = write(names)) return CompileOutcome{std::move(error), {}};
   }
 

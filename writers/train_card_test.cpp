@@ -1,4 +1,4 @@
-#include "writers/dati_scheda.h"
+#include "writers/train_card.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "writers/dati_note.h"
+#include "writers/line_notes.h"
+#include "writers/sheet_layout.h"
 #include "test_support/sheet_table.h"
 #include "writers/sheets_test_data.h"
 
 namespace scenario {
 namespace {
+
+// The card's lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(train_card_text());
 
 using namespace sheets_test;
 
@@ -25,17 +29,17 @@ constexpr size_t kRowCount = 28;
 
 // A table row read back from the card, its cells without padding.
 struct Row {
-  std::string limite;
+  std::string limit;
   std::string km;
-  std::string luogo;
-  std::string orario;
-  std::string recupero;
+  std::string place;
+  std::string time;
+  std::string recovery;
 };
 
 std::vector<Row> table_rows() {
   std::vector<Row> rows;
   for (size_t i = kFirstRow; i < kFirstRow + kRowCount; ++i) {
-    const auto c = table_cells(righe_scheda()[i]);
+    const auto c = table_cells(kLines[i]);
     if (c.size() != 7) {
       ADD_FAILURE() << "line " << i + 1 << " is not a table row";
       return rows;
@@ -78,65 +82,38 @@ std::optional<int> minutes(std::string_view time) {
 }
 
 // The one or two times of an Orario cell.
-std::vector<std::string> times_of(const std::string& orario) {
-  if (orario.empty()) return {};
-  if (orario.size() == 13 && orario.substr(5, 3) == " - ")
-    return {orario.substr(0, 5), orario.substr(8)};
-  return {orario};
+std::vector<std::string> times_of(const std::string& time) {
+  if (time.empty()) return {};
+  if (time.size() == 13 && time.substr(5, 3) == " - ")
+    return {time.substr(0, 5), time.substr(8)};
+  return {time};
 }
 
-const Stazione* station_named(std::string_view name) {
-  for (const auto& s : kStazioni)
-    if (s.nome == name) return &s;
+const Station* station_named(std::string_view name) {
+  for (const auto& s : kStations)
+    if (s.name == name) return &s;
   return nullptr;
 }
 
 int train_limit_at(int32_t p) {
   int v = 0;
-  for (const auto& c : kVelocita)
-    if (c.posizione <= p) v = c.velocita;
+  for (const auto& c : kSpeedChanges)
+    if (c.position <= p) v = c.speed;
   return v;
 }
 
-TEST(TrainCard, FixedLinesStandWhereTheyBelong) {
-  const std::string rule = "  " + std::string(80, '_');
-  const std::string bar_rule =
-      " |_____|_____|__________|_____|____________________________|________________|_____|";
-  const std::string empty_row =
-      " |     |     |          |     |                            |                |     |";
-  const struct {
-    size_t line;
-    std::string text;
-  } cases[] = {
-      {1, ""},
-      {2, ""},
-      {3, "  ___________________                                               ______________"},
-      {4, " |                   |                    SCHEDA                   |              |"},
-      {5, " |   TRENO n.7395    |                   da: Montebrisca           |    V160 B    |"},
-      {6, " |___________________|                    a: Lurna                 |    125 %     |"},
-      {7, "                                                                   |______________|"},
-      {8, "  ___________________                ___________________"},
-      {9, " |  CLASSIFICAZIONE  |              |  MASSA BLOCCATA   |       "},
-      {10, " |       EXP         |              |      700T         |"},
-      {11, " |___________________|              |___________________|"},
-      {12, ""},
-      {13, rule},
-      {14, " | Vel.| Vel.| Progr Km |  No |   Localita' di  Servizio   |     Orario     | Rec |"},
-      {15, " | Lim.|Marc.|          |  Rs |                            |                |     |"},
-      {16, bar_rule},
-      {44, " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |"},
-      {45, empty_row},
-      {46, empty_row},
-      {47, empty_row},
-      {48, bar_rule},
-      {49, ""},
-      {50, ""},
-      {51, ""},
-      {52, " "},
-  };
-  const auto& righe = righe_scheda();
-  ASSERT_EQ(righe.size(), 52u);
-  for (const auto& c : cases) EXPECT_EQ(righe[c.line - 1], c.text) << "line " << c.line;
+// docs/formats.md, "Train card": the lines around the title blocks and the
+// table.
+TEST(TrainCard, LinesOutsideTheTableHaveTheirForms) {
+  ASSERT_EQ(kLines.size(), 52u);
+  for (const size_t n : {1, 2, 12, 49, 50, 51}) EXPECT_EQ(kLines[n - 1], "") << "line " << n;
+  EXPECT_EQ(kLines[51], " ");
+  EXPECT_EQ(kLines[8].size() - kLines[8].find_last_not_of(' ') - 1, 7u);
+  EXPECT_EQ(kLines[12], "  " + std::string(80, '_'));
+  EXPECT_EQ(kLines[47], kLines[15]);  // the closing rule is the heading's bar rule
+  for (size_t n = 45; n <= 47; ++n) {
+    EXPECT_EQ(kLines[n - 1].find_first_not_of(" |"), std::string_view::npos) << "line " << n;
+  }
 }
 
 TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
@@ -146,15 +123,14 @@ TEST(TrainCard, QuotedRowsStandInTheTableOnce) {
       " | 135 |     |    81.950|     | km 81.950                  |                |     |",
       " |     |     |   100.750|     | LURNA                      |  00.52 - 00.54 |     |",
   };
-  const auto body = righe_scheda().begin() + kFirstRow;
+  const auto body = kLines.begin() + kFirstRow;
   for (const auto q : quoted) EXPECT_EQ(std::count(body, body + kRowCount, q), 1) << q;
 }
 
 TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
-  const auto& righe = righe_scheda();
-  const std::vector<size_t> widths = {5, 5, 10, 5, 28, 16, 5};
+  const std::vector<size_t> widths(kTrainCardColumns.begin(), kTrainCardColumns.end());
   for (size_t i = 13; i < 48; ++i) {  // lines 14-48: heading, rows, empty rows, closing rule
-    const std::string_view line = righe[i];
+    const std::string_view line = kLines[i];
     EXPECT_EQ(line.size(), 83u) << "line " << i + 1;
     EXPECT_EQ(line.substr(0, 2), " |") << "line " << i + 1;
     EXPECT_EQ(line.back(), '|') << "line " << i + 1;
@@ -165,20 +141,20 @@ TEST(TrainCard, EveryTableLineHasItsBarsInTheSameColumns) {
 }
 
 TEST(TrainCard, EveryLineIsPrintableAscii) {
-  for (const auto line : righe_scheda())
+  for (const auto line : kLines)
     for (const char ch : line) EXPECT_TRUE(ch >= ' ' && ch <= '~') << line;
 }
 
 TEST(TrainCard, CellsKeepTheirAlignment) {
   for (size_t i = kFirstRow; i < kFirstRow + kRowCount + 3; ++i) {
-    const auto c = table_cells(righe_scheda()[i]);
+    const auto c = table_cells(kLines[i]);
     ASSERT_EQ(c.size(), 7u);
     const std::string where = "line " + std::to_string(i + 1);
     // Speed: right-aligned digits and one trailing space.
-    const auto limite = trim_spaces(c[0]);
-    if (!limite.empty()) {
-      EXPECT_TRUE(whole(limite)) << where;
-      EXPECT_EQ(c[0].substr(5 - limite.size() - 1), std::string(limite) + " ") << where;
+    const auto limit = trim_spaces(c[0]);
+    if (!limit.empty()) {
+      EXPECT_TRUE(whole(limit)) << where;
+      EXPECT_EQ(c[0].substr(c[0].size() - limit.size() - 1), std::string(limit) + " ") << where;
     }
     EXPECT_TRUE(trim_spaces(c[1]).empty()) << where;
     // Kilometre point: right-aligned, three decimals.
@@ -193,19 +169,19 @@ TEST(TrainCard, CellsKeepTheirAlignment) {
       EXPECT_EQ(c[4].find_first_not_of(' '), 1u) << where;
     }
     // Times: one centred, or two joined by " - ".
-    const auto orario = trim_spaces(c[5]);
-    if (orario.size() == 5) {
-      EXPECT_EQ(c[5], "      " + std::string(orario) + "     ") << where;
-    } else if (!orario.empty()) {
-      EXPECT_EQ(c[5], "  " + std::string(orario) + " ") << where;
+    const auto time = trim_spaces(c[5]);
+    if (time.size() == 5) {
+      EXPECT_EQ(c[5], "      " + std::string(time) + "     ") << where;
+    } else if (!time.empty()) {
+      EXPECT_EQ(c[5], "  " + std::string(time) + " ") << where;
     }
-    for (const auto& t : times_of(std::string(orario))) EXPECT_TRUE(minutes(t)) << where;
+    for (const auto& t : times_of(std::string(time))) EXPECT_TRUE(minutes(t)) << where;
     // Recovery margin: centred.
     const std::string rec(trim_spaces(c[6]));
     if (!rec.empty()) {
       EXPECT_TRUE(rec == "0.5" || rec == "1" || rec == "1.5") << where;
-      EXPECT_EQ(c[6], std::string((5 - rec.size()) / 2, ' ') + rec +
-                          std::string((6 - rec.size()) / 2, ' '))
+      EXPECT_EQ(c[6], std::string((c[6].size() - rec.size()) / 2, ' ') + rec +
+                          std::string((c[6].size() + 1 - rec.size()) / 2, ' '))
           << where;
     }
   }
@@ -216,14 +192,14 @@ TEST(TrainCard, CellsKeepTheirAlignment) {
 std::vector<std::string> station_names() {
   std::vector<std::string> names;
   for (const Row& row : table_rows()) {
-    if (!row.orario.empty()) names.push_back(row.luogo);
+    if (!row.time.empty()) names.push_back(row.place);
   }
   return names;
 }
 
 TEST(TrainCard, StationRowsAreTheTrainDescriptionsStations) {
   std::vector<std::string> expected;
-  for (const auto& s : kStazioni) expected.emplace_back(s.nome);
+  for (const auto& s : kStations) expected.emplace_back(s.name);
   EXPECT_EQ(station_names(), expected);
 
   // Station rows, and only they, carry a time; every other row is one of
@@ -232,25 +208,25 @@ TEST(TrainCard, StationRowsAreTheTrainDescriptionsStations) {
   int cippo = 0, protezione = 0, deviatoio = 0, km = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
     const Row& r = rows[i];
-    const bool station = station_named(r.luogo) != nullptr;
-    EXPECT_EQ(station, !r.orario.empty()) << r.luogo;
+    const bool station = station_named(r.place) != nullptr;
+    EXPECT_EQ(station, !r.time.empty()) << r.place;
     if (station) continue;
-    const std::string_view luogo = r.luogo;
-    if (luogo == "cippo km 0.000") {
+    const std::string_view place = r.place;
+    if (place == "cippo km 0.000") {
       ++cippo;
-    } else if (luogo.starts_with("Seg. protezione ")) {
+    } else if (place.starts_with("Seg. protezione ")) {
       ++protezione;  // the protection signal stands just before its station
       ASSERT_LT(i + 1, rows.size());
-      EXPECT_EQ(rows[i + 1].luogo, luogo.substr(16));
-    } else if (luogo.starts_with("Deviatoio uscita ")) {
+      EXPECT_EQ(rows[i + 1].place, place.substr(16));
+    } else if (place.starts_with("Deviatoio uscita ")) {
       ++deviatoio;  // the exit points lie just after their station
       ASSERT_GT(i, 0u);
-      EXPECT_EQ(rows[i - 1].luogo, luogo.substr(17));
-    } else if (luogo.starts_with("km ")) {
+      EXPECT_EQ(rows[i - 1].place, place.substr(17));
+    } else if (place.starts_with("km ")) {
       ++km;
-      EXPECT_EQ(luogo.substr(3), r.km);
+      EXPECT_EQ(place.substr(3), r.km);
     } else {
-      ADD_FAILURE() << "unexpected row " << luogo;
+      ADD_FAILURE() << "unexpected row " << place;
     }
   }
   EXPECT_EQ(cippo, 1);
@@ -264,21 +240,21 @@ TEST(TrainCard, KilometrePointsRestartAtTheCippoAndRise) {
   const auto cippo =
       std::find_if(rows.begin(), rows.end(), [](const Row& r) { return r.km == "0.000"; });
   ASSERT_NE(cippo, rows.end());
-  EXPECT_EQ(cippo->luogo, "cippo km 0.000");
+  EXPECT_EQ(cippo->place, "cippo km 0.000");
   int last = -1;
   for (auto r = rows.begin(); r != rows.end(); ++r) {
     const auto m = metres(r->km);
-    const Stazione* s = station_named(r->luogo);
+    const Station* s = station_named(r->place);
     if (s != nullptr) {
-      ASSERT_TRUE(m) << r->luogo;
+      ASSERT_TRUE(m) << r->place;
       // Stations short of the cippo lie on another line's count.
-      EXPECT_EQ(s->posizione < kCippo, r < cippo) << r->luogo;
+      EXPECT_EQ(s->position < kCippo, r < cippo) << r->place;
       if (r > cippo) {
-        EXPECT_NEAR(*m, s->posizione - kCippo, 100) << r->luogo;
+        EXPECT_NEAR(*m, s->position - kCippo, 100) << r->place;
       }
     }
     if (r < cippo || !m) continue;
-    EXPECT_GT(*m, last) << r->luogo;
+    EXPECT_GT(*m, last) << r->place;
     last = *m;
   }
   EXPECT_EQ(last, 100750);
@@ -289,9 +265,9 @@ TEST(TrainCard, TimesRunForwardFromDepartureToArrival) {
   std::vector<std::string> all;
   std::vector<std::string> with_two;
   for (const auto& r : rows) {
-    const auto t = times_of(r.orario);
+    const auto t = times_of(r.time);
     all.insert(all.end(), t.begin(), t.end());
-    if (t.size() == 2) with_two.push_back(r.luogo);
+    if (t.size() == 2) with_two.push_back(r.place);
   }
   ASSERT_FALSE(all.empty());
   EXPECT_EQ(all.front(), "23.40");
@@ -304,37 +280,38 @@ TEST(TrainCard, TimesRunForwardFromDepartureToArrival) {
   // card's first time (23.40) and the pass at CAVRESCINO (23.48), both fixed
   // text of the card, so they cannot show the description's 23.50.
   ASSERT_EQ(with_two.size(), 3u);
-  EXPECT_EQ(with_two.front(), kStazioni[0].nome);
-  EXPECT_EQ(with_two.back(), std::end(kStazioni)[-1].nome);
-  for (const auto& o : kOrari) {
-    if (o.stazione == kStazioni[0].nome) continue;
+  EXPECT_EQ(with_two.front(), kStations[0].name);
+  EXPECT_EQ(with_two.back(), std::end(kStations)[-1].name);
+  for (const auto& o : kStationTimes) {
+    if (o.station == kStations[0].name) continue;
     const auto r =
-        std::find_if(rows.begin(), rows.end(), [&](const Row& x) { return x.luogo == o.stazione; });
+        std::find_if(rows.begin(), rows.end(), [&](const Row& x) { return x.place == o.station; });
     ASSERT_NE(r, rows.end());
-    const auto t = times_of(r->orario);
-    ASSERT_EQ(t.size(), 2u) << o.stazione;
-    const int want = from_noon(o.ore, o.minuti);
-    EXPECT_TRUE(minutes(t[0]) == want || minutes(t[1]) == want) << o.stazione;
+    const auto t = times_of(r->time);
+    ASSERT_EQ(t.size(), 2u) << o.station;
+    const int want = from_noon(o.hours, o.minutes);
+    EXPECT_TRUE(minutes(t[0]) == want || minutes(t[1]) == want) << o.station;
   }
 }
 
 TEST(TrainCard, SpeedLimitsFollowTheTrainDescription) {
   // Stations whose own limit the notes say the signals give: the card may
   // leave it out and show the limit that holds past them.
+  const auto notes = testing::lines_of(line_notes_text());
   std::vector<int32_t> signalled;
   for (size_t i = 14; i < 18; ++i)  // notes lines 15-18
-    for (const auto& s : kStazioni)
-      if (righe_note()[i].find(s.nome) != std::string_view::npos) signalled.push_back(s.posizione);
+    for (const auto& s : kStations)
+      if (notes[i].find(s.name) != std::string_view::npos) signalled.push_back(s.position);
   auto given_by_signals = [&](int32_t p) {
     // The train's limit at p holds over [from, to): is a signalled station in it?
     int32_t from = 0;
     int32_t to = std::numeric_limits<int32_t>::max();
-    for (const auto& c : kVelocita) {
-      if (c.posizione > p) {
-        to = c.posizione;
+    for (const auto& c : kSpeedChanges) {
+      if (c.position > p) {
+        to = c.position;
         break;
       }
-      from = c.posizione;
+      from = c.position;
     }
     return std::any_of(signalled.begin(), signalled.end(),
                        [&](int32_t s) { return from <= s && s < to; });
@@ -343,43 +320,43 @@ TEST(TrainCard, SpeedLimitsFollowTheTrainDescription) {
   std::vector<int> card_limits;
   int in_force = 0;
   for (const auto& r : table_rows()) {
-    if (!r.limite.empty()) {
-      const auto parsed = whole(r.limite);
-      ASSERT_TRUE(parsed) << r.luogo;
+    if (!r.limit.empty()) {
+      const auto parsed = whole(r.limit);
+      ASSERT_TRUE(parsed) << r.place;
       const int v = *parsed;
       // A protection signal lowers the limit; the exit points raise it again.
-      if (r.luogo.starts_with("Seg. protezione")) {
-        EXPECT_LT(v, in_force) << r.luogo;
+      if (r.place.starts_with("Seg. protezione")) {
+        EXPECT_LT(v, in_force) << r.place;
       }
-      if (r.luogo.starts_with("Deviatoio uscita")) {
-        EXPECT_GT(v, in_force) << r.luogo;
+      if (r.place.starts_with("Deviatoio uscita")) {
+        EXPECT_GT(v, in_force) << r.place;
       }
       in_force = v;
       card_limits.push_back(v);
     }
     std::optional<int32_t> p;
-    if (const Stazione* s = station_named(r.luogo)) {
-      p = s->posizione;
-    } else if (r.km == "0.000" || r.luogo.starts_with("km ")) {
+    if (const Station* s = station_named(r.place)) {
+      p = s->position;
+    } else if (r.km == "0.000" || r.place.starts_with("km ")) {
       const auto m = metres(r.km);
-      ASSERT_TRUE(m) << r.luogo;
+      ASSERT_TRUE(m) << r.place;
       p = kCippo + *m;
     }
     if (!p || given_by_signals(*p)) continue;
-    EXPECT_EQ(in_force, train_limit_at(*p)) << r.luogo;
-    if (r.luogo.starts_with("km ")) {  // an open-line change: where the train's limit changes
-      EXPECT_TRUE(std::any_of(std::begin(kVelocita), std::end(kVelocita),
-                              [&](const CambioVelocita& c) { return c.posizione == *p; }))
-          << r.luogo;
+    EXPECT_EQ(in_force, train_limit_at(*p)) << r.place;
+    if (r.place.starts_with("km ")) {  // an open-line change: where the train's limit changes
+      EXPECT_TRUE(std::any_of(std::begin(kSpeedChanges), std::end(kSpeedChanges),
+                              [&](const SpeedChange& c) { return c.position == *p; }))
+          << r.place;
     }
   }
 
   // Read down the card, the limits step through the train's speeds in order.
-  auto next = std::begin(kVelocita);
+  auto next = std::begin(kSpeedChanges);
   for (const int v : card_limits) {
-    next = std::find_if(next, std::end(kVelocita),
-                        [&](const CambioVelocita& c) { return c.velocita == v; });
-    ASSERT_NE(next, std::end(kVelocita)) << "card limit " << v << " out of the train's order";
+    next = std::find_if(next, std::end(kSpeedChanges),
+                        [&](const SpeedChange& c) { return c.speed == v; });
+    ASSERT_NE(next, std::end(kSpeedChanges)) << "card limit " << v << " out of the train's order";
     ++next;
   }
 }

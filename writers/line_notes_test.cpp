@@ -1,4 +1,4 @@
-#include "writers/dati_note.h"
+#include "writers/line_notes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,17 +13,20 @@
 namespace scenario {
 namespace {
 
+// The notes' lines, without their line ends.
+const std::vector<std::string_view> kLines = testing::lines_of(line_notes_text());
+
 using namespace sheets_test;
 
-std::string_view line(size_t n) { return righe_note().at(n - 1); }
+std::string_view line(size_t n) { return kLines.at(n - 1); }
 
 // The stations named in `text`, in the order they appear there.
 std::vector<std::string_view> stations_in(std::string_view text) {
   std::vector<std::pair<size_t, std::string_view>> found;
-  for (const auto& s : kStazioni)
-    for (size_t at = text.find(s.nome); at != std::string_view::npos;
-         at = text.find(s.nome, at + 1))
-      found.emplace_back(at, s.nome);
+  for (const auto& s : kStations)
+    for (size_t at = text.find(s.name); at != std::string_view::npos;
+         at = text.find(s.name, at + 1))
+      found.emplace_back(at, s.name);
   std::sort(found.begin(), found.end());
   std::vector<std::string_view> names;
   for (const auto& f : found) names.push_back(f.second);
@@ -31,8 +34,7 @@ std::vector<std::string_view> stations_in(std::string_view text) {
 }
 
 TEST(LineNotes, LayoutOfTheText) {
-  const auto& righe = righe_note();
-  ASSERT_EQ(righe.size(), 51u);
+  ASSERT_EQ(kLines.size(), 51u);
 
   const struct {
     size_t line;
@@ -46,7 +48,7 @@ TEST(LineNotes, LayoutOfTheText) {
 
   std::set<size_t> blank;
   std::vector<size_t> trailing_space;
-  for (size_t n = 1; n <= righe.size(); ++n) {
+  for (size_t n = 1; n <= kLines.size(); ++n) {
     const std::string_view l = line(n);
     EXPECT_LE(l.size(), 105u) << "line " << n;
     if (l.empty()) blank.insert(n);
@@ -64,7 +66,7 @@ TEST(LineNotes, LayoutOfTheText) {
 
 TEST(LineNotes, AccentedLettersAreSingleBytes) {
   int e_grave = 0, a_grave = 0;
-  for (const auto l : righe_note()) {
+  for (const auto l : kLines) {
     for (const char ch : l) {
       const auto b = static_cast<unsigned char>(ch);
       if (b == 0xE8) {
@@ -89,22 +91,22 @@ TEST(LineNotes, HeadingNamesBothTerminalsAndOneStationBetween) {
     names.push_back(rest.substr(0, dash));
   names.push_back(rest);
   ASSERT_EQ(names.size(), 3u) << line(1);
-  EXPECT_EQ(names[0], kStazioni[0].nome);
-  EXPECT_EQ(names[2], std::end(kStazioni)[-1].nome);
-  EXPECT_TRUE(std::any_of(std::begin(kStazioni) + 1, std::end(kStazioni) - 1,
-                          [&](const Stazione& s) { return s.nome == names[1]; }))
+  EXPECT_EQ(names[0], kStations[0].name);
+  EXPECT_EQ(names[2], std::end(kStations)[-1].name);
+  EXPECT_TRUE(std::any_of(std::begin(kStations) + 1, std::end(kStations) - 1,
+                          [&](const Station& s) { return s.name == names[1]; }))
       << names[1];
 }
 
 TEST(LineNotes, BlockSectionsRunFromTerminalToTerminal) {
-  std::string_view from = kStazioni[0].nome;
+  std::string_view from = kStations[0].name;
   for (size_t n = 6; n <= 12; ++n) {
     const auto names = stations_in(line(n));
     ASSERT_EQ(names.size(), 2u) << line(n);
     EXPECT_EQ(names[0], from) << line(n);
     from = names[1];
   }
-  EXPECT_EQ(from, std::end(kStazioni)[-1].nome);
+  EXPECT_EQ(from, std::end(kStations)[-1].name);
 }
 
 TEST(LineNotes, FiguresAgreeWithTheDescriptions) {
@@ -112,7 +114,7 @@ TEST(LineNotes, FiguresAgreeWithTheDescriptions) {
   const std::string_view crossings = line(30);
   const size_t digit = crossings.find_first_of("0123456789");
   ASSERT_NE(digit, std::string_view::npos) << crossings;
-  EXPECT_EQ(std::stoi(std::string(crossings.substr(digit))), kCartelliPL + kCartelliPLA)
+  EXPECT_EQ(std::stoi(std::string(crossings.substr(digit))), kPlBoards + kPlaBoards)
       << crossings;
 
   // Station limits given by the signals: 60 km/h, then 30 km/h, each
