@@ -14,7 +14,7 @@
 #include "readback/decode.h"
 #include "fuzz/check.h"
 #include "fuzz/sampling.h"
-#include "tools/describe.h"
+#include "tools/inspect/describe.h"
 
 namespace scenario {
 namespace {

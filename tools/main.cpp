@@ -6,7 +6,7 @@
 
 #include "common/exit_status.h"
 #include "tools/commands.h"
-#include "tools/new_command.h"
+#include "tools/new/new_command.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The route's data (see tools/view_data.h), what the page derives from it
+// The route's data (see tools/view/view_data.h), what the page derives from it
 // once (plan points, objects by cell) and the helpers that make its elements.
 // What is computed from the data is in rules/.
 

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "common/exit_status.h"
-#include "tools/view_command.h"
+#include "tools/view/view_command.h"
 
 int main(int argc, char** argv) {
   if (argc != 6) {

@@ -1,4 +1,4 @@
-#include "tools/svg_page.h"
+#include "tools/plot/svg_page.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "tools/plot_route.h"
+#include "tools/plot/plot_route.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "tools/json_text.h"
 #include "tools/text.h"
-#include "tools/view_assets.h"
-#include "tools/view_page.h"
+#include "tools/view/view_assets.h"
+#include "tools/view/view_page.h"
 #include <algorithm>
 #include <string_view>
 #include <vector>

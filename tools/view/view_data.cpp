@@ -1,4 +1,4 @@
-#include "tools/view_data.h"
+#include "tools/view/view_data.h"
 
 #include <cmath>
 

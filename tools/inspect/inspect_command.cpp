@@ -7,7 +7,7 @@
 #include "common/read_whole_file.h"
 #include "readback/line_kilometre.h"
 #include "tools/commands.h"
-#include "tools/describe.h"
+#include "tools/inspect/describe.h"
 #include "tools/json_text.h"
 #include "tools/stale_files.h"
 

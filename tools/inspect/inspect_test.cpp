@@ -10,7 +10,7 @@
 #include "compiler/output/compile.h"
 #include "test_support/files.h"
 #include "tools/commands.h"
-#include "tools/describe.h"
+#include "tools/inspect/describe.h"
 
 namespace scenario::tools {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/view_command.h"
+#include "tools/view/view_command.h"
 
 #include "common/file_names.h"
 #include "common/exit_status.h"
@@ -7,8 +7,8 @@
 #include "tools/diagnostics_output.h"
 #include "tools/load_scenario.h"
 #include "tools/name_check.h"
-#include "tools/view_data.h"
-#include "tools/view_page.h"
+#include "tools/view/view_data.h"
+#include "tools/view/view_page.h"
 
 namespace scenario::tools {
 namespace {

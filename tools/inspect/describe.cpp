@@ -1,4 +1,4 @@
-#include "tools/describe.h"
+#include "tools/inspect/describe.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "tools/plot_profile.h"
+#include "tools/plot/plot_profile.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "tools/plot.h"
-#include "tools/svg_page.h"
+#include "tools/plot/plot.h"
+#include "tools/plot/svg_page.h"
 #include "tools/text.h"
 
 namespace scenario::tools {

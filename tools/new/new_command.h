@@ -1,6 +1,6 @@
 // `scenario new`: writes a small starter pair of descriptions that compiles
 // cleanly, for an author to grow into a route. The texts are
-// tools/starter/linea.txt and tools/starter/treno.txt, embedded at build time.
+// tools/new/starter/linea.txt and tools/new/starter/treno.txt, embedded at build time.
 #pragma once
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "tools/view_page.h"
+#include "tools/view/view_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/new_command.h"
+#include "tools/new/new_command.h"
 
 #include <string_view>
 #include <system_error>
@@ -8,7 +8,7 @@
 #include "common/exit_status.h"
 #include "tools/commands.h"
 #include "tools/name_check.h"
-#include "tools/starter_texts.h"
+#include "tools/new/starter_texts.h"
 
 namespace scenario::tools {
 namespace {

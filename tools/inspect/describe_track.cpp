@@ -6,7 +6,7 @@
 #include "compiler/model/numbers.h"
 #include "readback/cell_words.h"
 #include "readback/compiled_route.h"
-#include "tools/describe.h"
+#include "tools/inspect/describe.h"
 
 namespace scenario::tools {
 namespace {

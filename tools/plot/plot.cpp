@@ -1,12 +1,12 @@
-#include "tools/plot.h"
+#include "tools/plot/plot.h"
 
 #include <cmath>
 #include <sstream>
 
-#include "tools/plot_plan.h"
-#include "tools/plot_profile.h"
-#include "tools/plot_route.h"
-#include "tools/svg_page.h"
+#include "tools/plot/plot_plan.h"
+#include "tools/plot/plot_profile.h"
+#include "tools/plot/plot_route.h"
+#include "tools/plot/svg_page.h"
 #include "tools/text.h"
 
 namespace scenario::tools {

@@ -1,4 +1,4 @@
-#include "tools/plot_plan.h"
+#include "tools/plot/plot_plan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/plot.h"
+#include "tools/plot/plot.h"
 
 namespace scenario::tools {
 namespace {

@@ -14,7 +14,7 @@ using testing::read_file;
 using testing::TempDir;
 using testing::write_file;
 
-const fs::path kStarterDir = fs::path(TESTDATA_DIR) / ".." / "tools" / "starter";
+const fs::path kStarterDir = fs::path(TESTDATA_DIR) / ".." / "tools" / "new" / "starter";
 
 ProcessResult scenario(const fs::path& cwd, std::vector<std::string> args) {
   args.insert(args.begin(), SCENARIO_EXE);

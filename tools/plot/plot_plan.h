@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "readback/decode.h"
-#include "tools/plot_route.h"
-#include "tools/svg_page.h"
+#include "tools/plot/plot_route.h"
+#include "tools/plot/svg_page.h"
 
 namespace scenario::tools {
 

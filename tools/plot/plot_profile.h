@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "tools/plot_route.h"
+#include "tools/plot/plot_route.h"
 
 namespace scenario::tools {
 

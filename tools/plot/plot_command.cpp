@@ -4,7 +4,7 @@
 #include "tools/commands.h"
 #include "tools/load_scenario.h"
 #include "tools/name_check.h"
-#include "tools/plot.h"
+#include "tools/plot/plot.h"
 
 namespace scenario::tools {
 
