@@ -1,9 +1,13 @@
+#include "tools/compile/compile_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
 #include <system_error>
 
 #include "common/exit_status.h"
 #include "compiler/output/check.h"
 #include "compiler/output/compile.h"
-#include "tools/commands.h"
 #include "tools/diagnostics_output.h"
 #include "tools/name_check.h"
 
@@ -68,6 +72,19 @@ int run_compile(const CompileArgs& o, std::ostream& out, std::ostream& err) {
   print_summary(s, outcome, out);
   // Forced, the files are written and the errors still fail the run.
   return s.codice_errore() != 0 || check.count(Severity::kError) > 0 ? tool_exit::kData : tool_exit::kOk;
+}
+
+Command add_compile_command(CLI::App& program) {
+  auto args = std::make_shared<CompileArgs>();
+  CLI::App* command =
+      program.add_subcommand("compile", "Compila NOME_linea.txt e NOME_TRENO-.txt nei tre file compilati");
+  add_scenario_arguments(command, args->nome, args->treno, args->dir, "cartella delle descrizioni (predefinita: .)");
+  command->add_option("--out", args->out, "cartella dei file compilati (predefinita: --dir)");
+  command->add_flag("--no-geometry", args->no_geometry, "non calcola né scrive NOME_linea.dat");
+  command->add_flag("--force", args->force,
+                    "scrive i file compilati anche quando la compilazione registra un errore, come il costruttore");
+  add_policy_options(command, args->policy);
+  return {command, [args](std::ostream& out, std::ostream& err) { return run_compile(*args, out, err); }};
 }
 
 }  // namespace scenario::tools

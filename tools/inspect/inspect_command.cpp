@@ -1,3 +1,8 @@
+#include "tools/inspect/inspect_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -6,7 +11,6 @@
 #include "common/exit_status.h"
 #include "common/read_whole_file.h"
 #include "readback/line_kilometre.h"
-#include "tools/commands.h"
 #include "tools/inspect/describe.h"
 #include "tools/json_text.h"
 #include "tools/stale_files.h"
@@ -156,6 +160,22 @@ int run_inspect(const InspectArgs& options, std::ostream& out, std::ostream& err
     }
   }
   return tool_exit::kOk;
+}
+
+Command add_inspect_command(CLI::App& program) {
+  auto args = std::make_shared<InspectArgs>();
+  CLI::App* command = program.add_subcommand(
+      "inspect", "Decodifica i file compilati (.dat, .sim, _linea.dat) in parole o in JSON; per il tracciato "
+                 "legge il file dei record accanto (NOME_TRENO.sim)");
+  command->add_option("FILE", args->files, "file compilati")->required();
+  command->add_flag("--json", args->json, "un documento JSON invece del testo");
+  CLI::Option* at = command->add_option(
+      "--at", args->at, "km di linea (90+300 o 90.3): le celle in ogni punto in cui la linea vi passa, e "
+                        "gli oggetti più vicini prima e dopo");
+  command
+      ->add_option("--at-m", args->at_m, "metri dall'inizio: la cella lì e gli oggetti più vicini prima e dopo")
+      ->excludes(at);
+  return {command, [args](std::ostream& out, std::ostream& err) { return run_inspect(*args, out, err); }};
 }
 
 }  // namespace scenario::tools

@@ -9,7 +9,7 @@
 #include "common/file_names.h"
 #include "compiler/output/compile.h"
 #include "test_support/files.h"
-#include "tools/commands.h"
+#include "tools/inspect/inspect_command.h"
 #include "tools/inspect/describe.h"
 
 namespace scenario::tools {

@@ -9,7 +9,7 @@
 
 #include "test_support/files.h"
 #include "common/exit_status.h"
-#include "tools/commands.h"
+#include "tools/inspect/inspect_command.h"
 
 namespace scenario::tools {
 namespace {

@@ -1,12 +1,14 @@
 #include "tools/new/new_command.h"
 
+#include <CLI/CLI.hpp>
+#include <memory>
+
 #include <string_view>
 #include <system_error>
 
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "common/exit_status.h"
-#include "tools/commands.h"
 #include "tools/name_check.h"
 #include "tools/new/starter_texts.h"
 
@@ -76,6 +78,16 @@ int run_new(const NewArgs& o, std::ostream& out, std::ostream& err) {
   out << "per compilare: scenario compile " << o.nome << " " << o.treno << " --dir " << o.dir.string()
       << "\n";
   return tool_exit::kOk;
+}
+
+Command add_new_command(CLI::App& program) {
+  auto args = std::make_shared<NewArgs>();
+  CLI::App* command = program.add_subcommand(
+      "new", "Scrive una coppia di descrizioni di partenza, NOME_linea.txt e NOME_TRENO-.txt, "
+             "che si compila senza errori; non sostituisce mai un file esistente");
+  add_scenario_arguments(command, args->nome, args->treno, args->dir,
+                         "cartella delle descrizioni, creata se manca (predefinita: .)");
+  return {command, [args](std::ostream& out, std::ostream& err) { return run_new(*args, out, err); }};
 }
 
 }  // namespace scenario::tools

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/command.h"
+
 namespace scenario::tools {
 
 struct NewArgs {
@@ -23,5 +25,7 @@ std::string starter_train_description();
 // Writes DIR/NOME_linea.txt and DIR/NOME_TRENO-.txt, creating DIR when it is
 // missing. Writes nothing when either file already exists (exit status 1).
 int run_new(const NewArgs& options, std::ostream& out, std::ostream& err);
+
+Command add_new_command(CLI::App& program);
 
 }  // namespace scenario::tools

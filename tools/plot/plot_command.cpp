@@ -1,7 +1,11 @@
+#include "tools/plot/plot_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "common/exit_status.h"
-#include "tools/commands.h"
 #include "tools/load_scenario.h"
 #include "tools/name_check.h"
 #include "tools/plot/plot.h"
@@ -30,6 +34,15 @@ int run_plot(const PlotArgs& o, std::ostream& out, std::ostream& err) {
   }
   out << "scritto " << target.string() << "\n";
   return tool_exit::kOk;
+}
+
+Command add_plot_command(CLI::App& program) {
+  auto args = std::make_shared<PlotArgs>();
+  CLI::App* command =
+      program.add_subcommand("plot", "Disegna lo scenario compilato NOME TRENO in una pagina SVG: pianta e profilo");
+  add_scenario_arguments(command, args->nome, args->treno, args->dir, "cartella dei file compilati (predefinita: .)");
+  command->add_option("-o,--output", args->output, "file SVG da scrivere (predefinito: DIR/NOME_TRENO.svg)");
+  return {command, [args](std::ostream& out, std::ostream& err) { return run_plot(*args, out, err); }};
 }
 
 }  // namespace scenario::tools

@@ -1,5 +1,8 @@
 #include "tools/view/view_command.h"
 
+#include <CLI/CLI.hpp>
+#include <memory>
+
 #include "common/file_names.h"
 #include "common/exit_status.h"
 #include "common/replace_file.h"
@@ -58,6 +61,16 @@ int write_view_page(const ViewArgs& o, const std::optional<nlohmann::ordered_jso
 int run_view(const ViewArgs& o, std::ostream& out, std::ostream& err) {
   if (!name_parts_ok(o.nome, o.treno, kCommand, err)) return tool_exit::kIoOrUsage;
   return write_view_page(o, check_diagnostics(o, file_names(o.dir, o.nome, o.treno)), out, err);
+}
+
+Command add_view_command(CLI::App& program) {
+  auto args = std::make_shared<ViewArgs>();
+  CLI::App* command = program.add_subcommand(
+      "view", "Scrive una pagina HTML interattiva del percorso NOME TRENO: pianta, profilo, ricerca");
+  add_scenario_arguments(command, args->nome, args->treno, args->dir, "cartella delle descrizioni (predefinita: .)");
+  command->add_option("--out", args->out, "cartella dei file compilati (predefinita: --dir)");
+  command->add_option("-o,--output", args->output, "pagina da scrivere (predefinita: OUT/NOME_TRENO.html)");
+  return {command, [args](std::ostream& out, std::ostream& err) { return run_view(*args, out, err); }};
 }
 
 }  // namespace scenario::tools
