@@ -29,8 +29,7 @@ Route read_route(const DecodedRecords& records, const DecodedTrack& track) {
   const auto& cells = track.celle;
   Route r;
   // A route of no length still gets one cell's width to be drawn on.
-  const auto recorded = recorded_route_length(records);
-  r.length = recorded ? *recorded : std::max(kCellMetres, route.length);
+  r.length = route.length > 0 ? route.length : kCellMetres;
   for (const RouteObject& o : route.objects) {
     const Cella& c = cells[static_cast<size_t>(o.cell)];
     switch (o.code) {
