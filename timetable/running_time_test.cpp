@@ -9,8 +9,8 @@ namespace scenario {
 namespace {
 
 // A level route of `metres`, every cell at `kmh`, with stations placed by
-// `stop`; the train accelerates and brakes at 0.5 m/s² and has no length
-// unless a test gives one.
+// `station`; the train accelerates and brakes at 0.5 m/s², dwells 60 s and
+// has no length unless a test gives one.
 struct TestRoute {
   std::vector<Cella> celle;
   std::array<Record, kRecordCount> record{};
@@ -25,6 +25,7 @@ struct TestRoute {
     train.acceleration = 0.5;
     train.braking = 0.5;
     train.length = 0;
+    train.dwell = 60;
   }
   void limit(int64_t from, int64_t to, int kmh) {
     for (int64_t m = from; m < to; m += kCellMetres) celle[static_cast<size_t>(m / kCellMetres)].velocita = static_cast<uint8_t>(kmh / 5);
@@ -182,7 +183,8 @@ TEST(RunningTime, ParametersFromTheTrainData) {
   const RunEstimate run = route.run();
   EXPECT_DOUBLE_EQ(run.used.braking, 0.625);
   EXPECT_DOUBLE_EQ(run.used.length, 14 * 25 + 20);
-  EXPECT_DOUBLE_EQ(run.used.acceleration, 0.3);
+  EXPECT_DOUBLE_EQ(run.used.acceleration, 0.5);
+  EXPECT_DOUBLE_EQ(run.used.dwell, 30);
   // A climb slows the start.
   TestRoute climb = route;
   climb.gradient(0, 6000, 20);
