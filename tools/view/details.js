@@ -25,7 +25,7 @@ function cellRows(cell, metre) {
   if (c.approach[cell]) rows.push(["Preavviso", c.approach[cell] + " (il significato è del simulatore)"]);
   if (c.signal_time[cell]) rows.push(["Tempo del segnale", String(c.signal_time[cell])]);
   const station = stationZoneAt(route.stations, metre);
-  if (station) rows.push(["Zona di stazione", station.name + " · orario " + station.time]);
+  if (station) rows.push(["Zona di stazione", station.name + (station.time === null ? "" : " · orario " + station.time)]);
   return rows;
 }
 

@@ -95,7 +95,8 @@ for (const s of route.stations) {
   button.type = "button";
   htmlElement("span", "name", s.name, button);
   const line = lineMetre(route.kilometre, s.position);
-  htmlElement("span", "where", (line === null ? "" : "km " + lineKmText(line) + " · ") + s.time, button);
+  const where = [line === null ? null : "km " + lineKmText(line), s.time === null ? null : "orario " + s.time];
+  htmlElement("span", "where", where.filter((w) => w !== null).join(" · "), button);
   button.addEventListener("click", () => jumpTo(s.position, s.stop_cell));
 }
 

@@ -5,6 +5,7 @@
 #include "compiler/model/numbers.h"
 #include "readback/cell_words.h"
 #include "readback/compiled_route.h"
+#include "timetable/running_time.h"
 #include "tools/text.h"
 
 namespace scenario::tools {
@@ -89,6 +90,39 @@ Json object_of(const RouteObject& object, const Cella& c, const DecodedRecords& 
   return o;
 }
 
+// Tenths of km/h are more than the page can draw or a reader tell apart, and
+// keep the longest route's 20 000 samples short.
+double tenths(double v) { return std::round(v * 10) / 10; }
+
+// The earliest run with the default train, or null when there are not two
+// stations to run between.
+Json estimate_of(const DecodedTrack& track, const DecodedRecords& records, const CompiledRoute& route) {
+  const auto run =
+      estimate_run(track.celle, records.record, static_cast<int>(route.stations.size()), TrainParameters{});
+  if (!run) return Json();
+  Json speed = Json::array();
+  for (const float v : run->speed) speed.push_back(tenths(v));
+  Json stations = Json::array();
+  for (const StationTime& s : run->stations) {
+    // Whole seconds, as `scenario timetable` prints them; the margin rounded
+    // towards the late side, so that a time the estimate misses never reads
+    // as kept.
+    stations.push_back({{"slot", s.slot},
+                        {"stops", s.stops},
+                        {"arrival", std::llround(s.arrival)},
+                        {"departure", std::llround(s.departure)},
+                        {"given", s.given ? Json(std::llround(*s.given)) : Json()},
+                        {"margin", s.margin ? Json(static_cast<int64_t>(std::floor(*s.margin))) : Json()}});
+  }
+  const UsedParameters& p = run->used;
+  return {{"parameters", {{"acceleration", p.acceleration}, {"braking", p.braking}, {"dwell", p.dwell},
+                          {"length", p.length}}},
+          {"from", run->speed_from},
+          {"step", kSpeedSampleMetres},
+          {"speed", std::move(speed)},
+          {"stations", std::move(stations)}};
+}
+
 }  // namespace
 
 Json view_data(const ViewInput& in) {
@@ -133,9 +167,10 @@ Json view_data(const ViewInput& in) {
                         {"position", s.position},
                         {"zone", {s.zone_from, s.zone_to}},
                         {"stop_cell", s.stop_cell ? Json(*s.stop_cell) : Json()},
-                        {"time", clock_text(s.time)}});
+                        {"time", s.time != 0 ? Json(clock_text(s.time)) : Json()}});
   }
   d["stations"] = std::move(stations);
+  d["estimate"] = estimate_of(*in.track, records, route);
 
   Json slowdowns = Json::array();
   for (const RouteSlowdown& s : route.slowdowns)

@@ -14,7 +14,17 @@
 //   objects     [{cell, at, kind, code, label, words, left?, right?}]: every
 //               point object, `at` the metre it stands at, `words` what it is
 //               (cell_words), left/right the boards' speeds of ranks A, B, C
-//   stations    [{slot, name, position, zone: [from, to], stop_cell|null, time}]
+//   stations    [{slot, name, position, zone: [from, to], stop_cell|null,
+//               time|null}]: time "HH:MM:SS" as the description gives it, null
+//               when it gives none (0)
+//   estimate    the earliest run with the default train (estimate_run), or
+//               null with fewer than two stations: {parameters {acceleration,
+//               braking, dwell, length}, from, step, speed, stations}; speed
+//               in km/h to 0.1 every `step` metres from route metre `from` to
+//               the last station's stop; stations [{slot, stops, arrival,
+//               departure, given|null, margin|null}] in route order, times in
+//               whole seconds from the midnight before the departure (past
+//               86400 after midnight), the margin rounded down
 //   slowdowns   [{from, to, speed, warning|null}]
 //   mountains   [{from, to, type}]
 //   stale       [{file, reason}]: compiled files that do not belong

@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "tools/route_in_memory.h"
+
 namespace scenario::tools {
 namespace {
 
 using Json = nlohmann::ordered_json;
+namespace fs = std::filesystem;
 
 // A 2000 m line running north, with one object of each kind the page draws.
 struct SmallRoute {
@@ -91,6 +99,103 @@ TEST(ViewData, ObjectsStationsAndStretches) {
   EXPECT_EQ(d["cells"]["gradient"][5], 3);
   EXPECT_EQ(d["cells"]["speed"].size(), 181u);
   EXPECT_EQ(d["diagnostics"], nullptr);
+}
+
+// The estimate needs two stations to run between; a station with no stop
+// object runs from its position.
+TEST(ViewData, EstimateNeedsTwoStations) {
+  SmallRoute one;
+  EXPECT_EQ(view_data(one.input())["estimate"], nullptr);
+
+  SmallRoute none;
+  none.records.record[1] = Record{};
+  none.track.celle[19] = Cella{};
+  EXPECT_EQ(view_data(none.input())["estimate"], nullptr);
+
+  SmallRoute two;
+  two.records.record[2].nome_punto = "CASALE";
+  two.records.record[2].posizione_punto = 1700;
+  two.records.record[2].inizio_zona = 1500;
+  two.records.record[2].fine_zona = 1900;
+  const Json d = view_data(two.input());
+  ASSERT_EQ(d["stations"].size(), 2u);
+  EXPECT_EQ(d["stations"][1]["time"], nullptr);
+  const Json& e = d["estimate"];
+  ASSERT_TRUE(e.is_object()) << e;
+  EXPECT_EQ(e["from"], 900);  // BORGO's stop, cell 19
+  EXPECT_EQ(e["step"], 50);
+  EXPECT_EQ(e["speed"].size(), 17u);  // 900 to 1700 m
+  EXPECT_EQ(e["stations"][0]["slot"], 1);
+  EXPECT_EQ(e["stations"][1]["slot"], 2);
+  EXPECT_EQ(e["stations"][0]["departure"], 8 * 3600);
+  EXPECT_EQ(e["stations"][1]["given"], nullptr);
+  EXPECT_EQ(e["stations"][1]["margin"], nullptr);
+}
+
+// The built-in route's page carries the earliest run with the default train:
+// every station in route order, stopping only where the description gives a
+// time, and the speed sampled on the route's own metres.
+TEST(ViewData, EstimateOfTheBuiltInRoute) {
+  const fs::path builtin = fs::path(TESTDATA_DIR) / "builtin";
+  std::ostringstream err;
+  const auto route = route_in_memory("Montebrisca_Lurna", "7395",
+                                     {builtin / "Montebrisca_Lurna_linea.txt", builtin / "Montebrisca_Lurna_7395-.txt"},
+                                     err);
+  ASSERT_TRUE(route) << err.str();
+  ViewInput in;
+  in.records = &route->records;
+  in.track = &route->track;
+  in.no_plan = "senza pianta";
+  const Json d = view_data(in);
+  const Json& e = d["estimate"];
+  ASSERT_TRUE(e.is_object()) << e;
+  EXPECT_EQ(e["parameters"]["dwell"], 30);
+  EXPECT_EQ(e["parameters"]["acceleration"], 0.5);
+
+  ASSERT_EQ(e["stations"].size(), 22u);
+  ASSERT_EQ(d["stations"].size(), 22u);
+  std::vector<std::string> stops;
+  for (size_t k = 0; k < 22; ++k) {
+    const Json& s = e["stations"][k];
+    const Json& station = d["stations"][k];
+    ASSERT_EQ(s["slot"], station["slot"]) << k;
+    EXPECT_EQ(s["given"].is_null(), station["time"].is_null()) << station["name"];
+    // The first station leaves at its time: it has no margin.
+    EXPECT_EQ(s["margin"].is_null(), k == 0 || s["given"].is_null()) << station["name"];
+    if (s["stops"].get<bool>()) stops.push_back(station["name"]);
+    if (k > 0) {
+      EXPECT_GE(s["arrival"].get<double>(), e["stations"][k - 1]["departure"].get<double>()) << k;
+    }
+  }
+  EXPECT_EQ(stops, (std::vector<std::string>{"MONTEBRISCA", "VALDEMO", "LURNA"}));
+  EXPECT_EQ(d["stations"][0]["time"], "23:50:00");
+  size_t at = 0;
+  while (at < 22 && d["stations"][at]["name"] != "VALDEMO") ++at;
+  ASSERT_LT(at, 22u);
+  const Json& valdemo = e["stations"][at];
+  EXPECT_EQ(valdemo["given"], 86400 + 22 * 60);  // 00:22 the next day
+  EXPECT_GT(valdemo["margin"].get<double>(), 0);
+  EXPECT_GE(valdemo["departure"].get<double>(), valdemo["arrival"].get<double>() + 30);
+
+  // From the first stop to the last, every 50 m, standing at both ends and
+  // never above the limit of the cell it starts.
+  const auto stop_metre = [&](const Json& station) { return (station["stop_cell"].get<int64_t>() - 1) * 50; };
+  const int64_t from = e["from"], last = stop_metre(d["stations"][21]);
+  EXPECT_EQ(from, stop_metre(d["stations"][0]));
+  const Json& speed = e["speed"];
+  ASSERT_EQ(speed.size(), static_cast<size_t>((last - from) / 50 + 1));
+  EXPECT_EQ(speed.front(), 0);
+  EXPECT_EQ(speed.back(), 0);
+  double fastest = 0;
+  for (size_t k = 0; k < speed.size(); ++k) {
+    const double v = speed[k];
+    const auto cell = static_cast<size_t>((from + 50 * static_cast<int64_t>(k)) / 50);
+    const double limit = std::max(d["cells"]["speed"][cell].get<double>(), 10.0);
+    ASSERT_LE(v, limit + 0.05) << "at " << from + 50 * static_cast<int64_t>(k) << " m";
+    ASSERT_NEAR(v * 10, std::round(v * 10), 1e-6) << k;
+    fastest = std::max(fastest, v);
+  }
+  EXPECT_GT(fastest, 100);
 }
 
 // Points every 5 m from 0 to the line's end (not the model's extension), in
