@@ -18,9 +18,13 @@ function cellRows(cell, metre) {
     ["Cella", cell + " · oggetti a " + metresText(at) + " · tratto " + metresText(cell * 50) + "–" + metresText(cell * 50 + 50)],
     ["Oggetto", object ? object.words : "nessuno"],
     ["Velocità massima", c.speed[cell] + " km/h"],
+  ];
+  const estimated = estimatedSpeedAt(route.estimate, metre);
+  if (estimated !== null) rows.push(["Velocità stimata", estimated.toFixed(0) + " km/h (stima, non la fisica del simulatore)"]);
+  rows.push(
     ["Pendenza", c.gradient[cell] + " ‰"],
     ["Aderenza", c.adhesion[cell] + " (valore per il simulatore)"],
-  ];
+  );
   if (c.mountain[cell]) rows.push(["Montagna", "tratto di tipo " + c.mountain[cell]]);
   if (c.approach[cell]) rows.push(["Preavviso", c.approach[cell] + " (il significato è del simulatore)"]);
   if (c.signal_time[cell]) rows.push(["Tempo del segnale", String(c.signal_time[cell])]);

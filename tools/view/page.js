@@ -89,6 +89,19 @@ for (const d of route.diagnostics || []) {
   }
 }
 
+// Each station with the description's time, when it gives one, and the
+// estimate's times beside it.
+const estimateNote = document.getElementById("estimate-note");
+const estimateBySlot = new Map();
+if (route.estimate) {
+  const p = route.estimate.parameters;
+  estimateNote.textContent = "Tempi stimati: la corsa più rapida che i limiti permettono (accelerazione " +
+    p.acceleration.toFixed(2) + " m/s², frenatura " + p.braking.toFixed(2) + " m/s², sosta " + p.dwell.toFixed(0) +
+    " s, lunghezza " + p.length.toFixed(0) + " m). È una stima, non la fisica del simulatore.";
+  route.estimate.stations.forEach((e, i) => estimateBySlot.set(e.slot, stationEstimate(e, i, route.estimate.stations.length)));
+} else {
+  estimateNote.textContent = "Nessuna stima dei tempi: servono almeno due stazioni.";
+}
 const stationList = document.getElementById("stations");
 for (const s of route.stations) {
   const button = htmlElement("button", "", undefined, htmlElement("li", "", undefined, stationList));
@@ -97,6 +110,11 @@ for (const s of route.stations) {
   const line = lineMetre(route.kilometre, s.position);
   const where = [line === null ? null : "km " + lineKmText(line), s.time === null ? null : "orario " + s.time];
   htmlElement("span", "where", where.filter((w) => w !== null).join(" · "), button);
+  const e = estimateBySlot.get(s.slot);
+  if (e) {
+    htmlElement("span", "estimate", "stima: " + e.times + (e.margin === null ? "" : " · margine " + e.margin), button);
+    if (e.late) htmlElement("span", "late", "l'orario non si può tenere", button);
+  }
   button.addEventListener("click", () => jumpTo(s.position, s.stop_cell));
 }
 

@@ -1,8 +1,9 @@
 // The profile: panels along one kilometre axis (gradient; speed limit,
-// boards of every rank and slowdowns; signals, signs and boards' warnings;
-// mountain stretches and station zones), then the axis in line kilometres
-// and in kilometres from the start. Wheel to zoom, shift + wheel to scroll,
-// drag to choose a stretch, double click for the whole route.
+// boards of every rank, slowdowns and the estimated speed; signals, signs
+// and boards' warnings; mountain stretches and station zones), then the axis
+// in line kilometres and in kilometres from the start. Wheel to zoom,
+// shift + wheel to scroll, drag to choose a stretch, double click for the
+// whole route.
 
 const PROFILE_LEFT = 64, PROFILE_RIGHT = 16;
 const PROFILE_PANELS = [
@@ -80,6 +81,7 @@ class ProfileView {
       title.textContent = p.title;
     }
     const body = svgElement("g", { "clip-path": "url(#profile-clip)" }, svg);
+    if (route.estimate) this.drawEstimateLegend(svg);
     this.drawAxis(svg, body);
     this.drawGradient(body);
     this.drawSpeed(body);
@@ -145,6 +147,11 @@ class ProfileView {
       const x0 = this.x(s.from), x1 = Math.max(this.x(s.to), x0 + 2);
       svgElement("line", { class: "slowdown", x1: x0, x2: x1, y1: y(s.speed), y2: y(s.speed), "data-metre": s.from }, body);
     }
+    const samples = estimateSamples(route.estimate, this.from, this.to, Math.ceil(this.plotWidth));
+    if (samples.length) {
+      const d = samples.map(([metre, kmh], i) => (i ? "L" : "M") + this.x(metre).toFixed(1) + " " + y(kmh).toFixed(1)).join("");
+      svgElement("path", { class: "estimated-speed", d }, body);
+    }
     const shapes = ["diamond", "triangle", "square"];
     // Boards closer than three pixels with the same speed would be drawn on
     // each other: one symbol stands for them.
@@ -160,6 +167,20 @@ class ProfileView {
         });
       }
     }
+  }
+
+  // At the right end of the speed panel's title: the estimate's line and what
+  // it is, in fewer words when the frame is too narrow beside the title.
+  drawEstimateLegend(svg) {
+    const p = this.panel("speed"), right = PROFILE_LEFT + this.plotWidth;
+    const legend = svgElement("g", { class: "legend estimate" }, svg);
+    const bold = (text) => 1.1 * textWidth(text, 11);  // titles are bold; the measure is not
+    let words = "velocità stimata (stima, non la fisica del simulatore)";
+    if (PROFILE_LEFT + bold(p.title) + bold(words) + 40 > right) words = "velocità stimata";
+    svgElement("line", { class: "estimated-speed", x1: right - 18, x2: right, y1: p.top - 10, y2: p.top - 10 }, legend);
+    svgElement("text", { class: "panel-title", x: right - 24, y: p.top - 6, "text-anchor": "end" }, legend).textContent = words;
+    svgElement("title", {}, legend).textContent =
+      "Stima della corsa più rapida che i limiti permettono al treno, non la fisica del simulatore";
   }
 
   visibleObjects(kind) {

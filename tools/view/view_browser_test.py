@@ -5,8 +5,10 @@ drag, hover, typing, clicks); what the page shows is read back from its
 document. One group of tests per page:
 
   builtin   the built-in route: loading, stations and signals, labels at two
-            zoom levels, linked views, hover, search, diagnostics
-  fixtures  a small route heading north: it fills the plan's frame
+            zoom levels, linked views, hover, search, diagnostics, the
+            running-time estimate
+  fixtures  a small route heading north: it fills the plan's frame; with one
+            time too early, the estimate marks it
   markup    names holding markup and quotes show as text and run nothing
   large     the generated 1000 km route: page size, first drawing, hover
 
@@ -77,6 +79,12 @@ def stations_of(truth):
     signs = {row["values"][0] for row in truth["cells"].values() if object_code(row) == 14}
     return [r["fields"]["text"] for slot, r in sorted(truth["records"].items())
             if 1 <= slot <= 80 and slot not in signs and r["fields"]["text"]]
+
+
+def clock(seconds):
+    """HH:MM:SS of seconds from the midnight before the departure, the day dropped."""
+    whole = int(seconds + 0.5) % 86400
+    return f"{whole // 3600:02d}:{whole // 60 % 60:02d}:{whole % 60:02d}"
 
 
 def cells_holding(truth, code):
@@ -332,6 +340,53 @@ class BuiltinRoute(PageTest):
         self.assertIn("fermata della stazione LURNA", self.element("#selection-details").text)
         self.assert_screenshot_not_blank("builtin-search")
 
+    def test_the_estimate_is_drawn_and_its_times_listed(self):
+        # The estimated speed is a line of its own in the speed panel, with its legend.
+        line = self.element("#profile path.estimated-speed")
+        points = re.findall(r"[ML](-?[\d.]+) (-?[\d.]+)", line.get_attribute("d"))
+        self.assertGreater(len(points), 200)
+        panel = self.visible_boxes("#profile rect.panel")[1]
+        self.assert_inside(self.frame("#profile path.estimated-speed"), panel, "estimated speed")
+        # It stands at MONTEBRISCA, VALDEMO and LURNA alone: the line touches the panel's floor there.
+        floor = self.js("const r = document.querySelectorAll('#profile rect.panel')[1];"
+                        "return r.y.baseVal.value + r.height.baseVal.value;")
+        self.assertEqual(sum(1 for _, y in points if abs(float(y) - floor) < 0.6), 3)
+        legend = [b["text"] for b in self.visible_boxes("#profile .legend.estimate text")]
+        self.assertEqual(len(legend), 1)
+        self.assertTrue(legend[0].startswith("velocità stimata"), legend)
+        self.assertIn("non la fisica del simulatore", self.element("#estimate-note").text)
+
+        # The list gives the times `scenario timetable` prints, beside the description's.
+        timetable = json.loads(run(ARGS.scenario, "timetable", "Montebrisca_Lurna", "7395",
+                                   "--dir", Path(ARGS.testdata) / "builtin", "--json"))
+        listed = self.js("""return [...document.querySelectorAll('#stations li button')].map(b =>
+            [b.querySelector('.name').textContent, [...b.children].map(c => c.textContent).join(' | ')]);""")
+        self.assertEqual([name for name, _ in listed], [s["name"] for s in timetable["stations"]])
+        texts = dict(listed)
+        valdemo = next(s for s in timetable["stations"] if s["name"] == "VALDEMO")
+        self.assertIn(f"orario {clock(valdemo['given'])}", texts["VALDEMO"])
+        self.assertIn(f"stima: arrivo {clock(valdemo['arrival'])} · partenza {clock(valdemo['departure'])}",
+                      texts["VALDEMO"])
+        self.assertIn(f"stima: partenza {clock(timetable['stations'][0]['departure'])}", texts["MONTEBRISCA"])
+        self.assertIn(f"stima: arrivo {clock(timetable['stations'][-1]['arrival'])}", texts["LURNA"])
+        untimed = [s for s in timetable["stations"] if s["given"] is None]
+        self.assertEqual(len(untimed), 19)
+        for s in untimed:
+            text = texts[s["name"]]
+            self.assertIn(f"stima: transito {clock(s['arrival'])}", text)
+            self.assertNotIn("orario", text)
+            self.assertNotIn("margine", text)
+            if clock(s["arrival"]) != "00:00:00":
+                self.assertNotIn("00:00:00", text)
+        # Every time of the built-in train can be kept.
+        self.assertEqual(self.visible_boxes("#stations .late"), [])
+
+        # Hovering the line's middle tells the estimated speed there.
+        profile = self.element("#profile")
+        top = self.frame("#profile")["y0"]
+        self.move_to(profile, profile.rect["width"] / 2, panel["y0"] - top + 20)
+        self.assertRegex(self.hover_card(), r"Velocità stimata\n\d+ km/h \(stima")
+
     def test_clicking_a_diagnostic_lands_at_its_position(self):
         work = Path(ARGS.work)
         diagnostics = [
@@ -380,6 +435,29 @@ class NorthFixture(PageTest):
         self.assertEqual(len(self.visible_boxes("#plan .marker.signal")), len(cells_holding(truth, 1)))
         self.assert_no_overlap(self.visible_boxes("#plan text"), "north fixture")
         self.assert_screenshot_not_blank("north")
+
+
+    def test_a_time_the_estimate_cannot_keep_is_marked(self):
+        # The north fixture with CASE ALTE at 08:04, before the estimate's arrival (08:04:40).
+        source = Path(ARGS.work) / "late-source"
+        source.mkdir(parents=True, exist_ok=True)
+        view = Path(ARGS.testdata) / "view"
+        shutil.copy(view / "Nord_linea.txt", source / "Tardi_linea.txt")
+        train = (view / "Nord_1-.txt").read_bytes()
+        self.assertIn(b"8, 6, 0, CASE ALTE", train)
+        (source / "Tardi_1-.txt").write_bytes(train.replace(b"8, 6, 0, CASE ALTE", b"8, 4, 0, CASE ALTE"))
+        page, _ = compile_and_view("Tardi", "1", source, Path(ARGS.work) / "late")
+        self.open(page)
+        self.assert_clean_console()
+        listed = self.js("""return [...document.querySelectorAll('#stations li button')].map(b =>
+            [b.querySelector('.name').textContent, [...b.querySelectorAll('.estimate, .late')].map(c => c.textContent)]);""")
+        self.assertEqual([name for name, _ in listed], ["BORGO NORD", "CASE ALTE", "PASSO NORD"])
+        late = {name: texts for name, texts in listed}
+        self.assertEqual(late["CASE ALTE"][1:], ["l'orario non si può tenere"])
+        self.assertRegex(late["CASE ALTE"][0], r"^stima: arrivo 08:04:\d\d · partenza 08:0\d:\d\d · margine -\d+ min \d+ s$")
+        self.assertEqual(len(late["BORGO NORD"]), 1)
+        self.assertRegex(late["PASSO NORD"][0], r"^stima: arrivo 08:\d\d:\d\d · margine \+")
+        self.assertEqual(len(late["PASSO NORD"]), 1)
 
 
 class MarkupFixture(PageTest):
