@@ -12,7 +12,7 @@ namespace scenario {
 namespace {
 
 constexpr double kGravity = 9.81;            // m/s²
-constexpr double kStep = 5;                  // metres between the points the run is computed at
+constexpr int64_t kStep = 5;                 // metres between the points the run is computed at
 constexpr double kLeastAcceleration = 0.05;  // m/s² on a climb steeper than the train can take
 constexpr double kLeastBraking = 0.1;        // m/s² on a fall steeper than the brakes can hold
 constexpr double kLeastSpeed = 10 / 3.6;     // m/s where a limit of 0 would stop the run for ever
@@ -46,15 +46,16 @@ std::vector<double> cell_limits(std::span<const Cella> celle) {
   return limits;
 }
 
-// The cell a metre lies in, kept on the track.
-size_t cell_at(double metre, size_t cells) {
-  return static_cast<size_t>(std::clamp<double>(std::floor(metre / kCellMetres), 0, double(cells - 1)));
-}
-
-std::optional<int64_t> stop_metre(std::span<const Cella> celle, int slot) {
-  for (size_t i = 0; i < celle.size(); ++i)
-    if (celle[i].oggetto == kStationStop && celle[i].valore1 == slot) return object_metre(static_cast<int64_t>(i));
-  return std::nullopt;
+// Where each station's stop object stands, by its record; the first one wins.
+std::array<std::optional<int64_t>, kRecordCount> stop_metres(std::span<const Cella> celle) {
+  std::array<std::optional<int64_t>, kRecordCount> stops{};
+  for (size_t i = 0; i < celle.size(); ++i) {
+    const Cella& c = celle[i];
+    if (c.oggetto != kStationStop || c.valore1 < 0 || c.valore1 >= kRecordCount) continue;
+    auto& stop = stops[static_cast<size_t>(c.valore1)];
+    if (!stop) stop = object_metre(static_cast<int64_t>(i));
+  }
+  return stops;
 }
 
 // A time of day on the day that puts it at most 12 hours before `reference`.
@@ -93,12 +94,13 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
   run.used = used_parameters(record, train);
   const UsedParameters& p = run.used;
 
+  const auto stops = stop_metres(celle);
   for (int slot = 1; slot <= std::min(stations, kFirstSignSlot); ++slot) {
     const Record& r = record[static_cast<size_t>(slot)];
     StationTime s;
     s.slot = slot;
     s.name = to_utf8(r.nome_punto);
-    s.at = stop_metre(celle, slot).value_or(r.posizione_punto);
+    s.at = stops[static_cast<size_t>(slot)].value_or(r.posizione_punto);
     if (r.orario != 0) s.given = r.orario;
     s.stops = s.given.has_value() ||
               std::find(train.extra_stops.begin(), train.extra_stops.end(), s.name) != train.extra_stops.end();
@@ -110,21 +112,28 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
   const int64_t to = run.stations.back().at;
   if (to <= from) return std::nullopt;
 
-  // The points of the run, kStep apart. The limit on the step after each
-  // point is the lowest the train meets from its head back to its tail.
+  // The points of the run, kStep apart, and what holds on the step after
+  // each: its cell's limit and slope.
   const auto points = static_cast<size_t>((to - from) / kStep) + 1;
   const auto point_of = [&](int64_t metre) {
-    return static_cast<size_t>(std::clamp<double>(std::round((metre - from) / kStep), 0, double(points - 1)));
+    return static_cast<size_t>(std::clamp<double>(std::round(double(metre - from) / kStep), 0, double(points - 1)));
   };
   const auto metre_of = [&](size_t i) { return from + static_cast<double>(i) * kStep; };
-  const auto mid_step_cell = [&](size_t i) { return cell_at(metre_of(i) + kStep / 2, celle.size()); };
-  std::vector<double> step_limit(points);
+  std::vector<double> step_limit(points), slope(points);
   {
     const std::vector<double> limits = cell_limits(celle);
-    const auto tail = static_cast<size_t>(std::ceil(p.length / kStep));
-    std::deque<size_t> lowest;  // steps within the train's length, their limits rising
+    const auto last_cell = static_cast<int64_t>(celle.size() - 1);
     std::vector<double> own(points);
-    for (size_t i = 0; i < points; ++i) own[i] = limits[mid_step_cell(i)];
+    for (size_t i = 0; i < points; ++i) {
+      const int64_t middle = from + static_cast<int64_t>(i) * kStep + kStep / 2;
+      const auto cell = static_cast<size_t>(std::clamp<int64_t>(middle / kCellMetres, 0, last_cell));
+      own[i] = limits[cell];
+      slope[i] = kGravity * gradient_permille(celle[cell]) / 1000.0;
+    }
+    // The limit on a step is the lowest the train meets from its head back
+    // to its tail.
+    const auto tail = static_cast<size_t>(std::ceil(std::clamp<double>(p.length / kStep, 0, double(points))));
+    std::deque<size_t> lowest;  // steps within the train's length, their limits rising
     for (size_t i = 0; i < points; ++i) {
       while (!lowest.empty() && own[lowest.back()] >= own[i]) lowest.pop_back();
       lowest.push_back(i);
@@ -140,13 +149,12 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
   for (size_t i = 1; i < points; ++i) speed[i] = std::min(step_limit[i - 1], step_limit[i]);
   for (const StationTime& s : run.stations)
     if (s.stops) speed[point_of(s.at)] = 0;
-  const auto slope = [&](size_t i) { return kGravity * gradient_permille(celle[mid_step_cell(i)]) / 1000.0; };
   for (size_t i = 0; i + 1 < points; ++i) {
-    const double a = std::max(p.acceleration - slope(i), kLeastAcceleration);
+    const double a = std::max(p.acceleration - slope[i], kLeastAcceleration);
     speed[i + 1] = std::min(speed[i + 1], std::sqrt(speed[i] * speed[i] + 2 * a * kStep));
   }
   for (size_t i = points - 1; i > 0; --i) {
-    const double b = std::max(p.braking + slope(i - 1), kLeastBraking);
+    const double b = std::max(p.braking + slope[i - 1], kLeastBraking);
     speed[i - 1] = std::min(speed[i - 1], std::sqrt(speed[i] * speed[i] + 2 * b * kStep));
   }
 
