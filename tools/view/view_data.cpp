@@ -91,8 +91,12 @@ Json object_of(const RouteObject& object, const Cella& c, const DecodedRecords& 
 }
 
 // Tenths of km/h are more than the page can draw or a reader tell apart, and
-// keep the longest route's 20 000 samples short.
-double tenths(double v) { return std::round(v * 10) / 10; }
+// keep the longest route's 20 000 samples short; a whole speed, as most are
+// where the train holds a limit, is written without its ".0".
+Json speed_tenths(double kmh) {
+  const double v = std::round(kmh * 10) / 10;
+  return v == std::floor(v) ? Json(static_cast<int64_t>(v)) : Json(v);
+}
 
 // The earliest run with the default train, or null when there are not two
 // stations to run between.
@@ -101,7 +105,7 @@ Json estimate_of(const DecodedTrack& track, const DecodedRecords& records, const
       estimate_run(track.celle, records.record, static_cast<int>(route.stations.size()), TrainParameters{});
   if (!run) return Json();
   Json speed = Json::array();
-  for (const float v : run->speed) speed.push_back(tenths(v));
+  for (const float v : run->speed) speed.push_back(speed_tenths(v));
   Json stations = Json::array();
   for (const StationTime& s : run->stations) {
     // Whole seconds, as `scenario timetable` prints them; the margin rounded
