@@ -6,6 +6,7 @@
 //                pieces that the builder writes
 //   WriteFloor   writing those bytes, one write per file, through the same
 //                safe replacement the builder uses
+//   Estimate     the running-time estimate alone, on the compiled route
 //
 // Each benchmark reports the route length ("metres") and the bytes it
 // produces or writes ("bytes"), so that bench/run can divide. The whole run
@@ -29,6 +30,7 @@
 #include "common/file_names.h"
 #include "common/replace_file.h"
 #include "compiler/output/compiled_files.h"
+#include "timetable/running_time.h"
 #include "writers/line_description.h"
 #include "writers/train_description.h"
 
@@ -180,6 +182,20 @@ void BM_WriteFloor(benchmark::State& state, RouteOf route) {
   report(state, s, total(files));
 }
 
+// The earliest run from the first station to the last, with the default
+// train, as the check runs it.
+void BM_Estimate(benchmark::State& state, RouteOf route) {
+  const Route& r = route();
+  CompilationState s = named_state(r);
+  if (!compile_clean(state, r, s)) return;
+  for (auto _ : state) {
+    const auto run = estimate_run(s.model.celle, s.model.record, s.rows_read.stations, TrainParameters{});
+    if (!run) state.SkipWithError("no run: fewer than two stations");
+    benchmark::DoNotOptimize(run);
+  }
+  report(state, s, 0);
+}
+
 }  // namespace
 
 constexpr auto kUnit = benchmark::kMillisecond;
@@ -192,6 +208,8 @@ BENCHMARK_CAPTURE(BM_Serialise, builtin_103km, &builtin)->Unit(kUnit);
 BENCHMARK_CAPTURE(BM_Serialise, generated_1000km, &longest)->Unit(kUnit);
 BENCHMARK_CAPTURE(BM_WriteFloor, builtin_103km, &builtin)->Unit(kUnit)->UseRealTime();
 BENCHMARK_CAPTURE(BM_WriteFloor, generated_1000km, &longest)->Unit(kUnit)->UseRealTime();
+BENCHMARK_CAPTURE(BM_Estimate, builtin_103km, &builtin)->Unit(kUnit);
+BENCHMARK_CAPTURE(BM_Estimate, generated_1000km, &longest)->Unit(kUnit);
 
 }  // namespace scenario::bench
 

@@ -1,9 +1,82 @@
 #include "timetable/running_time.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <deque>
+
+#include "common/windows1252.h"
+#include "compiler/model/numbers.h"
 
 namespace scenario {
+namespace {
+
+constexpr double kGravity = 9.81;            // m/s²
+constexpr int64_t kStep = 5;                 // metres between the points the run is computed at
+constexpr double kLeastAcceleration = 0.05;  // m/s² on a climb steeper than the train can take
+constexpr double kLeastBraking = 0.1;        // m/s² on a fall steeper than the brakes can hold
+constexpr double kLeastSpeed = 10 / 3.6;     // m/s where a limit of 0 would stop the run for ever
+constexpr double kBrakingPerBrakedPercent = 0.005;  // m/s² for each point of braked mass
+constexpr int32_t kDefaultBrakedPercent = 100;
+constexpr double kCoachMetres = 25;
+constexpr double kEngineMetres = 20;
+
+double metres_per_second(int kmh) { return kmh / 3.6; }
+
+// The limit of each cell, lowered where a slowdown runs over it.
+std::vector<double> cell_limits(std::span<const Cella> celle) {
+  std::vector<double> limits;
+  limits.reserve(celle.size());
+  for (const Cella& c : celle) limits.push_back(std::max(metres_per_second(speed_kmh(c)), kLeastSpeed));
+  // A slowdown runs from its start object to its end object.
+  std::optional<std::pair<int64_t, double>> open;
+  for (size_t i = 0; i < celle.size(); ++i) {
+    const Cella& c = celle[i];
+    const int64_t metre = object_metre(static_cast<int64_t>(i));
+    if (c.oggetto == kSlowdownStart) {
+      open = {metre, std::max(metres_per_second(c.valore1), kLeastSpeed)};
+    } else if (c.oggetto == kSlowdownEnd && open) {
+      for (int64_t m = std::max<int64_t>(open->first, 0); m < metre; m += kCellMetres) {
+        const auto cell = static_cast<size_t>(m / kCellMetres);
+        if (cell < limits.size()) limits[cell] = std::min(limits[cell], open->second);
+      }
+      open.reset();
+    }
+  }
+  return limits;
+}
+
+// Where each station's stop object stands, by its record; the first one wins.
+std::array<std::optional<int64_t>, kRecordCount> stop_metres(std::span<const Cella> celle) {
+  std::array<std::optional<int64_t>, kRecordCount> stops{};
+  for (size_t i = 0; i < celle.size(); ++i) {
+    const Cella& c = celle[i];
+    if (c.oggetto != kStationStop || c.valore1 < 0 || c.valore1 >= kRecordCount) continue;
+    auto& stop = stops[static_cast<size_t>(c.valore1)];
+    if (!stop) stop = object_metre(static_cast<int64_t>(i));
+  }
+  return stops;
+}
+
+// A time of day on the day that puts it at most 12 hours before `reference`.
+double on_day_near(double time_of_day, double reference) {
+  double t = time_of_day;
+  while (t < reference - kSecondsPerDay / 2) t += kSecondsPerDay;
+  return t;
+}
+
+UsedParameters used_parameters(const std::array<Record, kRecordCount>& record, const TrainParameters& train) {
+  const Record& data = record[kTrainDataSlot];
+  const int32_t braked = data.inizio_zona > 0 ? data.inizio_zona : kDefaultBrakedPercent;
+  UsedParameters used;
+  used.acceleration = train.acceleration;
+  used.braking = train.braking.value_or(braked * kBrakingPerBrakedPercent);
+  used.dwell = train.dwell;
+  used.length = train.length.value_or(std::max(0, data.posizione_punto) * kCoachMetres + kEngineMetres);
+  return used;
+}
+
+}  // namespace
 
 std::string clock_text(double seconds) {
   auto whole = static_cast<int64_t>(std::llround(seconds));
@@ -14,9 +87,110 @@ std::string clock_text(double seconds) {
   return text;
 }
 
-std::optional<RunEstimate> estimate_run(std::span<const Cella>, const std::array<Record, kRecordCount>&, int,
-                                        const TrainParameters&) {
-  return std::nullopt;
+std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std::array<Record, kRecordCount>& record,
+                                        int stations, const TrainParameters& train) {
+  if (stations < 2 || celle.empty()) return std::nullopt;
+  RunEstimate run;
+  run.used = used_parameters(record, train);
+  const UsedParameters& p = run.used;
+
+  const auto stops = stop_metres(celle);
+  for (int slot = 1; slot <= std::min(stations, kFirstSignSlot); ++slot) {
+    const Record& r = record[static_cast<size_t>(slot)];
+    StationTime s;
+    s.slot = slot;
+    s.name = to_utf8(r.nome_punto);
+    s.at = stops[static_cast<size_t>(slot)].value_or(r.posizione_punto);
+    if (r.orario != 0) s.given = r.orario;
+    s.stops = s.given.has_value() ||
+              std::find(train.extra_stops.begin(), train.extra_stops.end(), s.name) != train.extra_stops.end();
+    run.stations.push_back(std::move(s));
+  }
+  run.stations.front().stops = true;
+  run.stations.back().stops = true;
+  const int64_t from = run.stations.front().at;
+  const int64_t to = run.stations.back().at;
+  if (to <= from) return std::nullopt;
+
+  // The points of the run, kStep apart, and what holds on the step after
+  // each: its cell's limit and slope.
+  const auto points = static_cast<size_t>((to - from) / kStep) + 1;
+  const auto point_of = [&](int64_t metre) {
+    return static_cast<size_t>(std::clamp<double>(std::round(double(metre - from) / kStep), 0, double(points - 1)));
+  };
+  const auto metre_of = [&](size_t i) { return from + static_cast<double>(i) * kStep; };
+  std::vector<double> step_limit(points), slope(points);
+  {
+    const std::vector<double> limits = cell_limits(celle);
+    const auto last_cell = static_cast<int64_t>(celle.size() - 1);
+    std::vector<double> own(points);
+    for (size_t i = 0; i < points; ++i) {
+      const int64_t middle = from + static_cast<int64_t>(i) * kStep + kStep / 2;
+      const auto cell = static_cast<size_t>(std::clamp<int64_t>(middle / kCellMetres, 0, last_cell));
+      own[i] = limits[cell];
+      slope[i] = kGravity * gradient_permille(celle[cell]) / 1000.0;
+    }
+    // The limit on a step is the lowest the train meets from its head back
+    // to its tail.
+    const auto tail = static_cast<size_t>(std::ceil(p.length / kStep));
+    std::deque<size_t> lowest;  // steps within the train's length, their limits rising
+    for (size_t i = 0; i < points; ++i) {
+      while (!lowest.empty() && own[lowest.back()] >= own[i]) lowest.pop_back();
+      lowest.push_back(i);
+      while (lowest.front() + tail < i) lowest.pop_front();
+      step_limit[i] = own[lowest.front()];
+    }
+  }
+  // The highest speed at each point: the lower limit of the steps either
+  // side, 0 where the train stops; then what accelerating from the point
+  // before and braking for the point after allow.
+  std::vector<double> speed(points);
+  speed[0] = 0;
+  for (size_t i = 1; i < points; ++i) speed[i] = std::min(step_limit[i - 1], step_limit[i]);
+  for (const StationTime& s : run.stations)
+    if (s.stops) speed[point_of(s.at)] = 0;
+  for (size_t i = 0; i + 1 < points; ++i) {
+    const double a = std::max(p.acceleration - slope[i], kLeastAcceleration);
+    speed[i + 1] = std::min(speed[i + 1], std::sqrt(speed[i] * speed[i] + 2 * a * kStep));
+  }
+  for (size_t i = points - 1; i > 0; --i) {
+    const double b = std::max(p.braking + slope[i - 1], kLeastBraking);
+    speed[i - 1] = std::min(speed[i - 1], std::sqrt(speed[i] * speed[i] + 2 * b * kStep));
+  }
+
+  // Away from the first station at its given time, else when the scenario's
+  // clock starts.
+  const Record& clock = record[kTrainSlot];
+  const double start = clock.dato_7 * 3600.0 + clock.dato_8 * 60.0 + clock.dato_9;
+  StationTime& first = run.stations.front();
+  if (first.given) first.given = on_day_near(*first.given, start);
+  double t = first.given.value_or(start);
+  first.arrival = first.departure = t;
+
+  // Each step at constant acceleration takes its length over its mean speed.
+  size_t next = 1;
+  run.speed_from = from;
+  for (size_t i = 0; i < points; ++i) {
+    if (i > 0) {
+      const double mean = (speed[i - 1] + speed[i]) / 2;
+      if (mean > 0) t += kStep / mean;
+    }
+    if (static_cast<int64_t>(metre_of(i) - static_cast<double>(from)) % kSpeedSampleMetres == 0)
+      run.speed.push_back(static_cast<float>(speed[i] * 3.6));
+    while (next < run.stations.size() && point_of(run.stations[next].at) == i) {
+      StationTime& s = run.stations[next++];
+      const bool last = next == run.stations.size();
+      s.arrival = s.departure = t;
+      const double earliest = s.stops && !last ? t + p.dwell : t;
+      if (s.given) {
+        s.given = on_day_near(*s.given, t);
+        s.margin = *s.given - earliest;
+      }
+      if (s.stops && !last) s.departure = std::max(earliest, s.given.value_or(earliest));
+      t = s.departure;
+    }
+  }
+  return run;
 }
 
 }  // namespace scenario

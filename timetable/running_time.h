@@ -20,9 +20,9 @@ namespace scenario {
 // the train's data: the braking from its braked-mass percentage, the length
 // from its number of coaches.
 struct TrainParameters {
-  double acceleration = 0.3;             // m/s² on the level, at every speed
+  double acceleration = 0.5;             // m/s² on the level, at every speed
   std::optional<double> braking;         // m/s² on the level
-  double dwell = 60;                     // s standing at each stop
+  double dwell = 30;                     // s standing at each stop
   std::optional<double> length;          // m, for the tail to clear a lower limit
   std::vector<std::string> extra_stops;  // names (UTF-8) of stations where it also stops
 };

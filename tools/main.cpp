@@ -12,6 +12,7 @@
 #include "tools/new/new_command.h"
 #include "tools/plot/plot_command.h"
 #include "tools/sheets/sheets_command.h"
+#include "tools/timetable/timetable_command.h"
 #include "tools/view/view_command.h"
 
 namespace {
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
       scenario::tools::add_compile_command(app), scenario::tools::add_check_command(app),
       scenario::tools::add_inspect_command(app), scenario::tools::add_plot_command(app),
       scenario::tools::add_new_command(app),     scenario::tools::add_view_command(app),
-      scenario::tools::add_sheets_command(app),
+      scenario::tools::add_timetable_command(app), scenario::tools::add_sheets_command(app),
   };
   for (CLI::App* command : app.get_subcommands({})) {
     // A subcommand takes its help flag before the option defaults, so it is

@@ -20,6 +20,7 @@ namespace scenario {
 struct Origins {
   std::vector<Place> cella;  // one per cell of the model
   std::array<Place, kRecordCount> record{};
+  std::array<Place, kRecordCount> station_time{};  // a station's hours, the first of its time's fields
   Place route_length;  // the value of "lunghezza percorso"
 };
 

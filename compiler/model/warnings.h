@@ -44,6 +44,9 @@ enum class WarningKind : uint8_t {
   kValueOverflow,       // a board speed or a signal aspect the cell cannot hold apart
   kCurveDropped,        // a curve the geometry leaves out: no length, or wholly behind the one before
   kSeparatorRow,        // a row whose keyword field holds a "-" and is passed over as a separator
+  kTimeUnreachable,     // a station's time earlier than the running-time estimate can arrive
+  kTimeBackwards,       // a station's time before the time of a station earlier on the route
+  kNoTimeToStop,        // a stop whose time leaves less than the estimate's dwell after arriving
 };
 
 // Each kind's name, which the check prints and an author names to silence
@@ -83,8 +86,11 @@ inline constexpr WarningName kWarningNames[] = {
     {WarningKind::kValueOverflow, "valore-troppo-grande"},
     {WarningKind::kCurveDropped, "curva-scartata"},
     {WarningKind::kSeparatorRow, "riga-come-separatore"},
+    {WarningKind::kTimeUnreachable, "orario-irraggiungibile"},
+    {WarningKind::kTimeBackwards, "orario-a-ritroso"},
+    {WarningKind::kNoTimeToStop, "sosta-troppo-breve"},
 };
-static_assert(std::size(kWarningNames) == static_cast<size_t>(WarningKind::kSeparatorRow) + 1);
+static_assert(std::size(kWarningNames) == static_cast<size_t>(WarningKind::kNoTimeToStop) + 1);
 static_assert([] {
   for (size_t i = 0; i < std::size(kWarningNames); ++i) {
     if (static_cast<size_t>(kWarningNames[i].kind) != i) return false;

@@ -156,6 +156,14 @@ struct WarningCase {
   Place place;
 };
 
+// A train leaving A at 8:00, stopping at B (3000 m) and C (9000 m) at the
+// times given.
+std::string timed(const std::string& b, const std::string& c) {
+  return text({"[generale]", "orologio, 8 0 0", "[vel_limite]", "velocita, 0, 100", "[stazioni]"}) +
+         "stazione, 0, 2, 1000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, A\r\nstazione, 3000, 2, 400, 0, 0, 0, 0, 0, 0, 0, "
+         "0, 0, 0, " + b + ", B\r\nstazione, 9000, 2, 400, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, " + c + ", C\r\n[fine]\r\n";
+}
+
 std::vector<WarningCase> warning_cases() {
   const std::string line_head = "[generale]\r\nlunghezza percorso,    12000\r\n[curve]\r\n";
   const std::string line = line_head + "[fine]\r\n";
@@ -239,6 +247,13 @@ std::vector<WarningCase> warning_cases() {
        WarningKind::kNotWindows1252, {T, 2, 60}},
       {"a board in cell 1", line_head + "indicatori_vmax,  0,  0,  0,  0,  0,  0,  0,  0,  0\r\n[fine]\r\n", kTrain,
        WarningKind::kHeaderCell, {L, 4, 19}},
+      // The estimate runs 3 km to B in 2 min 33 s and dwells 30 s; C is 6 km on.
+      {"a time the estimate cannot keep", line, timed("8, 2, 0", "8, 9, 0"), WarningKind::kTimeUnreachable,
+       {T, 7, 55}},
+      {"a time before an earlier station's", line, timed("8, 5, 0", "8, 4, 0"), WarningKind::kTimeBackwards,
+       {T, 8, 55}},
+      {"a stop with less than the dwell to stand", line, timed("8, 2, 45", "8, 9, 0"), WarningKind::kNoTimeToStop,
+       {T, 7, 55}},
   };
 }
 

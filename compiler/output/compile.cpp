@@ -3,6 +3,7 @@
 #include "compiler/line/line_reader.h"
 #include "compiler/output/compiled_files.h"
 #include "compiler/output/header.h"
+#include "compiler/output/timetable_warnings.h"
 #include "compiler/output/walk.h"
 #include "compiler/text/row_reading.h"
 #include "compiler/train/train_reader.h"
@@ -46,6 +47,7 @@ void compile_texts(CompilationState& s, const DescriptionText& linea, const Desc
   if (s.diagnostic_mode && !has_track_model(s)) create_stand_in_track(s);
   if (s.line_reading.end == ReadingEnd::kCompleted || s.diagnostic_mode) read_train(s, treno);
   finish_compilation(s);
+  if (s.diagnostic_mode) note_timetable(s);
 }
 
 int32_t fatal_error(const CompilationState& s) {

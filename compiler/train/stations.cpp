@@ -41,7 +41,9 @@ void set_zone(Record& r, int32_t position, int32_t length) {
 }
 
 // Columns 4 to 17, in file order.
-void read_columns(FieldReader& in, Record& r) {
+// Returns the place of the hours, where the station's time begins.
+Place read_columns(const Row& row, Record& r) {
+  FieldReader& in = row.in;
   r.dato_1 = checked<uint8_t>(in.number());
   r.dato_2 = checked<uint8_t>(in.number());
   r.allungamento = checked<uint8_t>(in.number());
@@ -53,10 +55,12 @@ void read_columns(FieldReader& in, Record& r) {
   r.dato_9 = checked<int16_t>(in.number());
   r.dato_10 = checked<uint8_t>(in.number());
   const int64_t hours = in.number();
+  const Place time = row.here();
   const int64_t minutes = in.number();
   const int64_t seconds = in.number();
   r.orario = checked<int32_t>(hours * 3600 + minutes * 60 + seconds);
   r.nome_punto = in.text();
+  return time;
 }
 
 // A stop cell is not checked for an object already there: the stop
@@ -91,7 +95,7 @@ Next read_station(const Row& row, int32_t& index) {
   r.tipo_punto = checked<uint8_t>(in.number());
   const int32_t length = in.number();  // not kept in the record
   if (length % 100 != 0) return row.stop(ErrorCode::kStationLengthOffGrid, row.here(), position);
-  read_columns(in, r);
+  row.s.origins.station_time[static_cast<size_t>(index)] = read_columns(row, r);
 
   set_zone(r, position, length);
   if (length < kShortStation) r.dato_2 = 0;
