@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,23 @@ std::vector<std::string> missing_from(const std::vector<std::string>& rows, std:
 
 const std::string kBuiltinCard =
     testing::read_file(testing::kBuiltinDir / "Montebrisca_Lurna_7395_scheda_treno.txt");
+
+// The limits read off the cells are the train description's speed rows,
+// each from its own metre, and nothing of the model's run-out past the
+// route's end.
+TEST(CompiledSheets, BuiltInLimitsAreTheSpeedRows) {
+  const SheetRoute route = compiled_sheet_route(testing::kBuiltinDir, "Montebrisca_Lurna", "7395");
+  std::vector<LimitChange> rows;
+  std::istringstream treno(testing::read_file(testing::kBuiltinDir / "Montebrisca_Lurna_7395-.txt"));
+  for (std::string line; std::getline(treno, line);) {
+    if (!line.starts_with("velocita,")) continue;
+    const size_t comma = line.find(',', 9);
+    rows.push_back({std::stoll(line.substr(9, comma - 9)), std::stoi(line.substr(comma + 1))});
+  }
+  ASSERT_EQ(rows.size(), 14u);
+  EXPECT_EQ(route.limits, rows);
+  EXPECT_EQ(route.length, 103000);
+}
 
 // Each station of the descriptions at its line kilometre, as the builder's
 // card writes it, but for the one kilometre the card has wrong.

@@ -7,11 +7,10 @@
 
 namespace scenario {
 
-SheetRoute sheet_route(const TrackModel& model, std::string train) {
-  const DecodedRecords records{model.record};
-  const CompiledRoute route = compiled_route(&records, DecodedTrack{model.celle});
-  const auto& record = model.record;
-  const auto& celle = model.celle;
+SheetRoute sheet_route(const DecodedRecords& records, const DecodedTrack& track, std::string train) {
+  const CompiledRoute route = compiled_route(&records, track);
+  const auto& record = records.record;
+  const auto& celle = track.celle;
   SheetRoute sheet;
   sheet.train = std::move(train);
   sheet.length = route.length;

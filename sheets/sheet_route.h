@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "compiler/model/model.h"
+#include "readback/decode.h"
 #include "readback/line_kilometre.h"
 
 namespace scenario {
@@ -47,12 +48,12 @@ struct SheetRoute {
   std::vector<SheetSlowdown> slowdowns;     // in route order
 };
 
-// The sheets' route from a compiled model, read as the author tools read a
-// compiled route (readback/compiled_route.h), for train `train`. The
+// The sheets' route from a compiled route's records and track, read as the
+// author tools read one (readback/compiled_route.h), for train `train`. The
 // stations' names and the braked mass come from the records, in their own
 // code page; the limits are the cells' (a cell i covers metres [50 i, 50 i +
 // 50)), which slowdowns never write.
-SheetRoute sheet_route(const TrackModel& model, std::string train);
+SheetRoute sheet_route(const DecodedRecords& records, const DecodedTrack& track, std::string train);
 
 // The limit in force at route metre `at`: the last change at or before it;
 // 0 before the first.

@@ -28,7 +28,7 @@ inline SheetRoute compiled_sheet_route(const std::filesystem::path& dir, const s
   s.treno = treno;
   compile_texts(s, load_description(names.linea_txt), load_description(names.treno_txt), {.build_geometry = false});
   EXPECT_EQ(s.codice_errore(), 0) << nome;
-  return sheet_route(s.model, treno);
+  return sheet_route(DecodedRecords{s.model.record}, DecodedTrack{s.model.celle}, treno);
 }
 
 // The lines of a text that ends every line with CR LF; empty when one does

@@ -6,15 +6,13 @@ std::vector<SheetTime> estimated_times(const std::vector<StationTime>& run) {
   std::vector<SheetTime> times;
   for (size_t i = 0; i < run.size(); ++i) {
     const StationTime& s = run[i];
-    const bool last = i + 1 == run.size();
     SheetTime t{s.slot, s.stops, std::nullopt, std::nullopt, std::nullopt};
-    if (!s.stops) {
-      t.departure = s.given.value_or(s.departure);
-    } else if (last) {
+    if (i + 1 == run.size()) {
       t.arrival = s.given.value_or(s.arrival);
-      t.departure = *t.arrival + (s.departure - s.arrival);
     } else {
-      t.arrival = s.arrival;
+      if (s.stops && i > 0) t.arrival = s.arrival;
+      // Where the estimate cannot keep the given time, the card still shows
+      // the timetable's (the check warns about it).
       t.departure = s.given.value_or(s.departure);
     }
     if (s.stops && s.given) t.margin = s.margin;

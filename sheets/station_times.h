@@ -22,9 +22,9 @@ struct SheetTime {
 
 // The estimate's stations (in route order) as the card shows them. The
 // description gives the departure, and at the last station the arrival; the
-// estimate gives the rest: the arrival at every other stop, the time of
-// passing, and at the last station the departure, as long after the arrival
-// as the estimate stands there.
+// estimate gives the rest: the arrival at the other stops and the time of
+// passing. The run has no arrival at the first station and no departure from
+// the last: they show their one time.
 std::vector<SheetTime> estimated_times(const std::vector<StationTime>& run);
 
 // Without an estimate: the description's times alone, at the stations that

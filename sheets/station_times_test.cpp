@@ -20,24 +20,28 @@ StationTime station(int slot, bool stops, std::optional<double> given, double ar
 }
 
 TEST(StationTimes, TheDescriptionsTimesWinWhereItGivesThem) {
+  // As the estimate gives them: the first station has no arrival, the last
+  // no departure, of its own.
   const std::vector<StationTime> run = {
-      station(1, true, 1000, 940, 1000, 0),        // departs at its given time
+      station(1, true, 1000, 1000, 1000, std::nullopt),
       station(2, false, std::nullopt, 1300, 1300, std::nullopt),
-      station(3, true, 2000, 1650, 2000, 290),     // waits for its time: a margin
-      station(4, true, std::nullopt, 2500, 2560, std::nullopt),  // an extra stop the estimate was told of
-      station(5, true, 3200, 3000, 3060, 200),     // the last: its time is the arrival
+      station(3, true, 2000, 1650, 2000, 320),     // waits for its time: a margin
+      station(4, true, std::nullopt, 2500, 2530, std::nullopt),  // an extra stop the estimate was told of
+      station(5, true, 2600, 2580, 2610, -10),  // its time cannot be kept: the timetable's stands
+      station(6, true, 3200, 3000, 3000, 200),     // the last: its time is the arrival
   };
   const std::vector<SheetTime> times = estimated_times(run);
-  ASSERT_EQ(times.size(), 5u);
+  ASSERT_EQ(times.size(), 6u);
   const struct {
     bool stops;
     std::optional<double> arrival, departure, margin;
   } expected[] = {
-      {true, 940, 1000, 0},
+      {true, std::nullopt, 1000, std::nullopt},
       {false, std::nullopt, 1300, std::nullopt},
-      {true, 1650, 2000, 290},
-      {true, 2500, 2560, std::nullopt},
-      {true, 3200, 3260, 200},  // as long after the given arrival as the estimate stands there
+      {true, 1650, 2000, 320},
+      {true, 2500, 2530, std::nullopt},
+      {true, 2580, 2600, -10},
+      {true, 3200, std::nullopt, 200},
   };
   for (size_t i = 0; i < times.size(); ++i) {
     EXPECT_EQ(times[i].slot, run[i].slot);

@@ -11,16 +11,14 @@
 #include "common/exit_status.h"
 #include "common/file_names.h"
 #include "common/replace_file.h"
-#include "compiler/output/check.h"
-#include "compiler/output/compile.h"
 #include "sheets/sheet_route.h"
 #include "sheets/sheet_text.h"
 #include "sheets/slowdown_order_sheet.h"
 #include "sheets/station_times.h"
 #include "sheets/train_card_sheet.h"
 #include "timetable/running_time.h"
-#include "tools/diagnostics_output.h"
 #include "tools/name_check.h"
+#include "tools/route_in_memory.h"
 
 namespace scenario::tools {
 namespace {
@@ -52,27 +50,19 @@ int run_sheets(const SheetsArgs& o, std::ostream& out, std::ostream& err) {
   // The descriptions are read where they are, checked as `scenario check`
   // checks them, and compiled in memory: nothing compiled is written.
   const FileNames sources = file_names(o.dir, o.nome, o.treno);
-  const DescriptionFiles in{sources.linea_txt, sources.treno_txt};
-  const DescriptionText linea = load_description(in.linea);
-  const DescriptionText treno = load_description(in.treno);
-  const CheckResult check = check_texts(o.nome, o.treno, linea, treno);
-  print_diagnostics(check, in, err);
-  if (check.fatal != 0 || check.count(Severity::kError) > 0) {
-    err << check_summary(check) << "\n" << "nessuna scheda scritta\n";
+  const auto route = route_in_memory(o.nome, o.treno, {sources.linea_txt, sources.treno_txt}, err);
+  if (!route) {
+    err << "nessuna scheda scritta\n";
     return tool_exit::kData;
   }
-
-  CompilationState s;
-  s.nome = o.nome;
-  s.treno = o.treno;
-  compile_texts(s, linea, treno, {.build_geometry = false});
-  const TrackModel& model = s.model;
   // The train number as the title writes it; a number typed in another code
   // page is written as it stands.
-  const SheetRoute sheet_data = sheet_route(model, windows1252_from_utf8(o.treno).value_or(o.treno));
+  const SheetRoute sheet_data =
+      sheet_route(route->records, route->track, windows1252_from_utf8(o.treno).value_or(o.treno));
 
   std::vector<SheetTime> times;
-  if (const auto run = estimate_run(model.celle, model.record, static_cast<int>(sheet_data.stations.size()), {})) {
+  const int stations = static_cast<int>(sheet_data.stations.size());
+  if (const auto run = estimate_run(route->track.celle, route->records.record, stations, {})) {
     times = estimated_times(run->stations);
   } else {
     times = given_times(sheet_data.stations);

@@ -8,6 +8,7 @@
 #include "common/file_names.h"
 #include "test_support/files.h"
 #include "test_support/process.h"
+#include "test_support/sheet_table.h"
 
 namespace scenario {
 namespace {
@@ -49,7 +50,7 @@ bool crlf_throughout(const std::string& text) {
   return true;
 }
 
-TEST(SheetsCommand, TheBuiltInOrderIsTheBuildersByteForByte) {
+TEST(SheetsCommand, TheBuiltInOrderIsTheBuildersAndTheCardHasItsTimes) {
   TempDir out;
   const auto r = scenario(out.path(), {"sheets", "Montebrisca_Lurna", "7395", "--dir", kBuiltin.string(), "--out",
                                        out.path().string(), "--speed-category", "V160 B", "--classification", "EXP",
@@ -66,6 +67,26 @@ TEST(SheetsCommand, TheBuiltInOrderIsTheBuildersByteForByte) {
   const std::string theirs = read_file(builder.scheda_txt);
   const auto title = [](const std::string& text) { return text.substr(0, text.find(" |  CLASSIFICAZIONE")); };
   EXPECT_EQ(title(card), title(theirs));
+
+  // Every station has a time, the estimate's or, where the description gives
+  // one, its own: the departure, at LURNA the arrival.
+  size_t stations = 0;
+  for (size_t at = card.find(" |", card.find("|_____|")); at != std::string::npos; at = card.find(" |", at + 1)) {
+    const std::string row = card.substr(at, card.find("\r\n", at) - at);
+    const auto cells = table_cells(row);
+    // Station rows: a kilometre and a place that is no kilometre, no cippo and no rule.
+    const std::string_view place_cell = trim_spaces(cells.size() == 7 ? cells[4] : "");
+    if (place_cell.empty() || trim_spaces(cells[2]).empty() || place_cell.starts_with("km ") ||
+        place_cell.starts_with("cippo") || place_cell.starts_with("_"))
+      continue;
+    ++stations;
+    const std::string_view place = trim_spaces(cells[4]), time = trim_spaces(cells[5]);
+    EXPECT_EQ(time.size(), place == "VALDEMO" ? 13u : 5u) << row;
+    EXPECT_TRUE(place != "MONTEBRISCA" || time == "23.50") << row;
+    EXPECT_TRUE(place != "VALDEMO" || time.ends_with(" - 00.22")) << row;
+    EXPECT_TRUE(place != "LURNA" || time == "00.52") << row;
+  }
+  EXPECT_EQ(stations, 22u);
 }
 
 // Thirty stations, a name too long for its column, two slowdowns; and a
