@@ -179,8 +179,8 @@ TEST(SheetsCommand, APairWithAnErrorWritesNothing) {
   copy_pair(kFixtures, "Citta_Alta", "88", dir.path());
   const FileNames n = file_names(dir.path(), "Citta_Alta", "88");
   std::string treno = read_file(n.treno_txt);
-  const std::string mezzo = "stazione,    2500,";
-  treno.replace(treno.find(mezzo), mezzo.size(), "stazione,    2525,");
+  const std::string middle_station = "stazione,    2500,";
+  treno.replace(treno.find(middle_station), middle_station.size(), "stazione,    2525,");
   write_file(n.treno_txt, treno);
   write_file(n.rallentamenti_txt, "earlier");
 
