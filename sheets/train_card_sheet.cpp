@@ -129,21 +129,21 @@ std::vector<CardRow> card_rows(const SheetRoute& route, const std::vector<SheetT
   }
   rows.front().limit = limit_at(route.limits, stations.front().position);
 
-  // Each change after the start, up to where the train ends its run.
+  // The train's run: from the first station to the end of the last one's zone.
   const int64_t start = stations.front().position;
   const int64_t end = std::min<int64_t>(stations.back().zone_to, route.length);
   // Where the count starts again: its row shows the limit in force there.
-  std::vector<int64_t> cippi;
+  std::vector<int64_t> count_restarts;
   for (const KilometreStretch& k : route.kilometre) {
     if (k.from <= start || k.from > end) continue;
-    cippi.push_back(k.from);
+    count_restarts.push_back(k.from);
     rows.push_back(row_of(CardRowKind::kCippo, k.from, "", k.from + k.offset, limit_at(route.limits, k.from)));
   }
 
   std::map<size_t, std::vector<LimitChange>> protection, exit;  // by station
   for (const LimitChange& c : route.limits) {
     if (c.at <= start || c.at > end) continue;
-    if (std::find(cippi.begin(), cippi.end(), c.at) != cippi.end()) continue;
+    if (std::find(count_restarts.begin(), count_restarts.end(), c.at) != count_restarts.end()) continue;
     std::optional<size_t> before, after;
     bool in_zone = false;
     for (size_t i = 0; i < stations.size(); ++i) {
