@@ -132,7 +132,7 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
     }
     // The limit on a step is the lowest the train meets from its head back
     // to its tail.
-    const auto tail = static_cast<size_t>(std::ceil(p.length / kStep));
+    const auto tail = static_cast<size_t>(std::ceil(std::clamp<double>(p.length / kStep, 0, double(points))));
     std::deque<size_t> lowest;  // steps within the train's length, their limits rising
     for (size_t i = 0; i < points; ++i) {
       while (!lowest.empty() && own[lowest.back()] >= own[i]) lowest.pop_back();

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "common/exit_status.h"
@@ -125,6 +126,16 @@ int run_timetable(const TimetableArgs& o, std::ostream& out, std::ostream& err) 
   return tool_exit::kOk;
 }
 
+// A number, and a finite one: a range alone lets "nan" through.
+const CLI::Validator kFinite(
+    [](std::string& text) {
+      char* end = nullptr;
+      const double value = std::strtod(text.c_str(), &end);
+      return std::isfinite(value) && end != text.c_str() && *end == '\0' ? std::string()
+                                                                           : "«" + text + "» non è un numero";
+    },
+    "NUMERO");
+
 Command add_timetable_command(CLI::App& program) {
   auto args = std::make_shared<TimetableArgs>();
   CLI::App* command = program.add_subcommand(
@@ -132,14 +143,14 @@ Command add_timetable_command(CLI::App& program) {
   add_scenario_arguments(command, args->nome, args->treno, args->dir, "cartella delle descrizioni (predefinita: .)");
   command->add_flag("--json", args->json, "un documento JSON invece del testo");
   command->add_option("--acceleration", args->train.acceleration, "accelerazione in piano, m/s² (predefinita: 0.5)")
-      ->check(CLI::PositiveNumber);
+      ->check(kFinite & CLI::Range(0.01, 5.0));
   command->add_option("--braking", args->train.braking,
                       "frenatura in piano, m/s² (predefinita: 0.005 per punto di massa frenata)")
-      ->check(CLI::PositiveNumber);
+      ->check(kFinite & CLI::Range(0.01, 5.0));
   command->add_option("--dwell", args->train.dwell, "sosta a ogni fermata, s (predefinita: 30)")
-      ->check(CLI::NonNegativeNumber);
+      ->check(kFinite & CLI::Range(0.0, 86400.0));
   command->add_option("--length", args->train.length, "lunghezza del treno, m (predefinita: 25 per vettura + 20)")
-      ->check(CLI::NonNegativeNumber);
+      ->check(kFinite & CLI::Range(0.0, 5000.0));
   command->add_option("--stop", args->train.extra_stops, "ferma anche in questa stazione (ripetibile)");
   return {command, [args](std::ostream& out, std::ostream& err) { return run_timetable(*args, out, err); }};
 }

@@ -88,7 +88,9 @@ TEST(ScenarioTimetable, OptionsChangeTheTrain) {
   const auto unknown = timetable({"Montebrisca_Lurna", "7395", "--dir", kBuiltin, "--stop", "NESSUNA"});
   EXPECT_EQ(unknown.status, 0);
   EXPECT_NE(unknown.err.find("--stop: nessuna stazione si chiama «NESSUNA»"), std::string::npos) << unknown.err;
-  EXPECT_EQ(timetable({"Montebrisca_Lurna", "7395", "--dir", kBuiltin, "--dwell", "-3"}).status, 1);
+  for (const auto& [option, value] : {std::pair{"--dwell", "-3"}, std::pair{"--dwell", "1e300"},
+                                      std::pair{"--acceleration", "0"}, std::pair{"--length", "nan"}})
+    EXPECT_EQ(timetable({"Montebrisca_Lurna", "7395", "--dir", kBuiltin, option, value}).status, 1) << option << value;
 }
 
 TEST(ScenarioTimetable, SaysWhichTimeCannotBeKeptAndRefusesAFaultyPair) {
