@@ -106,6 +106,16 @@ std::string box_text(std::string_view text, size_t width, std::string_view where
   return centred(fitted(text, width - 2, where, warnings), width);
 }
 
+// A value under its heading in the classification block: the built-in card
+// writes it a column left of the middle ("       EXP         "), and never
+// against the bars.
+std::string value_text(std::string_view text, size_t width, std::string_view where, SheetWarnings& warnings) {
+  const std::string fitting = fitted(text, width - 3, where, warnings);
+  const size_t spare = width - fitting.size();  // at least 3
+  const size_t before = std::max<size_t>(1, spare / 2 - 1);
+  return std::string(before, ' ') + fitting + std::string(width - before - fitting.size(), ' ');
+}
+
 std::string terminal_line(std::string_view label, const SheetStation* station, SheetWarnings& warnings) {
   std::string text(kBeforeTerminal + 3 - label.size(), ' ');
   text.append(label).append(" ");
@@ -224,9 +234,9 @@ SheetText train_card(const SheetRoute& route, const std::vector<SheetTime>& time
       // The built-in card's line ends so; kept.
       " |" + centred("CLASSIFICAZIONE", kTitleBoxWidth) + "|" + gap + "|" +
           centred("MASSA BLOCCATA", kTitleBoxWidth) + "|       ",
-      " |" + box_text(labels.classification, kTitleBoxWidth, "il riquadro della classificazione", warnings) + "|" +
-          gap + "|" + box_text(labels.braked_mass, kTitleBoxWidth, "il riquadro della massa bloccata", warnings) +
-          "|",
+      " |" + value_text(labels.classification, kTitleBoxWidth, "il riquadro della classificazione", warnings) +
+          "|" + gap + "|" +
+          value_text(labels.braked_mass, kTitleBoxWidth, "il riquadro della massa bloccata", warnings) + "|",
       " |" + box_rule + "|" + gap + "|" + box_rule + "|",
       "",
       sheet_opening_rule(columns),

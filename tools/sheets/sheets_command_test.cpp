@@ -223,7 +223,7 @@ TEST(SheetsCommand, HelpAndUsage) {
 
   // An accented label is written in the sheets' code page.
   ASSERT_EQ(scenario(dir.path(), {"sheets", "Citta_Alta", "88", "--classification", "Rapido è"}).status, 0);
-  EXPECT_NE(read_file(dir.path() / "Citta_Alta_88_scheda_treno.txt").find("|     Rapido \xE8      |"),
+  EXPECT_NE(read_file(dir.path() / "Citta_Alta_88_scheda_treno.txt").find("|    Rapido \xE8       |"),
             std::string::npos);
 }
 
