@@ -11,6 +11,7 @@
 #include "tools/inspect/inspect_command.h"
 #include "tools/new/new_command.h"
 #include "tools/plot/plot_command.h"
+#include "tools/sheets/sheets_command.h"
 #include "tools/timetable/timetable_command.h"
 #include "tools/view/view_command.h"
 
@@ -35,7 +36,7 @@ std::shared_ptr<CLI::Formatter> italian_help() {
 
 int main(int argc, char** argv) {
   CLI::App app{"Strumenti per chi scrive scenari: controlla e compila le descrizioni, decodifica i file "
-               "compilati, disegna il percorso e ne scrive la pagina interattiva."};
+               "compilati, disegna il percorso, ne scrive la pagina interattiva e le schede del macchinista."};
   app.formatter(italian_help());
   app.option_defaults()->group("Opzioni");
   app.group("Comandi");
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
       scenario::tools::add_compile_command(app), scenario::tools::add_check_command(app),
       scenario::tools::add_inspect_command(app), scenario::tools::add_plot_command(app),
       scenario::tools::add_new_command(app),     scenario::tools::add_view_command(app),
-      scenario::tools::add_timetable_command(app),
+      scenario::tools::add_timetable_command(app), scenario::tools::add_sheets_command(app),
   };
   for (CLI::App* command : app.get_subcommands({})) {
     // A subcommand takes its help flag before the option defaults, so it is
