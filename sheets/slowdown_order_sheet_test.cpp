@@ -101,7 +101,8 @@ TEST(SlowdownOrderSheet, PrescriptionBNamesTheStationsItsSlowdownsTouch) {
   for (const auto& c : cases) {
     SheetRoute route = three_stations();
     route.slowdowns = c.slowdowns;
-    const auto lines = crlf_lines(slowdown_order(route).bytes);
+    const SheetText order = slowdown_order(route);
+    const auto lines = crlf_lines(order.bytes);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[lines.size() - 4], c.expected) << c.what;
   }
@@ -118,7 +119,8 @@ TEST(SlowdownOrderSheet, ALongPrescriptionBIsBrokenBetweenWords) {
                               std::nullopt});
     route.slowdowns.push_back({at, at + 100, 30});
   }
-  const auto lines = crlf_lines(slowdown_order(route).bytes);
+  const SheetText order = slowdown_order(route);
+  const auto lines = crlf_lines(order.bytes);
   const auto b = std::find_if(lines.begin(), lines.end(), [](auto l) { return l.starts_with(" B - "); });
   const auto d = std::find_if(lines.begin(), lines.end(), [](auto l) { return l.starts_with(" D - "); });
   ASSERT_LT(b + 1, d);
