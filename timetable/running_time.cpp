@@ -112,49 +112,49 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
   const int64_t to = run.stations.back().at;
   if (to <= from) return std::nullopt;
 
-  // The points of the run, kStep apart, and what holds on the step after
-  // each: its cell's limit and slope.
+  // The points of the run, kStep apart; the step after each lies in one cell,
+  // whose limit and slope hold on it.
   const auto points = static_cast<size_t>((to - from) / kStep) + 1;
   const auto point_of = [&](int64_t metre) {
     return static_cast<size_t>(std::clamp<double>(std::round(double(metre - from) / kStep), 0, double(points - 1)));
   };
   const auto metre_of = [&](size_t i) { return from + static_cast<double>(i) * kStep; };
-  std::vector<double> step_limit(points), slope(points);
+  const auto last_cell = static_cast<int64_t>(celle.size() - 1);
+  const auto step_cell = [&](size_t i) {
+    return static_cast<size_t>(std::clamp<int64_t>((from + static_cast<int64_t>(i) * kStep + kStep / 2) / kCellMetres,
+                                                    0, last_cell));
+  };
+  const std::vector<double> limits = cell_limits(celle);
+  std::vector<double> slope(celle.size());
+  for (size_t c = 0; c < celle.size(); ++c) slope[c] = kGravity * gradient_permille(celle[c]) / 1000.0;
+
+  // The highest speed at each point: the lower limit of the steps either
+  // side, each the lowest the train meets from its head back to its tail;
+  // 0 where the train stops. Then what accelerating from the point before
+  // and braking for the point after allow.
+  std::vector<double> speed(points);
   {
-    const std::vector<double> limits = cell_limits(celle);
-    const auto last_cell = static_cast<int64_t>(celle.size() - 1);
-    std::vector<double> own(points);
-    for (size_t i = 0; i < points; ++i) {
-      const int64_t middle = from + static_cast<int64_t>(i) * kStep + kStep / 2;
-      const auto cell = static_cast<size_t>(std::clamp<int64_t>(middle / kCellMetres, 0, last_cell));
-      own[i] = limits[cell];
-      slope[i] = kGravity * gradient_permille(celle[cell]) / 1000.0;
-    }
-    // The limit on a step is the lowest the train meets from its head back
-    // to its tail.
     const auto tail = static_cast<size_t>(std::ceil(std::clamp<double>(p.length / kStep, 0, double(points))));
     std::deque<size_t> lowest;  // steps within the train's length, their limits rising
+    const auto own = [&](size_t i) { return limits[step_cell(i)]; };
+    double before = 0;  // the limit of the step before the point
     for (size_t i = 0; i < points; ++i) {
-      while (!lowest.empty() && own[lowest.back()] >= own[i]) lowest.pop_back();
+      while (!lowest.empty() && own(lowest.back()) >= own(i)) lowest.pop_back();
       lowest.push_back(i);
       while (lowest.front() + tail < i) lowest.pop_front();
-      step_limit[i] = own[lowest.front()];
+      const double step_limit = own(lowest.front());
+      speed[i] = i == 0 ? 0 : std::min(before, step_limit);
+      before = step_limit;
     }
   }
-  // The highest speed at each point: the lower limit of the steps either
-  // side, 0 where the train stops; then what accelerating from the point
-  // before and braking for the point after allow.
-  std::vector<double> speed(points);
-  speed[0] = 0;
-  for (size_t i = 1; i < points; ++i) speed[i] = std::min(step_limit[i - 1], step_limit[i]);
   for (const StationTime& s : run.stations)
     if (s.stops) speed[point_of(s.at)] = 0;
   for (size_t i = 0; i + 1 < points; ++i) {
-    const double a = std::max(p.acceleration - slope[i], kLeastAcceleration);
+    const double a = std::max(p.acceleration - slope[step_cell(i)], kLeastAcceleration);
     speed[i + 1] = std::min(speed[i + 1], std::sqrt(speed[i] * speed[i] + 2 * a * kStep));
   }
   for (size_t i = points - 1; i > 0; --i) {
-    const double b = std::max(p.braking + slope[i - 1], kLeastBraking);
+    const double b = std::max(p.braking + slope[step_cell(i - 1)], kLeastBraking);
     speed[i - 1] = std::min(speed[i - 1], std::sqrt(speed[i] * speed[i] + 2 * b * kStep));
   }
 
