@@ -1,7 +1,6 @@
 #include "readback/compiled_route.h"
 
 #include <algorithm>
-#include <map>
 
 #include "common/windows1252.h"
 #include "compiler/model/numbers.h"
@@ -28,9 +27,6 @@ CompiledRoute compiled_route(const DecodedRecords* records, const DecodedTrack& 
   if (records) route.kilometre = kilometre_stretches(*records);
 
   const auto& cells = track.celle;
-  std::map<int, int64_t> stop_cells;  // station slot -> its stop cell
-  std::optional<RouteSlowdown> open;
-  std::optional<int64_t> warning;
   for (size_t i = 0; i < cells.size(); ++i) {
     const Cella& c = cells[i];
     const auto cell = static_cast<int64_t>(i);
@@ -42,33 +38,19 @@ CompiledRoute compiled_route(const DecodedRecords* records, const DecodedTrack& 
         route.mountains.push_back({from, from + kCellMetres, c.montagna});
     }
     if (c.oggetto == kNothing) continue;
-    const int64_t at = object_metre(cell);
-    route.objects.push_back({cell, at, c.oggetto});
-    switch (c.oggetto) {
-      case kStationStop: stop_cells.emplace(c.valore1, cell); break;
-      case kSlowdownWarning: warning = at; break;
-      case kSlowdownStart: open = RouteSlowdown{at, at, c.valore1, warning}; break;
-      case kSlowdownEnd:
-        // An end with no start before it leaves the board to the next slowdown.
-        if (open) {
-          open->to = at;
-          route.slowdowns.push_back(*open);
-          warning.reset();
-        }
-        open.reset();
-        break;
-      default: break;
-    }
+    route.objects.push_back({cell, object_metre(cell), c.oggetto});
   }
+  route.slowdowns = slowdown_spans(cells);
 
   if (!records) return route;
+  const auto stops = stop_cells(cells);
   const auto roles = record_roles(*records, &track);
   for (int slot = 1; slot <= kFirstSignSlot; ++slot) {
     if (roles[static_cast<size_t>(slot)] != RecordRole::kStation) continue;
     const Record& r = records->record[static_cast<size_t>(slot)];
-    const auto stop = stop_cells.find(slot);
+    const auto stop = stops.find(slot);
     route.stations.push_back({slot, to_utf8(r.nome_punto), r.posizione_punto, r.inizio_zona, r.fine_zona,
-                              stop == stop_cells.end() ? std::nullopt : std::optional<int64_t>(stop->second),
+                              stop == stops.end() ? std::nullopt : std::optional<int64_t>(stop->second),
                               r.orario});
   }
   return route;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/model/placed_objects.h"
 #include "readback/decode.h"
 #include "readback/line_kilometre.h"
 
@@ -39,14 +40,8 @@ struct RouteObject {
   uint8_t code = 0;
 };
 
-// A slowdown from its start to its end object, with the warning board that
-// came before its start (none when the board did not fit on the track).
-struct RouteSlowdown {
-  int64_t from = 0;
-  int64_t to = 0;
-  int speed = 0;
-  std::optional<int64_t> warning;
-};
+// A slowdown from its start to its end object, with its warning board.
+using RouteSlowdown = SlowdownSpan;
 
 // Cells of one mountain type joined into metres [from, to).
 struct MountainStretch {

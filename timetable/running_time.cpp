@@ -7,6 +7,7 @@
 
 #include "common/windows1252.h"
 #include "compiler/model/numbers.h"
+#include "compiler/model/placed_objects.h"
 
 namespace scenario {
 namespace {
@@ -28,34 +29,14 @@ std::vector<double> cell_limits(std::span<const Cella> celle) {
   std::vector<double> limits;
   limits.reserve(celle.size());
   for (const Cella& c : celle) limits.push_back(std::max(metres_per_second(speed_kmh(c)), kLeastSpeed));
-  // A slowdown runs from its start object to its end object.
-  std::optional<std::pair<int64_t, double>> open;
-  for (size_t i = 0; i < celle.size(); ++i) {
-    const Cella& c = celle[i];
-    const int64_t metre = object_metre(static_cast<int64_t>(i));
-    if (c.oggetto == kSlowdownStart) {
-      open = {metre, std::max(metres_per_second(c.valore1), kLeastSpeed)};
-    } else if (c.oggetto == kSlowdownEnd && open) {
-      for (int64_t m = std::max<int64_t>(open->first, 0); m < metre; m += kCellMetres) {
-        const auto cell = static_cast<size_t>(m / kCellMetres);
-        if (cell < limits.size()) limits[cell] = std::min(limits[cell], open->second);
-      }
-      open.reset();
+  for (const SlowdownSpan& s : slowdown_spans(celle)) {
+    const double speed = std::max(metres_per_second(s.speed), kLeastSpeed);
+    for (int64_t m = std::max<int64_t>(s.from, 0); m < s.to; m += kCellMetres) {
+      const auto cell = static_cast<size_t>(m / kCellMetres);
+      if (cell < limits.size()) limits[cell] = std::min(limits[cell], speed);
     }
   }
   return limits;
-}
-
-// Where each station's stop object stands, by its record; the first one wins.
-std::array<std::optional<int64_t>, kRecordCount> stop_metres(std::span<const Cella> celle) {
-  std::array<std::optional<int64_t>, kRecordCount> stops{};
-  for (size_t i = 0; i < celle.size(); ++i) {
-    const Cella& c = celle[i];
-    if (c.oggetto != kStationStop || c.valore1 < 0 || c.valore1 >= kRecordCount) continue;
-    auto& stop = stops[static_cast<size_t>(c.valore1)];
-    if (!stop) stop = object_metre(static_cast<int64_t>(i));
-  }
-  return stops;
 }
 
 // A time of day on the day that puts it at most 12 hours before `reference`.
@@ -87,6 +68,21 @@ std::string clock_text(double seconds) {
   return text;
 }
 
+std::string duration_text(double seconds) {
+  const auto whole = static_cast<int64_t>(std::ceil(seconds));
+  const int64_t h = whole / 3600, min = whole / 60 % 60, s = whole % 60;
+  std::string text;
+  const auto add = [&](int64_t n, const char* unit) {
+    if (n == 0) return;
+    if (!text.empty()) text += ' ';
+    text += std::to_string(n) + ' ' + unit;
+  };
+  add(h, "h");
+  add(min, "min");
+  add(s, "s");
+  return text.empty() ? "0 s" : text;
+}
+
 std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std::array<Record, kRecordCount>& record,
                                         int stations, const TrainParameters& train) {
   if (stations < 2 || celle.empty()) return std::nullopt;
@@ -94,13 +90,14 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
   run.used = used_parameters(record, train);
   const UsedParameters& p = run.used;
 
-  const auto stops = stop_metres(celle);
+  const auto stops = stop_cells(celle);
   for (int slot = 1; slot <= std::min(stations, kFirstSignSlot); ++slot) {
     const Record& r = record[static_cast<size_t>(slot)];
     StationTime s;
     s.slot = slot;
     s.name = to_utf8(r.nome_punto);
-    s.at = stops[static_cast<size_t>(slot)].value_or(r.posizione_punto);
+    const auto stop = stops.find(slot);
+    s.at = stop == stops.end() ? r.posizione_punto : object_metre(stop->second);
     if (r.orario != 0) s.given = r.orario;
     s.stops = s.given.has_value() ||
               std::find(train.extra_stops.begin(), train.extra_stops.end(), s.name) != train.extra_stops.end();

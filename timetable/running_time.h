@@ -73,4 +73,8 @@ std::optional<RunEstimate> estimate_run(std::span<const Cella> celle, const std:
 // "23:50:00"; the day is dropped, so 87720 is "00:22:00".
 std::string clock_text(double seconds);
 
+// A length of time in whole seconds, rounded up: "2 min 10 s", "40 s",
+// "1 h 5 min", "0 s".
+std::string duration_text(double seconds);
+
 }  // namespace scenario

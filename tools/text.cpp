@@ -19,4 +19,10 @@ std::string xml_escape(const std::string& utf8) {
   return out;
 }
 
+size_t utf8_letters(std::string_view utf8) {
+  size_t letters = 0;
+  for (const char c : utf8) letters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return letters;
+}
+
 }  // namespace scenario::tools

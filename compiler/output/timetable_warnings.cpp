@@ -6,26 +6,6 @@
 #include "timetable/running_time.h"
 
 namespace scenario {
-namespace {
-
-// "2 min 10 s", "40 s", "1 h 5 min".
-std::string duration_text(double seconds) {
-  const auto whole = static_cast<int64_t>(std::ceil(seconds));
-  const int64_t h = whole / 3600, min = whole / 60 % 60, s = whole % 60;
-  std::string text;
-  const auto add = [&](int64_t n, const char* unit) {
-    if (n == 0) return;
-    if (!text.empty()) text += ' ';
-    text += std::to_string(n) + ' ' + unit;
-  };
-  add(h, "h");
-  add(min, "min");
-  add(s, "s");
-  return text.empty() ? "0 s" : text;
-}
-
-}  // namespace
-
 void note_timetable(CompilationState& s) {
   if (!s.errors.empty()) return;
   const auto run = estimate_run(s.model.celle, s.model.record, s.rows_read.stations, TrainParameters{});

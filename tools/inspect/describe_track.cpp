@@ -7,6 +7,7 @@
 #include "readback/cell_words.h"
 #include "readback/compiled_route.h"
 #include "tools/inspect/describe.h"
+#include "tools/text.h"
 
 namespace scenario::tools {
 namespace {
@@ -172,8 +173,7 @@ std::string cell_rule() {
 
 // Pads on the left to `width` characters (not bytes).
 std::string pad(const std::string& utf8, size_t width) {
-  size_t chars = 0;
-  for (const char c : utf8) chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  const size_t chars = utf8_letters(utf8);
   return std::string(chars < width ? width - chars : 0, ' ') + utf8;
 }
 

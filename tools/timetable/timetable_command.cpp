@@ -13,6 +13,7 @@
 #include "tools/json_text.h"
 #include "tools/name_check.h"
 #include "tools/route_in_memory.h"
+#include "tools/text.h"
 
 namespace scenario::tools {
 namespace {
@@ -29,17 +30,13 @@ std::string fixed(double value, int decimals) {
 // "+8 min 25 s", "-1 min 3 s": the margin in whole seconds, rounded towards
 // the late side so that a time the estimate misses never reads as kept.
 std::string margin_text(double seconds) {
-  const auto whole = static_cast<int64_t>(std::floor(seconds));
-  const int64_t size = whole < 0 ? -whole : whole;
-  std::string text = whole < 0 ? "-" : "+";
-  if (size >= 60) text += std::to_string(size / 60) + " min ";
-  return text + std::to_string(size % 60) + " s";
+  const double whole = std::floor(seconds);
+  return (whole < 0 ? "-" : "+") + duration_text(std::fabs(whole));
 }
 
-// Pads a UTF-8 text to `width` letters.
+// A UTF-8 text padded on the right to `width` letters, and one space at least.
 std::string padded(const std::string& utf8, size_t width) {
-  size_t letters = 0;
-  for (const char c : utf8) letters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  const size_t letters = utf8_letters(utf8);
   return utf8 + std::string(letters < width ? width - letters : 1, ' ');
 }
 
